@@ -1,0 +1,16 @@
+// The program's fixed text formats: German short dates "dd.mm.yyyy", two-letter German
+// day names and the draw line shown on the Datenbank and tip pages.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace TextFormats {
+QString shortDate(QDate date);          // 27.10.2017
+QString shortDayName(QDate date);       // Fr
+QString dayAndShortDate(QDate date);    // Fr 27.10.17 ("DDD dd.mm.yy")
+QString isoDate(QDate date);            // 2017-10-27
+QString compactDate(QDate date);        // 20171027
+// Rounds half to even, as the averages of the chart titles do.
+qint64 roundHalfEven(double value);
+} // namespace TextFormats

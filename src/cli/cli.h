@@ -1,0 +1,54 @@
+// Shared pieces of the command-line companion: the context every command gets, exit
+// codes and a small argument reader.
+#pragma once
+
+#include "app/program_directory.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+namespace Cli {
+enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+struct Context {
+    ProgramDirectory directory;
+    QTextStream &out;
+    QTextStream &err;
+
+    QString storePath() const;
+    // Prints "message" to stderr and returns Failure.
+    int failWith(const QString &message) const;
+};
+
+// Takes options out of an argument list; what remains are the positional arguments.
+class Arguments {
+public:
+    explicit Arguments(QStringList args) : m_args(std::move(args)) {}
+
+    bool takeFlag(const QString &name);
+    // The value after `name`; an error when the option is present without a value.
+    std::optional<QString> takeValue(const QString &name);
+    QStringList takeAll(const QString &name);
+    // Positional arguments once every option was taken; an unknown option is an error.
+    QStringList positionals();
+
+    bool hasError() const { return !m_error.isEmpty(); }
+    const QString &error() const { return m_error; }
+
+private:
+    QStringList m_args;
+    QString m_error;
+};
+
+// Prints the usage error and the command's usage line to stderr; returns UsageError.
+int usage(const Context &context, const QString &problem, const QString &usageLine);
+} // namespace Cli
+
+// One function per command; the table is in main.cpp.
+namespace CliCommands {
+int draws(Cli::Context &context, const QStringList &args);
+int importDraws(Cli::Context &context, const QStringList &args);
+int exportDraws(Cli::Context &context, const QStringList &args);
+} // namespace CliCommands

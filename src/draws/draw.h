@@ -1,0 +1,41 @@
+// One drawing of the game, as the draw file holds it, and its 32-byte record layout.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+
+#include <array>
+#include <cstdint>
+
+namespace Game {
+constexpr int MainCount = 5;
+constexpr int MaxMain = 75;
+constexpr int MaxMegaball = 15;
+constexpr int MaxMegaplier = 5;
+} // namespace Game
+
+struct Draw {
+    QDate date;
+    // Stored ascending when entered by hand, in the order received when downloaded.
+    std::array<std::uint8_t, Game::MainCount> numbers{};
+    std::uint8_t sixth = 0; // an unused slot of the record, ignored by every reader
+    std::uint8_t megaball = 0;
+    std::uint8_t megaplier = 0;
+
+    int sum() const;
+    bool contains(int number) const;
+    // Five distinct main numbers 1..75, Megaball 1..15, Megaplier 0..5 and a valid date.
+    bool isValidGameDraw() const;
+
+    friend bool operator==(const Draw &, const Draw &) = default;
+};
+
+namespace DrawRecord {
+constexpr int Size = 32;
+// Offsets: 0 date (little-endian IEEE double, days since 30.12.1899), 8..12 main numbers,
+// 13 sixth slot, 14 Megaball, 15 Megaplier, 16..31 reserved (written as zero).
+QByteArray encode(const Draw &draw);
+// `bytes` must hold at least Size bytes.
+Draw decode(const char *bytes);
+double rawDate(const char *bytes);
+} // namespace DrawRecord
