@@ -52,7 +52,10 @@ QString quoted(const QString &text)
     return result;
 }
 
-QString hexBytes(const QByteArray &bytes) { return QString::fromLatin1(bytes.toHex(',')); }
+QString hexBytes(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(','));
+}
 
 QByteArray utf16LeWithTerminator(const QString &text)
 {
@@ -81,10 +84,7 @@ QString decode(const QByteArray &bytes)
 {
     const auto encoding = QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8);
     QStringDecoder decoder(encoding);
-    QString text = decoder.decode(bytes);
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    return text;
+    return decoder.decode(bytes); // drops the byte-order mark
 }
 
 // Reads the quoted text opening at text[pos]; pos ends after the closing quote. Only
@@ -241,7 +241,10 @@ bool opensWantedSection(const QString &line, const QString &wanted)
 }
 } // namespace
 
-QStringList RegFile::keyComponents(const QString &keyPath) { return keyPath.split(u'\\', Qt::SkipEmptyParts); }
+QStringList RegFile::keyComponents(const QString &keyPath)
+{
+    return keyPath.split(u'\\', Qt::SkipEmptyParts);
+}
 
 QString RegFile::sectionName(SettingsLocation::Scope scope, const QString &keyPath)
 {
@@ -277,8 +280,8 @@ void RegFile::parse(const QByteArray &bytes, const QString &section, SettingsSto
 
 Result<QByteArray> RegFile::format(const QString &section, const SettingsStore &values)
 {
-    QString text = QStringLiteral("Windows Registry Editor Version 5.00") + LineEnd + LineEnd + u'[' + section + u']'
-        + LineEnd;
+    QString text
+        = QStringLiteral("Windows Registry Editor Version 5.00") + LineEnd + LineEnd + u'[' + section + u']' + LineEnd;
     for (const QString &name : values.valueNames()) {
         if (name.isEmpty() || !fitsOnOneLine(name))
             return fail(QStringLiteral("The value name %1 cannot be stored in a settings file.").arg(quoted(name)));

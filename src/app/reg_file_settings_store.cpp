@@ -9,12 +9,13 @@
 #include <QSaveFile>
 
 RegFileSettingsStore::RegFileSettingsStore(QString filePath, QString section, Access access)
-    : m_filePath(std::move(filePath)), m_section(std::move(section)), m_access(access)
-{
-}
+    : m_filePath(std::move(filePath))
+    , m_section(std::move(section))
+    , m_access(access)
+{ }
 
-std::unique_ptr<RegFileSettingsStore> RegFileSettingsStore::load(const QString &filePath, const QString &section,
-                                                                 Access access)
+std::unique_ptr<RegFileSettingsStore> RegFileSettingsStore::load(
+    const QString &filePath, const QString &section, Access access)
 {
     std::unique_ptr<RegFileSettingsStore> store(new RegFileSettingsStore(filePath, section, access));
     QFile file(filePath);

@@ -57,7 +57,10 @@ QString relativeKeyPath(const QString &keyPath)
     return escapes ? QString() : parts.join(u'/');
 }
 
-QString keyFile(const QString &root, const QString &relative) { return QDir(root).filePath(relative + u".reg"); }
+QString keyFile(const QString &root, const QString &relative)
+{
+    return QDir(root).filePath(relative + u".reg");
+}
 
 // As in the registry, a key also exists when only subkeys of it do, i.e. its folder.
 bool holdsKey(const QString &root, const QString &relative)
@@ -81,8 +84,7 @@ bool holdsKey(const QString &root, const QString &relative)
     if (path.isEmpty() || (!exists && (machine || !create)))
         return nullptr;
     auto store = RegFileSettingsStore::load(path, RegFile::sectionName(scope, keyPath),
-                                            machine ? RegFileSettingsStore::Access::ReadOnly
-                                                    : RegFileSettingsStore::Access::ReadWrite);
+        machine ? RegFileSettingsStore::Access::ReadOnly : RegFileSettingsStore::Access::ReadWrite);
     // A created key exists at once, as in the registry. Should writing fail, the store
     // still serves its defaults and the next save() reports the error.
     if (create && !machine && !QFileInfo::exists(path))
@@ -115,8 +117,8 @@ QString SettingsLocation::filePathFor(Scope scope, const QString &keyPath)
     const QStringList roots = rootsOf(scope);
     if (relative.isEmpty() || roots.isEmpty())
         return {};
-    const auto holder = std::find_if(roots.begin(), roots.end(),
-                                     [&](const QString &root) { return QFileInfo(keyFile(root, relative)).isFile(); });
+    const auto holder = std::find_if(
+        roots.begin(), roots.end(), [&](const QString &root) { return QFileInfo(keyFile(root, relative)).isFile(); });
     return keyFile(holder == roots.end() ? roots.first() : *holder, relative);
 }
 
@@ -128,4 +130,7 @@ void SettingsLocation::setRootOverride(Scope scope, const QString &folder)
         machineRootsOverride() = folder.isEmpty() ? QStringList() : QStringList{folder};
 }
 
-void SettingsLocation::setMachineRootsOverride(const QStringList &folders) { machineRootsOverride() = folders; }
+void SettingsLocation::setMachineRootsOverride(const QStringList &folders)
+{
+    machineRootsOverride() = folders;
+}

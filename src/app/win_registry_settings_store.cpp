@@ -17,7 +17,10 @@
 using SettingsLocation::Scope;
 
 namespace {
-HKEY hiveOf(Scope scope) { return scope == Scope::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+HKEY hiveOf(Scope scope)
+{
+    return scope == Scope::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
 
 // Relative to the hive: no leading backslash.
 std::wstring subKeyPath(const QString &keyPath)
@@ -25,7 +28,10 @@ std::wstring subKeyPath(const QString &keyPath)
     return keyPath.split(u'\\', Qt::SkipEmptyParts).join(u'\\').toStdWString();
 }
 
-LPCWSTR wide(const QString &text) { return reinterpret_cast<LPCWSTR>(text.utf16()); }
+LPCWSTR wide(const QString &text)
+{
+    return reinterpret_cast<LPCWSTR>(text.utf16());
+}
 
 // A 32-bit installer writes the machine key into the 32-bit view; look there when the
 // native view lacks the key.
@@ -39,7 +45,10 @@ LONG openKey(Scope scope, const std::wstring &path, REGSAM access, HKEY *key)
 
 class WinRegistrySettingsStore : public SettingsStore {
 public:
-    WinRegistrySettingsStore(HKEY key, bool readOnly) : m_key(key), m_readOnly(readOnly) {}
+    WinRegistrySettingsStore(HKEY key, bool readOnly)
+        : m_key(key)
+        , m_readOnly(readOnly)
+    { }
     ~WinRegistrySettingsStore() override { RegCloseKey(m_key); }
     WinRegistrySettingsStore(const WinRegistrySettingsStore &) = delete;
     WinRegistrySettingsStore &operator=(const WinRegistrySettingsStore &) = delete;
@@ -95,8 +104,8 @@ QStringList WinRegistrySettingsStore::valueNames() const
 {
     DWORD count = 0;
     DWORD longest = 0;
-    if (RegQueryInfoKeyW(m_key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest, nullptr,
-                         nullptr, nullptr)
+    if (RegQueryInfoKeyW(
+            m_key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr, nullptr)
         != ERROR_SUCCESS)
         return {};
     QStringList names;
@@ -128,8 +137,8 @@ void WinRegistrySettingsStore::setValue(const QString &name, const RegistryValue
         data = value.binary;
         break;
     }
-    const LONG rc = RegSetValueExW(m_key, wide(name), 0, type, reinterpret_cast<const BYTE *>(data.constData()),
-                                   DWORD(data.size()));
+    const LONG rc = RegSetValueExW(
+        m_key, wide(name), 0, type, reinterpret_cast<const BYTE *>(data.constData()), DWORD(data.size()));
     if (rc != ERROR_SUCCESS)
         noteFailure(name, rc);
 }
@@ -164,7 +173,7 @@ std::unique_ptr<SettingsStore> WinRegistry::open(Scope scope, const QString &key
     LONG rc = ERROR_SUCCESS;
     if (scope == Scope::CurrentUser && create)
         rc = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                             nullptr, &key, nullptr);
+            nullptr, &key, nullptr);
     else
         rc = openKey(scope, path, scope == Scope::CurrentUser ? KEY_READ | KEY_WRITE : KEY_READ, &key);
     if (rc != ERROR_SUCCESS)
