@@ -68,6 +68,7 @@ bool holdsKey(const QString &root, const QString &relative)
     return QFileInfo(keyFile(root, relative)).isFile() || QFileInfo(QDir(root).filePath(relative)).isDir();
 }
 
+// The file backend; on Windows the registry serves instead.
 [[maybe_unused]] bool fileKeyExists(Scope scope, const QString &keyPath)
 {
     const QString relative = relativeKeyPath(keyPath);
