@@ -213,7 +213,7 @@ private slots:
         QTest::addColumn<QString>("statusLine");
         QTest::newRow("status 500") << "500" << 500 << "HTTP/1.1 500 Internal Server Error";
         QTest::newRow("empty body") << "empty" << 200 << "HTTP/1.1 200 OK";
-        QTest::newRow("time-out") << "slow" << 0 << "No response: timed out after 100 ms";
+        QTest::newRow("time-out") << "slow" << 0 << "No response: timed out after 300 ms";
         QTest::newRow("16 redirects") << "redirects" << 0 << "No response: Too many redirects";
     }
     void skipsAFailedRequest()
@@ -230,7 +230,7 @@ private slots:
         m_service->setFaults(faults);
         if (failure == QLatin1String("empty"))
             m_service->setCannedBody(Friday, {});
-        m_settings.readTimeoutMs = 100;
+        m_settings.readTimeoutMs = 300;
         QSignalSpy answers(m_updater.get(), &DrawUpdater::requestFinished);
         // The service behaves again once the first answer is in.
         connect(m_updater.get(), &DrawUpdater::requestFinished, m_service.get(), [this] { m_service->setFaults({}); });
