@@ -51,4 +51,5 @@ namespace CliCommands {
 int draws(Cli::Context &context, const QStringList &args);
 int importDraws(Cli::Context &context, const QStringList &args);
 int exportDraws(Cli::Context &context, const QStringList &args);
+int update(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands
