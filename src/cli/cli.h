@@ -51,5 +51,6 @@ namespace CliCommands {
 int draws(Cli::Context &context, const QStringList &args);
 int importDraws(Cli::Context &context, const QStringList &args);
 int exportDraws(Cli::Context &context, const QStringList &args);
+int check(Cli::Context &context, const QStringList &args);
 int update(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands
