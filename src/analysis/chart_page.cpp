@@ -2,18 +2,32 @@
 
 #include "app/form_widgets.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
+#include <QValueAxis>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+QColor colourOf(DrawStatistics::BarColour colour)
+{
+    const DrawStatistics::Rgb rgb = DrawStatistics::rgb(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+} // namespace
 
 QDate ChartPage::startPickerMinimum() { return QDate(2013, 10, 22); }
 
 ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
 {
-    Chart1 = new QWidget;
-    Chart1->setObjectName(QStringLiteral("Chart1"));
+    buildChart();
     DateTimePicker2 = builder.datePicker(QStringLiteral("DateTimePicker2"), startPickerMinimum());
     DateTimePicker2->setDate(startPickerMinimum());
     SpeedButton2 = builder.speedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Verteilung"),
@@ -30,6 +44,7 @@ ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
     FormWidgets::setHint(SpeedButton21, SpeedButton21->toolTip(), true);
 
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
     buttons->addWidget(new QLabel(QStringLiteral("ab")));
     buttons->addWidget(DateTimePicker2);
     for (QToolButton *button : {SpeedButton2, SpeedButton1, SpeedButton3, SpeedButton12, SpeedButton19, SpeedButton9,
@@ -40,7 +55,115 @@ ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
     buttons->addStretch();
 
     auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(4, 4, 4, 4);
+    page->setContentsMargins(2, 2, 2, 2);
+    page->setSpacing(2);
     page->addWidget(Chart1, 1);
     page->addLayout(buttons);
 }
+
+void ChartPage::buildChart()
+{
+    m_chart = new QChart;
+    m_chart->legend()->hide();
+    m_chart->setMargins(QMargins(2, 2, 2, 2));
+    m_chart->setBackgroundRoundness(0);
+
+    Series2 = new QBarSeries;
+    Series2->setObjectName(QStringLiteral("Series2"));
+    Series2->setBarWidth(0.85);
+    m_bars = new QBarSet(QString());
+    m_bars->setColor(colourOf(DrawStatistics::BarColour::Series));
+    m_bars->setBorderColor(Qt::transparent);
+    // Prime bars are drawn as the "selected" ones of the set, in pure red.
+    m_bars->setSelectedColor(colourOf(DrawStatistics::BarColour::Prime));
+    Series2->append(m_bars);
+    Series1 = new QBarSeries;
+    Series1->setObjectName(QStringLiteral("Series1"));
+    Series1->setVisible(false);
+    m_chart->addSeries(Series2);
+    m_chart->addSeries(Series1);
+
+    m_xAxis = new QValueAxis;
+    m_xAxis->setLabelFormat(QStringLiteral("%d"));
+    m_xAxis->setTickType(QValueAxis::TicksDynamic);
+    m_xAxis->setTickAnchor(0);
+    m_xAxis->setTickInterval(5);
+    m_xAxis->setMinorTickCount(4);
+    m_xAxis->setGridLineVisible(false);
+    m_yAxis = new QValueAxis;
+    m_yAxis->setLabelFormat(QStringLiteral("%d"));
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
+    for (QBarSeries *series : {Series2, Series1}) {
+        series->attachAxis(m_xAxis);
+        series->attachAxis(m_yAxis);
+    }
+
+    Chart1 = new QChartView(m_chart);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setRenderHint(QPainter::Antialiasing, false);
+    Chart1->setMinimumHeight(120);
+}
+
+void ChartPage::setBars(const std::vector<DrawStatistics::ChartPoint> &points)
+{
+    m_points = points;
+    Series2->setVisible(true);
+    Series1->setVisible(false);
+    // A bar series places bar k at position k, so the set is padded with zeros from 0
+    // up to the first X: every bar then stands at its own X value on the value axis.
+    const int from = points.empty() ? 1 : std::max(points.front().x, 0);
+    const int to = points.empty() ? 1 : std::max(points.back().x, from);
+    QList<qreal> values(qsizetype(to + 1), 0.0);
+    QList<int> primes;
+    for (const auto &point : points) {
+        if (point.x < 0 || point.x > to)
+            continue;
+        values[point.x] = point.y;
+        if (point.colour == DrawStatistics::BarColour::Prime)
+            primes.append(point.x);
+    }
+    m_bars->deselectAllBars();
+    m_bars->remove(0, m_bars->count());
+    m_bars->append(values);
+    m_bars->selectBars(primes);
+
+    m_xAxis->setRange(from - 0.5, to + 0.5);
+    // Labels on every fifth number; wider on the wide sum chart, every one on short charts.
+    m_xAxis->setTickInterval(to - from > 120 ? 20 : (to - from > 30 ? 5 : 1));
+    m_xAxis->setMinorTickCount(0);
+}
+
+void ChartPage::showChart(const DrawStatistics::ChartResult &result)
+{
+    setBars(result.points);
+    if (result.bottomTitle)
+        m_xAxis->setTitleText(*result.bottomTitle);
+    const auto &axis = result.leftAxis;
+    if (axis.mode == DrawStatistics::LeftAxis::Mode::SmallestToLargest) {
+        // A flat chart still needs a visible range.
+        m_yAxis->setRange(axis.minimum, std::max(axis.maximum, axis.minimum + 1));
+    } else {
+        int largest = 0;
+        for (const auto &point : result.points)
+            largest = std::max(largest, point.y);
+        m_yAxis->setRange(0, std::max(largest, 1));
+        m_yAxis->applyNiceNumbers();
+    }
+}
+
+void ChartPage::showBars(const std::vector<DrawStatistics::ChartPoint> &points, const QString &title)
+{
+    setBars(points);
+    if (!title.isEmpty())
+        m_xAxis->setTitleText(title);
+    int largest = 0;
+    for (const auto &point : points)
+        largest = std::max(largest, point.y);
+    m_yAxis->setRange(0, std::max(largest, 1));
+    m_yAxis->applyNiceNumbers();
+}
+
+QString ChartPage::bottomTitle() const { return m_xAxis->titleText(); }
+double ChartPage::leftAxisMinimum() const { return m_yAxis->min(); }
+double ChartPage::leftAxisMaximum() const { return m_yAxis->max(); }

@@ -2,11 +2,18 @@
 // statistics window and the buttons that choose a chart.
 #pragma once
 
+#include "analysis/draw_statistics.h"
+
 #include <QWidget>
 
 class FormBuilder;
+class QBarSeries;
+class QBarSet;
+class QChart;
+class QChartView;
 class QDateEdit;
 class QToolButton;
+class QValueAxis;
 
 class ChartPage : public QWidget {
     Q_OBJECT
@@ -15,7 +22,21 @@ public:
 
     static QDate startPickerMinimum(); // 22.10.2013
 
-    QWidget *Chart1 = nullptr;
+    // Shows the points of a chart operation: bars at their X values, coloured, with the
+    // left axis set as the operation asks and its bottom-axis title (kept when none).
+    void showChart(const DrawStatistics::ChartResult &result);
+    // Shows plain bars in the series colour; an empty title keeps the current one.
+    void showBars(const std::vector<DrawStatistics::ChartPoint> &points, const QString &title);
+
+    // The points of the primary series as last shown, in point order.
+    const std::vector<DrawStatistics::ChartPoint> &points() const { return m_points; }
+    QString bottomTitle() const;
+    double leftAxisMinimum() const;
+    double leftAxisMaximum() const;
+
+    QChartView *Chart1 = nullptr;
+    QBarSeries *Series2 = nullptr; // the primary series
+    QBarSeries *Series1 = nullptr; // a second series every chart hides
     QDateEdit *DateTimePicker2 = nullptr;
     QToolButton *SpeedButton2 = nullptr;  // number distribution
     QToolButton *SpeedButton1 = nullptr;  // pairs, "2x"
@@ -25,4 +46,14 @@ public:
     QToolButton *SpeedButton9 = nullptr;  // sum distribution, "CS"
     QToolButton *SpeedButton20 = nullptr; // Megaball frequency
     QToolButton *SpeedButton21 = nullptr; // overdue Megaballs
+
+private:
+    void buildChart();
+    void setBars(const std::vector<DrawStatistics::ChartPoint> &points);
+
+    QChart *m_chart = nullptr;
+    QBarSet *m_bars = nullptr;
+    QValueAxis *m_xAxis = nullptr;
+    QValueAxis *m_yAxis = nullptr;
+    std::vector<DrawStatistics::ChartPoint> m_points;
 };

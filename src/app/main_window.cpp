@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "analysis/chart_controller.h"
 #include "analysis/chart_page.h"
 #include "analysis/tip_check_controller.h"
 #include "app/clock.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
 
     m_tipCheck = std::make_unique<TipCheckController>(*this);
+    m_chartControl = std::make_unique<ChartController>(*this);
     m_drawControl = std::make_unique<DrawController>(*this);
     m_tipPicker = std::make_unique<TipPickerController>(*this);
 
@@ -302,10 +304,8 @@ void MainWindow::readSettings(SettingsStore &store)
 
     // First group: the options, then the window's own values and the language.
     const StoredGenerationSettings options = GenerationSettingsStore::read(store);
-    GenerationSettings settings = options.settings;
-    if (options.checkBoxesComplete)
-        m_generation->upDown(6)->setMaximum(GenerationOptions::upDown6Maximum(settings.checkBox(31)));
-    applyGenerationSettings(settings);
+    // Applying CheckBox31 also sets the maximum of UpDown6, before the spins are set.
+    applyGenerationSettings(options.settings);
 
     GroupReader first(store);
     first.failed(!options.checkGroupComplete);
@@ -403,6 +403,7 @@ void MainWindow::afterCreation()
     if (m_state.languageIndex >= 1 && m_state.languageIndex <= int(languageEntries.size()))
         chooseLanguage(m_state.languageIndex);
     m_tipCheck->showAndEvaluate();
+    m_chartControl->showChart(DrawStatistics::ChartKind::NumberDistribution);
 }
 
 void MainWindow::chooseLanguage(int index)

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class ChartController;
 class ChartPage;
 class DatabasePage;
 class DesktopShell;
@@ -69,6 +70,7 @@ public:
     InternetPage *internet() const { return m_internet; }
     QTabWidget *pageControl() const { return m_pageControl; }
     TipCheckController *tipCheck() const { return m_tipCheck.get(); }
+    ChartController *chartControl() const { return m_chartControl.get(); }
     DrawController *drawControl() const { return m_drawControl.get(); }
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     NumberChoiceDialog *numberDialog() const;
@@ -129,6 +131,7 @@ private:
     double m_baseFontSize = 0;
 
     std::unique_ptr<TipCheckController> m_tipCheck;
+    std::unique_ptr<ChartController> m_chartControl;
     std::unique_ptr<DrawController> m_drawControl;
     std::unique_ptr<TipPickerController> m_tipPicker;
 };

@@ -4,6 +4,7 @@
 #include "analysis/tip_check_controller.h"
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "app/wait_cursor_widgets.h"
 #include "draws/database_page.h"
 #include "draws/draw_display.h"
 #include "draws/draw_entry_dialog.h"
@@ -11,7 +12,6 @@
 #include "draws/draw_text.h"
 #include "tipsheet/tip_sheet_page.h"
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -20,16 +20,6 @@
 
 #include <algorithm>
 
-namespace {
-// The hourglass for the time of one operation.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-} // namespace
 
 DrawController::DrawController(MainWindow &window) : QObject(&window), m_window(window)
 {

@@ -251,6 +251,9 @@ void GenerationPage::installCoupledLimits()
 {
     for (int number : {3, 9, 15, 16})
         m_spins.at(number)->installEventFilter(this);
+    // Counting the Megaball makes six and seven matches with a draw possible.
+    connect(checkBox(31), &QCheckBox::toggled, this,
+            [this](bool on) { upDown(6)->setMaximum(GenerationOptions::upDown6Maximum(on)); });
 }
 
 bool GenerationPage::eventFilter(QObject *watched, QEvent *event)
