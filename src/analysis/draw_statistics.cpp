@@ -190,7 +190,7 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
 {
     const auto entry = [&](int index) { return messages.text(index); };
     const QString draws = QString::number(counts.drawCount);
-    const auto groupTitle = [&](int foundEntry) {
+    const auto groupTitle = [&](int foundEntry) -> QString {
         return entry(53) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry) + QLatin1Char(':')
                + QString::number(counts.total);
     };
