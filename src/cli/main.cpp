@@ -16,6 +16,9 @@ const std::array commands{
     Command{"draws", &CliCommands::draws},
     Command{"import", &CliCommands::importDraws},
     Command{"export", &CliCommands::exportDraws},
+    Command{"stats", &CliCommands::stats},
+    Command{"pool", &CliCommands::pool},
+    Command{"filter", &CliCommands::filter},
 };
 
 int printUsage(QTextStream &err)
