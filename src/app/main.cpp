@@ -1,10 +1,40 @@
+// Process start: the application, the main window with its dialogs, the step after
+// creation, then the event loop until the main window closes.
+#include "app/main_window.h"
+#include "app/platform_widgets.h"
+#include "app/program_directory.h"
+#include "app/settings_store.h"
+#include "generator/random_source.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
+    QApplication::setOrganizationName(QStringLiteral("Morvak"));
+    QApplication::setApplicationName(QStringLiteral("DevuDirurero"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Morvaks DevuDirurero"));
+    // German number formats throughout: decimal comma, thousands dot.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    WidgetUserDialogs dialogs;
+    MultimediaSoundPlayer sound;
+    QtDesktopShell shell;
+    RandomSource random;
+
+    MainWindow::Services services;
+    services.dialogs = &dialogs;
+    services.sound = &sound;
+    services.shell = &shell;
+    services.random = &random;
+    services.openSettings = [] {
+        return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true);
+    };
+
+    MainWindow window(ProgramDirectory::resolve(QApplication::applicationDirPath()), services);
+    dialogs.setParent(&window);
     window.show();
+    window.afterCreation();
     return app.exec();
 }

@@ -70,7 +70,11 @@ std::unique_ptr<SettingsStore> open(Scope scope, const QString &keyPath, bool cr
 bool exists(Scope scope, const QString &keyPath);
 
 // Off Windows each key is a file below a root folder: the per-user configuration folder
-// and the machine-wide configuration folders. Tests point them elsewhere.
+// and the machine-wide configuration folders, of which the first holding the key's file
+// wins. "\SOFTWARE\Morvak\Skriptor\Settings" is <root>/Morvak/Skriptor/Settings.reg.
+// Empty for a key path that names no file below the root.
 QString filePathFor(Scope scope, const QString &keyPath);
-void setRootOverride(Scope scope, const QString &folder); // empty restores the default
+// Tests point the roots elsewhere; an empty folder or list restores the default.
+void setRootOverride(Scope scope, const QString &folder);
+void setMachineRootsOverride(const QStringList &folders);
 } // namespace SettingsLocation

@@ -12,8 +12,10 @@ StoredGenerationSettings GenerationSettingsStore::read(const SettingsStore &stor
     const auto readChecks = [&]() {
         for (const CheckBoxOption &option : GenerationOptions::checkBoxes()) {
             const auto value = store.readBool(GenerationOptions::checkBoxValueName(option.number));
-            if (!value)
+            if (!value) {
+                result.checkBoxesComplete = false;
                 return false;
+            }
             if (value->has_value())
                 settings.setCheckBox(option.number, **value);
         }

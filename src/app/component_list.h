@@ -1,0 +1,60 @@
+// The components of one window in creation order, with their documented names, kinds
+// and tags. Localization and the settings store walk these lists; code looks controls
+// up here by name instead of searching the object tree, where two windows share names
+// (both the main window and the number dialog have a CheckBox1).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+enum class ComponentKind {
+    MenuItem,
+    Label,
+    Panel,
+    SpeedButton,
+    Button,
+    BitmapButton,
+    CheckBox,
+    RadioButton,
+    TabSheet,
+    RadioGroup,
+    Edit,
+    SpinControl,
+    DatePicker,
+    Window,
+    Other,
+};
+
+struct Component {
+    QPointer<QObject> object;
+    QString name;
+    ComponentKind kind;
+    int tag;
+};
+
+class ComponentList {
+public:
+    // Names the object and appends it; returns it for chaining.
+    template <typename T>
+    T *add(T *object, const QString &name, ComponentKind kind, int tag = 0)
+    {
+        object->setObjectName(name);
+        m_components.push_back({object, name, kind, tag});
+        return object;
+    }
+
+    QObject *find(const QString &name) const;
+    template <typename T>
+    T *get(const QString &name) const
+    {
+        return qobject_cast<T *>(find(name));
+    }
+    const Component *component(const QString &name) const;
+    const std::vector<Component> &components() const { return m_components; }
+
+private:
+    std::vector<Component> m_components;
+};

@@ -1,0 +1,44 @@
+// The platform services the windows use, behind small interfaces so that tests can
+// answer questions, pick files and record sounds without blocking.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct FileDialogOptions {
+    QString caption;
+    QString folder;
+    QString fileName;
+    QString filter;         // "Textdatei|*.txt": description and pattern
+    QString defaultSuffix;  // without the dot
+};
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    virtual void showMessage(const QString &text) = 0;
+    virtual void showError(const QString &text) = 0;
+    virtual bool askYesNo(const QString &text, const QString &caption) = 0;
+    // std::nullopt when the user cancels.
+    virtual std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &proposal) = 0;
+    // Empty when the user cancels.
+    virtual QString openFileName(const FileDialogOptions &options) = 0;
+    virtual QString saveFileName(const FileDialogOptions &options) = 0;
+};
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts playing without waiting; a missing file or device is silent.
+    virtual void play(const QString &filePath) = 0;
+};
+
+class DesktopShell {
+public:
+    virtual ~DesktopShell() = default;
+    // Opens a file with its associated program or an address in the browser.
+    virtual void open(const QString &pathOrUrl) = 0;
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+};

@@ -1,0 +1,49 @@
+// Loading and atomically saving one settings file.
+#include "app/reg_file_settings_store.h"
+
+#include "app/reg_file_format.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+RegFileSettingsStore::RegFileSettingsStore(QString filePath, QString section, Access access)
+    : m_filePath(std::move(filePath))
+    , m_section(std::move(section))
+    , m_access(access)
+{ }
+
+std::unique_ptr<RegFileSettingsStore> RegFileSettingsStore::load(
+    const QString &filePath, const QString &section, Access access)
+{
+    std::unique_ptr<RegFileSettingsStore> store(new RegFileSettingsStore(filePath, section, access));
+    QFile file(filePath);
+    if (!file.exists())
+        return store;
+    if (file.open(QIODevice::ReadOnly))
+        RegFile::parse(file.readAll(), section, *store);
+    else
+        store->m_loadError = QStringLiteral("%1: %2").arg(filePath, file.errorString());
+    return store;
+}
+
+Result<void> RegFileSettingsStore::save()
+{
+    if (m_access == Access::ReadOnly)
+        return fail(QStringLiteral("%1: the machine-wide settings are read only.").arg(m_filePath));
+    // Values that could not be read would be lost by writing over them.
+    if (!m_loadError.isEmpty())
+        return fail(m_loadError);
+    const auto bytes = RegFile::format(m_section, *this);
+    if (!bytes)
+        return fail(QStringLiteral("%1: %2").arg(m_filePath, bytes.error()));
+
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("%1: the folder cannot be created.").arg(folder));
+    QSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+        return fail(QStringLiteral("%1: %2").arg(m_filePath, file.errorString()));
+    return {};
+}

@@ -1,0 +1,88 @@
+// update: brings the draw file up to date from the draw-results service, headless.
+#include "cli/cli.h"
+
+#include "draws/draw_download.h"
+#include "draws/draw_text.h"
+#include "draws/draw_updater.h"
+
+#include <QEventLoop>
+
+namespace {
+const QString UsageLine = QStringLiteral("update [--url URL] [--proxy HOST:PORT]");
+
+// The service the window uses; the settings store does not hold one yet.
+QUrl configuredServiceUrl()
+{
+    return DrawDownload::defaultServiceUrl();
+}
+
+// "HOST:PORT"; the port text is checked by the update itself, like the window's field.
+void applyProxy(const QString &proxy, DrawUpdateSettings &settings)
+{
+    const qsizetype colon = proxy.lastIndexOf(QLatin1Char(':'));
+    QString host = colon < 0 ? proxy : proxy.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    settings.proxyHost = host;
+    settings.proxyPort = colon < 0 ? QString() : proxy.mid(colon + 1);
+}
+
+// Requests that got no usable answer are skipped by the update; the tool says so once.
+struct FailedRequests {
+    int count = 0;
+    QString last;
+};
+} // namespace
+
+int CliCommands::update(Cli::Context &context, const QStringList &args)
+{
+    Cli::Arguments arguments(args);
+    const auto url = arguments.takeValue(QStringLiteral("--url"));
+    const auto proxy = arguments.takeValue(QStringLiteral("--proxy"));
+    if (!arguments.positionals().isEmpty() || arguments.hasError())
+        return Cli::usage(context, arguments.error(), UsageLine);
+
+    DrawUpdateSettings settings;
+    settings.serviceUrl = url ? QUrl(*url) : configuredServiceUrl();
+    if (proxy)
+        applyProxy(*proxy, settings);
+
+    DrawUpdater updater;
+    FailedRequests failed;
+    DrawUpdateSummary summary;
+    QEventLoop loop;
+    QObject::connect(&updater, &DrawUpdater::drawStored, &loop,
+        [&](const Draw &draw) { context.out << DrawText::listLine(draw) << '\n'; });
+    QObject::connect(&updater, &DrawUpdater::requestFinished, &loop, [&](QDate date, int status, const QString &line) {
+        if (status == 0 || status >= 400) {
+            ++failed.count;
+            failed.last = QStringLiteral("%1 %2").arg(date.toString(Qt::ISODate), line);
+        }
+    });
+    QObject::connect(&updater, &DrawUpdater::finished, &loop, [&](const DrawUpdateSummary &result) {
+        summary = result;
+        loop.quit();
+    });
+    if (!updater.start(context.storePath(), settings))
+        return context.failWith(QStringLiteral("the update could not be started"));
+    loop.exec();
+
+    using Outcome = DrawUpdateSummary::Outcome;
+    if (summary.outcome == Outcome::InvalidSettings)
+        return context.failWith(summary.message);
+    context.out << "updated: " << summary.storedCount << " draws" << Qt::endl;
+    if (failed.count > 0)
+        context.err << "warning: " << failed.count << " requests got no usable answer, the last: " << failed.last
+                    << Qt::endl;
+    switch (summary.outcome) {
+    case Outcome::Unparsable:
+        context.err << "the answer for " << summary.lastDate.toString(Qt::ISODate) << " is not a list of draws ("
+                    << summary.reason << "):\n"
+                    << summary.message << Qt::endl;
+        return Cli::Failure;
+    case Outcome::FileError:
+        return context.failWith(summary.message);
+    default:
+        return Cli::Success;
+    }
+}

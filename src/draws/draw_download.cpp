@@ -1,0 +1,133 @@
+#include "draws/draw_download.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QUrlQuery>
+
+#include <array>
+
+namespace {
+constexpr int FieldCount = 7;
+constexpr int MaxMegaplier = 255; // whatever fits the record's byte
+
+struct FieldRule {
+    const char *name;
+    int minimum;
+    int maximum;
+};
+constexpr std::array<FieldRule, FieldCount> Rules{{
+    {"main number", 1, Game::MaxMain},
+    {"main number", 1, Game::MaxMain},
+    {"main number", 1, Game::MaxMain},
+    {"main number", 1, Game::MaxMain},
+    {"main number", 1, Game::MaxMain},
+    {"Megaball", 1, Game::MaxMegaball},
+    {"Megaplier", 0, MaxMegaplier},
+}};
+
+// Six fields up to the next comma each, the seventh is the rest of the line.
+QStringList splitFields(const QString &line)
+{
+    QStringList fields;
+    qsizetype from = 0;
+    while (fields.size() < FieldCount - 1) {
+        const qsizetype comma = line.indexOf(QLatin1Char(','), from);
+        if (comma < 0)
+            break;
+        fields.append(line.mid(from, comma - from).trimmed());
+        from = comma + 1;
+    }
+    fields.append(line.mid(from).trimmed());
+    return fields;
+}
+} // namespace
+
+QUrl DrawDownload::defaultServiceUrl()
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:8787"));
+}
+
+QUrl DrawDownload::requestUrl(const QUrl &serviceUrl, QDate date)
+{
+    QUrl url = serviceUrl;
+    QString base = url.path();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    url.setPath(base + Path);
+    QUrlQuery query;
+    query.addQueryItem(ProgramKey, ProgramName);
+    query.addQueryItem(DateKey, date.toString(DateFormat));
+    url.setQuery(query);
+    url.setFragment({});
+    return url;
+}
+
+QDate DrawDownload::nextDrawDate(QDate date)
+{
+    return date.addDays(date.dayOfWeek() == Qt::Tuesday ? 3 : 4);
+}
+
+QString DrawDownload::formatLine(const Draw &draw)
+{
+    QStringList fields;
+    for (auto n : draw.numbers)
+        fields.append(QString::number(n));
+    fields.append(QString::number(draw.megaball));
+    fields.append(QString::number(draw.megaplier));
+    return fields.join(QLatin1Char(','));
+}
+
+Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
+{
+    const QStringList fields = splitFields(line);
+    if (fields.size() < FieldCount)
+        return fail(QStringLiteral("expected 7 comma-separated numbers, found %1 fields").arg(fields.size()));
+    std::array<int, FieldCount> values{};
+    for (int i = 0; i < FieldCount; ++i) {
+        bool ok = false;
+        values[size_t(i)] = fields[i].toInt(&ok);
+        if (!ok)
+            return fail(QStringLiteral("'%1' is not a whole number").arg(fields[i]));
+        const FieldRule &rule = Rules[size_t(i)];
+        if (values[size_t(i)] < rule.minimum || values[size_t(i)] > rule.maximum)
+            return fail(QStringLiteral("%1 %2 is outside %3 to %4")
+                            .arg(QLatin1String(rule.name))
+                            .arg(values[size_t(i)])
+                            .arg(rule.minimum)
+                            .arg(rule.maximum));
+    }
+    Draw draw;
+    draw.date = date;
+    for (int i = 0; i < Game::MainCount; ++i) {
+        if (draw.contains(values[size_t(i)]))
+            return fail(QStringLiteral("main number %1 is repeated").arg(values[size_t(i)]));
+        draw.numbers[size_t(i)] = std::uint8_t(values[size_t(i)]);
+    }
+    draw.megaball = std::uint8_t(values[5]);
+    draw.megaplier = std::uint8_t(values[6]);
+    return draw;
+}
+
+DrawDownload::ParsedBody DrawDownload::parseBody(const QString &body, QDate date)
+{
+    ParsedBody parsed;
+    const QStringList lines = body.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty())
+            continue;
+        auto draw = parseLine(lines[i], date);
+        if (!draw) {
+            parsed.error = QStringLiteral("line %1: %2").arg(i + 1).arg(draw.error());
+            break;
+        }
+        parsed.draws.push_back(*draw);
+    }
+    return parsed;
+}
+
+QString DrawDownload::decodeBody(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}

@@ -1,0 +1,68 @@
+#include "tipsheet/tip_rows.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+const std::array<TipRows::RowLayout, TipRows::RowCount> rowTable{{
+    {1, 1, 93, 28, 22, 36},
+    {2, 7, 94, 30, 23, 37},
+    {3, 13, 95, 31, 24, 38},
+    {4, 19, 96, 32, 25, 39},
+    {5, 25, 97, 33, 26, 40},
+    {6, 31, 98, 34, 27, 41},
+    {7, 43, 99, 46, 45, 49},
+    {8, 49, 100, 48, 47, 50},
+    {9, 56, 101, 62, 65, 67},
+    {10, 62, 102, 61, 66, 68},
+    {11, 68, 103, 63, 69, 71},
+    {12, 74, 104, 64, 70, 72},
+}};
+} // namespace
+
+const std::array<TipRows::RowLayout, TipRows::RowCount> &TipRows::layouts() { return rowTable; }
+
+const TipRows::RowLayout &TipRows::layout(int row)
+{
+    if (row < 1 || row > RowCount)
+        throw std::out_of_range("tip row out of range");
+    return rowTable[size_t(row - 1)];
+}
+
+int TipRows::fieldNumber(int row, int slot)
+{
+    const RowLayout &r = layout(row);
+    return slot == ExtraSlot ? r.extra : r.firstMain + slot;
+}
+
+QString TipRows::fieldName(int row, int slot) { return QStringLiteral("Edit%1").arg(fieldNumber(row, slot)); }
+
+QStringList TipRows::storedFieldNames()
+{
+    std::vector<int> numbers;
+    for (int row = 1; row <= RowCount; ++row)
+        for (int slot = 0; slot < FieldsPerRow; ++slot)
+            numbers.push_back(fieldNumber(row, slot));
+    std::sort(numbers.begin(), numbers.end());
+    QStringList names;
+    for (int n : numbers)
+        names.append(QStringLiteral("Edit%1").arg(n));
+    return names;
+}
+
+int TipRows::maximumFor(int slot) { return slot < MainFields ? 75 : 15; }
+
+std::optional<int> TipRows::toInteger(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+QString TipRows::normalized(const QString &text, int maximum)
+{
+    const auto value = toInteger(text);
+    if (!value || *value <= 0 || *value > maximum)
+        return {};
+    return QString::number(*value);
+}

@@ -1,0 +1,48 @@
+// The twelve tip rows: which fields and labels belong to which row, and how a typed
+// number is validated. A row is five main-number fields, a Megaball field and a hidden
+// extra field.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace TipRows {
+constexpr int RowCount = 12;
+constexpr int MainFields = 5;
+constexpr int FieldsPerRow = 7;   // five main numbers, the Megaball, the hidden extra field
+constexpr int MegaballSlot = 5;
+constexpr int ExtraSlot = 6;
+
+struct RowLayout {
+    int row;         // 1..12
+    int firstMain;   // Edit<firstMain> .. Edit<firstMain + 4>; the Megaball field follows
+    int extra;       // Edit<extra>
+    int lockLabel;   // Label<lockLabel>, "<row>. Tipp"
+    int hitLabel;    // Label<hitLabel>
+    int sumLabel;    // Label<sumLabel>
+};
+
+const std::array<RowLayout, RowCount> &layouts();
+const RowLayout &layout(int row);
+// The field number (Edit<n>) of a slot of a row: slots 0..4 main numbers, 5 Megaball,
+// 6 the extra field.
+int fieldNumber(int row, int slot);
+QString fieldName(int row, int slot);
+// All 84 stored field names in ascending number order (the settings store's order).
+QStringList storedFieldNames();
+// The highest value a slot holds: 75 for main numbers, 15 for the Megaball and extra.
+int maximumFor(int slot);
+
+// A field text as the validation leaves it: the number without leading zeros, or
+// empty when the text is no integer or lies outside 1..maximum.
+QString normalized(const QString &text, int maximum);
+// The number a field text holds, std::nullopt for text that does not convert.
+std::optional<int> toInteger(const QString &text);
+} // namespace TipRows
+
+// The texts of one row's seven fields.
+using TipRowTexts = std::array<QString, TipRows::FieldsPerRow>;
+using TipSheetTexts = std::array<TipRowTexts, TipRows::RowCount>;

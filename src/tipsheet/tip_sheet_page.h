@@ -1,0 +1,101 @@
+// The "Tipp-Übersicht" page: the twelve tip rows with their lock and result labels,
+// the draw strip above them and the command buttons below.
+#pragma once
+
+#include "tipsheet/tip_rows.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+
+class FormBuilder;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+class TipSheetPage : public QWidget {
+    Q_OBJECT
+public:
+    TipSheetPage(FormBuilder &builder, QWidget *parent = nullptr);
+
+    enum class FieldColour { Window, Hit, MegaballHit };
+
+    QLineEdit *field(int row, int slot) const;
+    QLabel *lockLabel(int row) const;
+    QLabel *hitLabel(int row) const;
+    QLabel *sumLabel(int row) const;
+    QToolButton *pickerButton(int row) const;
+
+    TipRowTexts rowTexts(int row) const;
+    // Writes the texts; each write runs the field's validation.
+    void setRowTexts(int row, const TipRowTexts &texts);
+    TipSheetTexts sheetTexts() const;
+
+    // Locked while the lock label's text is pure red.
+    bool isLocked(int row) const;
+    void setLocked(int row, bool locked);
+    void toggleLock(int row);
+
+    void setFieldColour(int row, int slot, FieldColour colour);
+    FieldColour fieldColour(int row, int slot) const;
+    // A hit label's text colour: red for a notable hit, black otherwise.
+    void setHitLabel(int row, const QString &text, bool highlighted);
+
+    // "Löschen aller Tipps": empties every row that is not locked.
+    void clearUnlocked();
+
+    // The draw strip and the command strip.
+    QLabel *drawLabel() const { return m_drawLabel; }             // Label35
+    QLabel *ticketLabel() const { return m_ticketLabel; }         // Losnummer
+    QToolButton *updateButton() const { return m_updateButton; }  // SpeedButton10
+    QPushButton *generateButton() const { return m_generateButton; } // BitBtn4
+    QSpinBox *rowCountSpin() const { return m_rowCountSpin; }     // UpDown8
+    QToolButton *luckyNumberButton() const { return m_luckyButton; } // SpeedButton13
+    QPushButton *onlineTipButton() const { return m_onlineButton; }  // OnlineTipp
+    QPushButton *printButton() const { return m_printButton; }       // BitBtn7
+    QPushButton *distributionButton() const { return m_distributionButton; } // Button6
+    QToolButton *clearButton() const { return m_clearButton; }      // SpeedButton11
+    QToolButton *saveButton() const { return m_saveButton; }        // SpeedButton15
+    QToolButton *loadButton() const { return m_loadButton; }        // SpeedButton16
+    QToolButton *searchButton() const { return m_searchButton; }    // SpeedButton4
+
+    static QColor lockedColour() { return QColor(255, 0, 0); }
+
+signals:
+    // Any of the 84 fields lost the focus.
+    void fieldLeft();
+    void pickRequested(int row);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Row {
+        std::array<QLineEdit *, TipRows::FieldsPerRow> fields{};
+        QLabel *lock = nullptr;
+        QLabel *hit = nullptr;
+        QLabel *sum = nullptr;
+        QToolButton *picker = nullptr;
+    };
+    void buildRows(FormBuilder &builder);
+    void buildStrips(FormBuilder &builder);
+    const Row &row(int number) const { return m_rows.at(size_t(number - 1)); }
+
+    std::array<Row, TipRows::RowCount> m_rows;
+    QLabel *m_drawLabel = nullptr;
+    QLabel *m_ticketLabel = nullptr;
+    QToolButton *m_updateButton = nullptr;
+    QPushButton *m_generateButton = nullptr;
+    QSpinBox *m_rowCountSpin = nullptr;
+    QToolButton *m_luckyButton = nullptr;
+    QPushButton *m_onlineButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QPushButton *m_distributionButton = nullptr;
+    QToolButton *m_clearButton = nullptr;
+    QToolButton *m_saveButton = nullptr;
+    QToolButton *m_loadButton = nullptr;
+    QToolButton *m_searchButton = nullptr;
+};

@@ -1,0 +1,94 @@
+// The command-line tool's draw commands: listing, importing and exporting the store.
+#include "cli_runner.h"
+#include "draws/draw_store.h"
+#include "test_data.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class CliDrawsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString dir() const { return m_dir.path(); }
+    QString store() const { return m_dir.filePath(QStringLiteral("Devudirurero.dat")); }
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(name));
+        file.write(content);
+        return file.fileName();
+    }
+
+private slots:
+    void init() { QFile::remove(store()); }
+
+    void drawsListsEveryRecordAsStored()
+    {
+        QFile::copy(TestData::bundledStorePath(), store());
+        const CliRun run = runCli({"--dir", dir(), "draws"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.outLines();
+        QCOMPARE(lines.size(), 420);
+        QCOMPARE(lines.first(), QStringLiteral("2013-10-22 2 3 19 52 71 14 5"));
+        QCOMPARE(lines.last(), QStringLiteral("2017-10-27 17 27 41 51 52 13 5"));
+    }
+
+    void importSortsPlacesAndCounts()
+    {
+        TestData::writeStore(store(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-10 7 8 9 10 11 12 3"}));
+        const QString csv = writeFile(QStringLiteral("new.csv"), "date,n1,n2,n3,n4,n5,megaball,megaplier\n"
+                                                                 "2015-03-06,40,3,75,12,8,7,5\n"
+                                                                 "2015-03-10,1,2,3,4,5,6,4\n"
+                                                                 "20150313;9;8;7;6;5;4;3;\n");
+        const CliRun run = runCli({"--dir", dir(), "import", csv});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.trimmed(), QStringLiteral("imported 3 draws (2 added, 1 replaced)"));
+        const QStringList lines = runCli({"--dir", dir(), "draws"}).outLines();
+        QCOMPARE(lines, (QStringList{"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 3 8 12 40 75 7 5", "2015-03-10 1 2 3 4 5 6 4",
+                                     "2015-03-13 5 6 7 8 9 4 3"}));
+    }
+
+    void importWritesNothingWhenAnyLineIsBad()
+    {
+        TestData::writeStore(store(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2"}));
+        const QString csv = writeFile(QStringLiteral("bad.csv"), "2015-03-06,40,3,75,12,8,7,5\n2015-03-10,1,1,3,4,5,6,4\n");
+        const CliRun run = runCli({"--dir", dir(), "import", csv});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.startsWith(QStringLiteral("line 2: ")));
+        QCOMPARE(QFileInfo(store()).size(), qint64(32));
+    }
+
+    void importCreatesAMissingStore()
+    {
+        const QString csv = writeFile(QStringLiteral("one.csv"), "2015-03-06,40,3,75,12,8,7,5\n");
+        QCOMPARE(runCli({"--dir", dir(), "import", csv}).exitCode, 0);
+        QCOMPARE(QFileInfo(store()).size(), qint64(32));
+    }
+
+    void exportWritesTheTextFormat()
+    {
+        TestData::writeStore(store(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2"}));
+        const QString target = m_dir.filePath(QStringLiteral("Zahlen.txt"));
+        QCOMPARE(runCli({"--dir", dir(), "export", target}).exitCode, 0);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("20150303;1;2;3;4;5;6;2;\r\n"));
+    }
+
+    void usageAndFailureExitCodes()
+    {
+        QCOMPARE(runCli({}).exitCode, 2);
+        QCOMPARE(runCli({"--dir", dir(), "frobnicate"}).exitCode, 2);
+        QCOMPARE(runCli({"--dir", dir(), "import"}).exitCode, 2);
+        QCOMPARE(runCli({"--dir", dir(), "draws", "--bogus"}).exitCode, 2);
+        QCOMPARE(runCli({"--dir", dir(), "draws"}).exitCode, 1); // no store in the folder
+        QCOMPARE(runCli({"--dir", m_dir.filePath(QStringLiteral("missing")), "draws"}).exitCode, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliDrawsTest)
+#include "cli_draws_test.moc"

@@ -1,0 +1,199 @@
+#include "draw_service.h"
+
+#include "draws/draw_download.h"
+#include "draws/draw_store.h"
+#include "draws/draw_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHttpServer>
+#include <QHttpServerRequest>
+#include <QHttpServerResponse>
+#include <QSet>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUrlQuery>
+
+namespace {
+const QString HopKey = QStringLiteral("Umleitung");
+const QByteArray PlainText = QByteArrayLiteral("text/plain; charset=utf-8");
+const QByteArray Html = QByteArrayLiteral("text/html; charset=utf-8");
+const QByteArray MalformedPage = QByteArrayLiteral("<html><body><h1>Wartungsarbeiten</h1></body></html>\r\n");
+
+QHttpServerResponse redirectTo(const QHttpServerRequest &request, int hop)
+{
+    QUrlQuery query = request.query();
+    query.removeAllQueryItems(HopKey);
+    query.addQueryItem(HopKey, QString::number(hop));
+    QUrl target;
+    target.setPath(request.url().path());
+    target.setQuery(query);
+    QHttpServerResponse response(QHttpServerResponse::StatusCode::Found);
+    response.setHeader(QByteArrayLiteral("Location"), target.toEncoded());
+    return response;
+}
+} // namespace
+
+// Hands each accepted connection to the HTTP server only after the configured delay,
+// so a slow service can be imitated without ever blocking the event loop. The socket
+// is created after the delay: Qt's HTTP server then reads the waiting request as usual,
+// and a client that gave up meanwhile simply finds its connection gone.
+class DelayingTcpServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+    ~DelayingTcpServer() override
+    {
+        for (const qintptr descriptor : std::as_const(m_waiting)) {
+            QTcpSocket socket;
+            if (socket.setSocketDescriptor(descriptor))
+                socket.abort();
+        }
+    }
+
+    void setDelay(int ms) { m_delayMs = ms; }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        if (m_delayMs <= 0)
+            return QTcpServer::incomingConnection(descriptor);
+        m_waiting.insert(descriptor);
+        QTimer::singleShot(m_delayMs, this, [this, descriptor] {
+            m_waiting.remove(descriptor);
+            QTcpServer::incomingConnection(descriptor);
+            emit newConnection();
+        });
+    }
+
+private:
+    int m_delayMs = 0;
+    QSet<qintptr> m_waiting;
+};
+
+DrawService::DrawService(QObject *parent)
+    : QObject(parent)
+    , m_http(new QHttpServer(this))
+{
+    m_http->route(DrawDownload::Path, QHttpServerRequest::Method::Get,
+        [this](const QHttpServerRequest &request) { return answer(request); });
+}
+
+DrawService::~DrawService() = default;
+
+Result<int> DrawService::loadDraws(const QString &filePath)
+{
+    if (QFileInfo(filePath).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0) {
+        auto draws = DrawStore(filePath).readAll();
+        if (!draws)
+            return fail(draws.error());
+        setDraws(*draws);
+        return int(draws->size());
+    }
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("%1: %2").arg(filePath, file.errorString()));
+    const DrawText::ParsedDraws parsed = DrawText::parse(QString::fromUtf8(file.readAll()));
+    if (!parsed.errors.isEmpty())
+        return fail(QStringLiteral("%1: %2").arg(filePath, parsed.errors.join(QStringLiteral("; "))));
+    setDraws(parsed.draws);
+    return int(parsed.draws.size());
+}
+
+void DrawService::setDraws(const std::vector<Draw> &draws)
+{
+    m_draws.clear();
+    for (const Draw &draw : draws)
+        m_draws.emplace(draw.date, draw);
+}
+
+void DrawService::setFaults(const DrawServiceFaults &faults)
+{
+    m_faults = faults;
+    if (m_tcp)
+        m_tcp->setDelay(faults.delayMs);
+}
+
+void DrawService::setCannedBody(QDate date, const QByteArray &body)
+{
+    m_cannedBodies.insert(date, body);
+}
+
+Result<quint16> DrawService::listen(const QHostAddress &address, quint16 port)
+{
+    auto *tcp = new DelayingTcpServer(this);
+    if (!tcp->listen(address, port)) {
+        const QString error = tcp->errorString();
+        delete tcp;
+        return fail(QStringLiteral("cannot listen on %1:%2: %3").arg(address.toString()).arg(port).arg(error));
+    }
+    tcp->setDelay(m_faults.delayMs);
+    m_http->bind(tcp);
+    m_tcp = tcp;
+    m_address = address;
+    m_port = tcp->serverPort();
+    return m_port;
+}
+
+QUrl DrawService::url() const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    const bool anyAddress = m_address == QHostAddress::Any || m_address == QHostAddress::AnyIPv4;
+    url.setHost(anyAddress ? QStringLiteral("127.0.0.1") : m_address.toString());
+    url.setPort(m_port);
+    return url;
+}
+
+QList<QDate> DrawService::requestedDates() const
+{
+    QList<QDate> dates;
+    for (const ServedRequest &request : m_requests)
+        dates.append(request.date);
+    return dates;
+}
+
+QByteArray DrawService::drawLines(QDate date) const
+{
+    QByteArray body;
+    const auto [first, last] = m_draws.equal_range(date);
+    for (auto it = first; it != last; ++it) {
+        QString line = DrawDownload::formatLine(it->second);
+        if (m_faults.sixFieldBody)
+            line.truncate(line.lastIndexOf(QLatin1Char(',')));
+        body += line.toUtf8() + "\r\n";
+    }
+    return body;
+}
+
+QHttpServerResponse DrawService::answer(const QHttpServerRequest &request)
+{
+    const QUrlQuery query = request.query();
+    const int hop = query.queryItemValue(HopKey).toInt();
+    const QDate date = QDate::fromString(query.queryItemValue(DrawDownload::DateKey), DrawDownload::DateFormat);
+    if (hop == 0)
+        m_requests.append({date, request.value("User-Agent"), request.value("Accept"), request.value("Cookie")});
+
+    const auto respond = [&](QHttpServerResponse response) {
+        response.setHeader(
+            QByteArrayLiteral("Set-Cookie"), "Sitzung=" + QByteArray::number(++m_sessionCounter) + "; Path=/");
+        // A delay works per connection, so a slow service has to close each one.
+        if (m_faults.delayMs > 0)
+            response.setHeader(QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
+        emit requestServed(date, int(response.statusCode()));
+        return response;
+    };
+    if (query.queryItemValue(DrawDownload::ProgramKey) != DrawDownload::ProgramName || !date.isValid())
+        return respond(QHttpServerResponse(
+            PlainText, QByteArrayLiteral("unknown program or date\r\n"), QHttpServerResponse::StatusCode::BadRequest));
+    if (hop < m_faults.redirectHops)
+        return respond(redirectTo(request, hop + 1));
+    if (m_faults.internalError)
+        return respond(QHttpServerResponse(
+            PlainText, QByteArrayLiteral("internal error\r\n"), QHttpServerResponse::StatusCode::InternalServerError));
+    if (m_faults.malformedBody)
+        return respond(QHttpServerResponse(Html, MalformedPage));
+    const auto canned = m_cannedBodies.constFind(date);
+    return respond(QHttpServerResponse(PlainText, canned != m_cannedBodies.cend() ? *canned : drawLines(date)));
+}
