@@ -1,8 +1,8 @@
 // Candidate rows per second through the acceptance tests on the bundled history: the
 // whole-history test alone with UpDown6 = 3, and all tests with the design defaults.
 #include "draws/draw_store.h"
-#include "generator/row_filters.h"
 #include "generator/random_source.h"
+#include "generator/row_filters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,7 +64,10 @@ void WholeHistoryOnly(benchmark::State &state)
     runFilters(state, settings);
 }
 
-void DesignDefaults(benchmark::State &state) { runFilters(state, GenerationSettings::defaults()); }
+void DesignDefaults(benchmark::State &state)
+{
+    runFilters(state, GenerationSettings::defaults());
+}
 } // namespace
 
 BENCHMARK(WholeHistoryOnly);

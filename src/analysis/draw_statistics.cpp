@@ -13,15 +13,13 @@ constexpr int NoSumYet = 500;
 
 // Counters are indexed by the stored value; anything outside a counter's range is
 // simply not counted.
-template <size_t N>
-void addIfInRange(std::array<int, N> &counters, int value, int amount = 1)
+template <size_t N> void addIfInRange(std::array<int, N> &counters, int value, int amount = 1)
 {
     if (value >= 0 && size_t(value) < N)
         counters[size_t(value)] += amount;
 }
 
-template <size_t N>
-std::vector<int> slice(const std::array<int, N> &counters, int first, int last)
+template <size_t N> std::vector<int> slice(const std::array<int, N> &counters, int first, int last)
 {
     return std::vector<int>(counters.begin() + first, counters.begin() + last + 1);
 }
@@ -33,8 +31,7 @@ struct Window {
     bool startIncluded;
 };
 
-template <typename PerDraw>
-int forEachInWindow(const Window &window, PerDraw perDraw)
+template <typename PerDraw> int forEachInWindow(const Window &window, PerDraw perDraw)
 {
     int inside = 0;
     for (const Draw &draw : window.draws) {
@@ -82,18 +79,20 @@ Counts groups(const Window &window, int runLength, int pointCount)
     return counts;
 }
 
-Counts overdue(const Window &window)
+// Every counter grows by one per draw, then the counters of the draw's values (its main
+// numbers or its Megaball) go back to 0; a value outside 1..Last resets nothing.
+template <int Last, typename Values> Counts overdueCounts(const Window &window, Values valuesOf)
 {
-    std::array<int, Game::MaxMain + 1> counters{};
+    std::array<int, Last + 1> counters{};
     Counts counts;
     counts.drawCount = forEachInWindow(window, [&](const Draw &draw) {
         for (int &counter : counters)
             ++counter;
-        for (int n : draw.numbers)
-            if (n <= Game::MaxMain)
-                counters[size_t(n)] = 0;
+        for (int value : valuesOf(draw))
+            if (value >= 1 && value <= Last)
+                counters[size_t(value)] = 0;
     });
-    counts.values = slice(counters, 1, Game::MaxMain);
+    counts.values = slice(counters, 1, Last);
     return counts;
 }
 
@@ -117,20 +116,6 @@ Counts sumDistribution(const Window &window)
     counts.firstX = lowest;
     if (lowest <= highest)
         counts.values = slice(counters, lowest, highest);
-    return counts;
-}
-
-Counts megaballOverdue(const Window &window)
-{
-    std::array<int, Game::MaxMegaball + 1> counters{};
-    Counts counts;
-    counts.drawCount = forEachInWindow(window, [&](const Draw &draw) {
-        for (int &counter : counters)
-            ++counter;
-        if (draw.megaball >= 1 && draw.megaball <= Game::MaxMegaball)
-            counters[draw.megaball] = 0;
-    });
-    counts.values = slice(counters, 1, Game::MaxMegaball);
     return counts;
 }
 
@@ -158,8 +143,8 @@ LeftAxis leftAxisFor(ChartKind kind, const std::vector<ChartPoint> &points)
     LeftAxis axis;
     if (kind == ChartKind::Quads || kind == ChartKind::SumDistribution || points.empty())
         return axis;
-    const auto [smallest, largest] =
-        std::minmax_element(points.begin(), points.end(), [](const auto &a, const auto &b) { return a.y < b.y; });
+    const auto [smallest, largest]
+        = std::minmax_element(points.begin(), points.end(), [](const auto &a, const auto &b) { return a.y < b.y; });
     axis.mode = LeftAxis::Mode::SmallestToLargest;
     axis.presetMinimum = isMegaballChart(kind) ? -100 : 0;
     axis.minimum = smallest->y;
@@ -192,14 +177,14 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
     const QString draws = QString::number(counts.drawCount);
     const auto groupTitle = [&](int foundEntry) -> QString {
         return entry(53) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry) + QLatin1Char(':')
-               + QString::number(counts.total);
+            + QString::number(counts.total);
     };
     switch (kind) {
     case ChartKind::NumberDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
         return entry(46) + QStringLiteral("     ") + entry(32) + QStringLiteral(": ") + draws + QStringLiteral("    ")
-               + entry(43) + QStringLiteral(": ") + averageText(counts);
+            + entry(43) + QStringLiteral(": ") + averageText(counts);
     case ChartKind::Pairs:
         return groupTitle(54);
     case ChartKind::Triples:
@@ -214,7 +199,7 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
         if (counts.drawCount == 0)
             return std::nullopt;
         return entry(56) + QStringLiteral("     ") + entry(53) + draws + QStringLiteral("    ") + entry(43)
-               + QStringLiteral(": ") + averageText(counts);
+            + QStringLiteral(": ") + averageText(counts);
     case ChartKind::MegaballOverdue:
         return entry(10);
     case ChartKind::MegaballFrequency:
@@ -269,11 +254,11 @@ Counts count(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow
     case ChartKind::Quads:
         return groups(window, 4, 75);
     case ChartKind::Overdue:
-        return overdue(window);
+        return overdueCounts<Game::MaxMain>(window, [](const Draw &draw) { return draw.numbers; });
     case ChartKind::SumDistribution:
         return sumDistribution(window);
     case ChartKind::MegaballOverdue:
-        return megaballOverdue(window);
+        return overdueCounts<Game::MaxMegaball>(window, [](const Draw &draw) { return std::array{draw.megaball}; });
     case ChartKind::MegaballFrequency:
         return megaballFrequency(window);
     case ChartKind::TipDistribution:
@@ -310,8 +295,8 @@ Rgb rgb(BarColour colour)
     return SeriesRgb;
 }
 
-ChartResult chart(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window,
-                  const MessageTable &messages)
+ChartResult chart(
+    ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window, const MessageTable &messages)
 {
     return chartFromCounts(kind, count(kind, draws, window), messages);
 }

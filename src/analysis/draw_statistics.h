@@ -20,14 +20,14 @@ namespace DrawStatistics {
 
 enum class ChartKind {
     NumberDistribution, // draws of each main number, 1..75
-    Pairs,              // draws holding n and n+1, 1..74
-    Triples,            // draws holding n..n+2, 1..73
-    Quads,              // draws holding n..n+3, 1..75 (73..75 always 0)
-    Overdue,            // draws since n was last drawn, 1..75
-    TipDistribution,    // tip fields holding n, 1..75 (no draws)
-    SumDistribution,    // draws whose main numbers sum to s, lowest to highest sum
-    MegaballOverdue,    // draws since Megaball m was last drawn, 1..15
-    MegaballFrequency,  // draws of each Megaball, 1..15
+    Pairs, // draws holding n and n+1, 1..74
+    Triples, // draws holding n..n+2, 1..73
+    Quads, // draws holding n..n+3, 1..75 (73..75 always 0)
+    Overdue, // draws since n was last drawn, 1..75
+    TipDistribution, // tip fields holding n, 1..75 (no draws)
+    SumDistribution, // draws whose main numbers sum to s, lowest to highest sum
+    MegaballOverdue, // draws since Megaball m was last drawn, 1..15
+    MegaballFrequency, // draws of each Megaball, 1..15
 };
 
 // Whether a draw dated exactly on the start date counts; the end date always counts.
@@ -51,8 +51,8 @@ Counts count(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow
 Counts countTips(std::span<const QString> mainFieldTexts);
 
 enum class BarColour {
-    Series,   // the series colour, green
-    Prime,    // pure red, RGB 255, 0, 0
+    Series, // the series colour, green
+    Prime, // pure red, RGB 255, 0, 0
     NonPrime, // green, RGB 0, 128, 0
 };
 struct Rgb {
@@ -76,7 +76,7 @@ struct ChartPoint {
 struct LeftAxis {
     enum class Mode {
         SmallestToLargest, // fixed range, automatic scaling off
-        Automatic,         // both axes scale automatically
+        Automatic, // both axes scale automatically
     };
     Mode mode = Mode::Automatic;
     // SmallestToLargest only: the minimum set before the maximum (0, or -100 for the two
@@ -112,8 +112,8 @@ constexpr bool isPrime(int number)
     return true;
 }
 
-ChartResult chart(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window,
-                  const MessageTable &messages);
+ChartResult chart(
+    ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window, const MessageTable &messages);
 ChartResult tipChart(std::span<const QString> mainFieldTexts, const MessageTable &messages);
 
 } // namespace DrawStatistics

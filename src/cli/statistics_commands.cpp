@@ -67,7 +67,10 @@ std::optional<Problem> takeDate(Cli::Arguments &arguments, const QString &option
     return std::nullopt;
 }
 
-Result<std::vector<Draw>> readDraws(const Cli::Context &context) { return DrawStore(context.storePath()).readAll(); }
+Result<std::vector<Draw>> readDraws(const Cli::Context &context)
+{
+    return DrawStore(context.storePath()).readAll();
+}
 
 QString drawNumbers(const Draw &draw)
 {
@@ -189,7 +192,7 @@ int CliCommands::stats(Cli::Context &context, const QStringList &args)
     if (arguments.hasError() || positionals.size() != 1)
         return Cli::usage(context, arguments.error(), usageLine);
     const auto named = std::find_if(ChartNames.begin(), ChartNames.end(),
-                                    [&](const ChartName &chart) { return positionals[0] == QLatin1String(chart.name); });
+        [&](const ChartName &chart) { return positionals[0] == QLatin1String(chart.name); });
     if (named == ChartNames.end())
         return Cli::usage(context, QStringLiteral("unknown statistic: %1").arg(positionals[0]), usageLine);
 
@@ -206,8 +209,7 @@ int CliCommands::stats(Cli::Context &context, const QStringList &args)
 
 int CliCommands::pool(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine =
-        QStringLiteral("pool [--from DATE] [--end DATE] [--defaults] [--set NAME=VALUE]...");
+    const QString usageLine = QStringLiteral("pool [--from DATE] [--end DATE] [--defaults] [--set NAME=VALUE]...");
     Cli::Arguments arguments(args);
     RunInput input;
     if (auto problem = prepareRun(context, arguments, input))
@@ -215,13 +217,11 @@ int CliCommands::pool(Cli::Context &context, const QStringList &args)
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error(), usageLine);
 
-    const CandidatePool pool =
-        buildCandidatePool({input.draws, input.start, input.references}, input.settings, MessageTable(),
-                           [&](const QString &text) { context.err << text << '\n'; });
+    const CandidatePool pool = buildCandidatePool({input.draws, input.start, input.references}, input.settings,
+        MessageTable(), [&](const QString &text) { context.err << text << '\n'; });
     for (int k = 1; k <= 3; ++k) {
         const Draw &draw = input.references.reference(k);
-        context.out << "reference " << k << ": " << TextFormats::isoDate(draw.date) << ' ' << drawNumbers(draw)
-                    << '\n';
+        context.out << "reference " << k << ": " << TextFormats::isoDate(draw.date) << ' ' << drawNumbers(draw) << '\n';
     }
     QStringList entries;
     for (int entry : pool.entries())

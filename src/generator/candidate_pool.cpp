@@ -34,12 +34,21 @@ void CandidatePool::removeMarked(std::vector<bool> deleted)
     }
 }
 
-int CandidatePool::entryCount(int number) const { return int(std::count(m_entries.begin(), m_entries.end(), number)); }
+int CandidatePool::entryCount(int number) const
+{
+    return int(std::count(m_entries.begin(), m_entries.end(), number));
+}
 
-int CandidatePool::distinctCount() const { return int(std::set<std::uint8_t>(m_entries.begin(), m_entries.end()).size()); }
+int CandidatePool::distinctCount() const
+{
+    return int(std::set<std::uint8_t>(m_entries.begin(), m_entries.end()).size());
+}
 
 namespace {
-int rounded(qint64 numerator, qint64 denominator) { return int(ExactRounding::roundHalfEven(numerator, denominator)); }
+int rounded(qint64 numerator, qint64 denominator)
+{
+    return int(ExactRounding::roundHalfEven(numerator, denominator));
+}
 } // namespace
 
 BandBounds PoolBands::top(const NumberStatistic &s, int percent, int divisor)
@@ -53,9 +62,15 @@ BandBounds PoolBands::bottom(const NumberStatistic &s, int percent, int divisor)
     return {s.low, rounded(qint64(divisor) * s.low + qint64(percent) * (s.high - s.low), divisor)};
 }
 
-BandBounds PoolBands::frequentGroups(const NumberStatistic &s) { return {rounded(10 * s.high - 3 * (s.high - s.low), 10), s.high}; }
+BandBounds PoolBands::frequentGroups(const NumberStatistic &s)
+{
+    return {rounded(10 * s.high - 3 * (s.high - s.low), 10), s.high};
+}
 
-BandBounds PoolBands::rareGroups(const NumberStatistic &s) { return {0, rounded(10 * s.low + 3 * (s.high - s.low), 10)}; }
+BandBounds PoolBands::rareGroups(const NumberStatistic &s)
+{
+    return {0, rounded(10 * s.low + 3 * (s.high - s.low), 10)};
+}
 
 QString poolFullText()
 {
@@ -85,10 +100,12 @@ constexpr GroupOption GroupOptions[3] = {
 class PoolBuilder {
 public:
     PoolBuilder(const PoolSources &sources, const GenerationSettings &settings, const MessageTable &messages,
-                const StatusSink &status)
-        : m_sources(sources), m_settings(settings), m_messages(messages), m_status(status)
-    {
-    }
+        const StatusSink &status)
+        : m_sources(sources)
+        , m_settings(settings)
+        , m_messages(messages)
+        , m_status(status)
+    { }
 
     CandidatePool build()
     {
@@ -130,19 +147,7 @@ private:
 
     NumberStatistic statistic(ChartKind kind) const
     {
-        const StatisticsWindow window = m_sources.window();
-        switch (kind) {
-        case ChartKind::Pairs:
-            return NumberStatistics::pairs(m_sources.draws, window);
-        case ChartKind::Triples:
-            return NumberStatistics::triples(m_sources.draws, window);
-        case ChartKind::Quads:
-            return NumberStatistics::quads(m_sources.draws, window);
-        case ChartKind::Overdue:
-            return NumberStatistics::overdue(m_sources.draws, window);
-        default:
-            return NumberStatistics::frequency(m_sources.draws, window);
-        }
+        return NumberStatistics::compute(kind, m_sources.draws, m_sources.window());
     }
 
     void addGroupBand(const GroupOption &option, const NumberStatistic &statistic, BandBounds band)
@@ -272,7 +277,7 @@ private:
 } // namespace
 
 CandidatePool buildCandidatePool(const PoolSources &sources, const GenerationSettings &settings,
-                                 const MessageTable &messages, const StatusSink &status)
+    const MessageTable &messages, const StatusSink &status)
 {
     return PoolBuilder(sources, settings, messages, status).build();
 }

@@ -82,7 +82,7 @@ QString poolFullText();
 // frequency bands, overdue band, neighbours of reference 1, base fill, removals and
 // compaction. Status texts go to `status` as the window's status bar would show them.
 CandidatePool buildCandidatePool(const PoolSources &sources, const GenerationSettings &settings,
-                                 const MessageTable &messages, const StatusSink &status = {});
+    const MessageTable &messages, const StatusSink &status = {});
 
 // The chart the pool building computed last (the chart page shows it after a run);
 // nullopt when no statistics option is on.

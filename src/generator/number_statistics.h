@@ -4,6 +4,7 @@
 // analysis/draw_statistics.h over the same windows, so chart and generation agree.
 #pragma once
 
+#include "analysis/draw_statistics.h"
 #include "analysis/statistics_window.h"
 #include "draws/draw.h"
 
@@ -14,22 +15,18 @@ struct NumberStatistic {
     int first = 1; // entries first..last, index = number
     int last = 0;
     std::array<int, Game::MaxMain + 1> values{};
-    int low = 0;  // L
+    int low = 0; // L
     int high = 0; // H
 
     int value(int number) const { return values.at(size_t(number)); }
 };
 
 namespace NumberStatistics {
-// Closed window S <= date <= E.
-NumberStatistic frequency(std::span<const Draw> draws, const StatisticsWindow &window);
-NumberStatistic overdue(std::span<const Draw> draws, const StatisticsWindow &window);
-NumberStatistic megaballFrequency(std::span<const Draw> draws, const StatisticsWindow &window);
-NumberStatistic megaballOverdue(std::span<const Draw> draws, const StatisticsWindow &window);
-// Half-open window S < date <= E.
-NumberStatistic pairs(std::span<const Draw> draws, const StatisticsWindow &window);   // 1..74
-NumberStatistic triples(std::span<const Draw> draws, const StatisticsWindow &window); // 1..73
-// 1..75 (73..75 always 0); its range is the chart's automatic one: L = 0, H = the
-// largest entry.
-NumberStatistic quads(std::span<const Draw> draws, const StatisticsWindow &window);
+// The statistic behind a chart: F (NumberDistribution) and O (Overdue) over 1..75, MF
+// (MegaballFrequency) and MO (MegaballOverdue) over 1..15, all in the closed window;
+// P (Pairs, 1..74), T (Triples, 1..73) and Q (Quads, 1..75 with 73..75 always 0) in the
+// half-open window. L and H are the lowest and highest entry, except for Q, whose range
+// is the chart's automatic one: L = 0 and H = the largest entry. Not for the tip and sum
+// charts.
+NumberStatistic compute(DrawStatistics::ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window);
 } // namespace NumberStatistics

@@ -11,7 +11,7 @@
 
 struct ReferenceDraws {
     std::array<Draw, 3> draws{}; // draws[0] is reference 1
-    int index = -1;              // record number of reference 1; -1 for an empty history
+    int index = -1; // record number of reference 1; -1 for an empty history
     // The end date every statistic and test of the run uses from here on: the date of
     // reference 1, or the requested end date for an empty history.
     QDate endDate;

@@ -9,8 +9,8 @@ constexpr int DaysPerWeek = 7;
 
 constexpr std::array<int, 3> ReferenceCheckBoxes{4, 5, 23};
 constexpr std::array<int, 3> ReferenceLimits{4, 5, 11};
-constexpr std::array<FilterTest, 3> ReferenceTests{FilterTest::LastDraw, FilterTest::DrawBeforeLast,
-                                                    FilterTest::ThirdLastDraw};
+constexpr std::array<FilterTest, 3> ReferenceTests{
+    FilterTest::LastDraw, FilterTest::DrawBeforeLast, FilterTest::ThirdLastDraw};
 
 constexpr std::array<bool, 256> PrimeTable = [] {
     std::array<bool, 256> table{};
@@ -165,8 +165,8 @@ void RowFilters::selectRecentWeeks(int weeks)
             m_recentMask[bit >> 6] |= std::uint64_t(1) << (bit & 63);
 }
 
-bool RowFilters::anyDrawReaches(const CandidateRow &candidate, bool megaballCounts, int threshold,
-                                const std::vector<std::uint64_t> &window) const
+bool RowFilters::anyDrawReaches(
+    const CandidateRow &candidate, bool megaballCounts, int threshold, const std::vector<std::uint64_t> &window) const
 {
     const auto words = size_t(m_words);
     std::array<const std::uint64_t *, 6> rows{};
@@ -215,8 +215,8 @@ int RowFilters::primzahlen(const CandidateRow &candidate)
     return primes + (b >= 0 && b < 256 && PrimeTable[size_t(b)] ? 1 : 0);
 }
 
-bool RowFilters::otherRowsPass(const CandidateRow &candidate, std::span<const MainNumberSet> placedRows,
-                               const GenerationSettings &settings) const
+bool RowFilters::otherRowsPass(
+    const CandidateRow &candidate, std::span<const MainNumberSet> placedRows, const GenerationSettings &settings) const
 {
     if (placedRows.empty())
         return true;
@@ -243,8 +243,8 @@ int RowFilters::referenceMatches(int k, const CandidateRow &candidate, bool mega
     return m_referenceSets[size_t(k)].overlap(candidate) + megaball;
 }
 
-FilterTest RowFilters::check(const CandidateRow &candidate, std::span<const MainNumberSet> placedRows,
-                             const GenerationSettings &settings)
+FilterTest RowFilters::check(
+    const CandidateRow &candidate, std::span<const MainNumberSet> placedRows, const GenerationSettings &settings)
 {
     const auto &n = candidate.numbers;
     if (!otherRowsPass(candidate, placedRows, settings))

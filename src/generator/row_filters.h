@@ -17,7 +17,7 @@
 
 struct CandidateRow {
     std::array<int, Game::MainCount> numbers{}; // ascending
-    int megaball = 0;                           // 0 when none was chosen
+    int megaball = 0; // 0 when none was chosen
 
     int sum() const;
 };
@@ -67,8 +67,8 @@ public:
     RowFilters(std::span<const Draw> draws, QDate start, const ReferenceDraws &references);
 
     // Runs the tests in order on a sorted candidate; `placedRows` are the rows above it.
-    FilterTest check(const CandidateRow &candidate, std::span<const MainNumberSet> placedRows,
-                     const GenerationSettings &settings);
+    FilterTest check(
+        const CandidateRow &candidate, std::span<const MainNumberSet> placedRows, const GenerationSettings &settings);
 
     // The history test over the whole window (threshold UpDown6); true is accept.
     bool secheroderfuenfer(const CandidateRow &candidate, const GenerationSettings &settings) const;
@@ -79,10 +79,10 @@ public:
 
 private:
     bool otherRowsPass(const CandidateRow &candidate, std::span<const MainNumberSet> placedRows,
-                       const GenerationSettings &settings) const;
+        const GenerationSettings &settings) const;
     int referenceMatches(int k, const CandidateRow &candidate, bool megaballCounts) const;
     bool anyDrawReaches(const CandidateRow &candidate, bool megaballCounts, int threshold,
-                        const std::vector<std::uint64_t> &window) const;
+        const std::vector<std::uint64_t> &window) const;
     void selectRecentWeeks(int weeks);
 
     std::array<MainNumberSet, 3> m_referenceSets;

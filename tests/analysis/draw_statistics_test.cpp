@@ -1,10 +1,9 @@
 // Chart counts, points, axes and titles over small hand-made histories and the bundled one.
 #include "analysis/draw_statistics.h"
 #include "app/message_table.h"
-#include "support/draw_samples.h"
+#include "draw_samples.h"
+#include "test_data.h"
 
-#include <QFile>
-#include <QSet>
 #include <QTest>
 
 #include <numeric>
@@ -25,31 +24,11 @@ std::vector<int> ys(const ChartResult &result)
     return values;
 }
 
-int total(const std::vector<int> &values) { return std::accumulate(values.begin(), values.end(), 0); }
-
-// The history CSV read on its own, as a cross-check of the counting.
-struct CsvDraw {
-    QDate date;
-    QSet<int> numbers;
-    int megaball;
-};
-
-std::vector<CsvDraw> csvHistory()
+int total(const std::vector<int> &values)
 {
-    QFile file(QStringLiteral(DEVU_SOURCE_DIR "/resources/draws.csv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<CsvDraw> rows;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString &line : lines.mid(1)) {
-        const QStringList fields = line.trimmed().split(QLatin1Char(','));
-        CsvDraw row{QDate::fromString(fields[0], Qt::ISODate), {}, fields[6].toInt()};
-        for (int i = 1; i <= 5; ++i)
-            row.numbers.insert(fields[i].toInt());
-        rows.push_back(row);
-    }
-    return rows;
+    return std::accumulate(values.begin(), values.end(), 0);
 }
+
 } // namespace
 
 class DrawStatisticsTest : public QObject {
@@ -142,13 +121,13 @@ void DrawStatisticsTest::overdueAfterTwoDraws()
     QCOMPARE(result.y(5), 0);
     QCOMPARE(result.y(10), 2);
     QCOMPARE(*result.bottomTitle,
-             QStringLiteral("Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"));
+        QStringLiteral("Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"));
 }
 
 void DrawStatisticsTest::sumChartSpansLowestToHighest()
 {
-    const std::vector<Draw> draws{draw(Start.addDays(1), {10, 20, 30, 15, 25}),
-                                  draw(Start.addDays(2), {10, 20, 30, 15, 29})};
+    const std::vector<Draw> draws{
+        draw(Start.addDays(1), {10, 20, 30, 15, 25}), draw(Start.addDays(2), {10, 20, 30, 15, 29})};
     const ChartResult result = chart(ChartKind::SumDistribution, draws, Window, MessageTable());
     QCOMPARE(result.points.size(), size_t(5));
     QCOMPARE(result.points.front().x, 100);
@@ -177,7 +156,7 @@ void DrawStatisticsTest::averagesRoundHalfToEven()
         draws.push_back(draw(Start.addDays(int(draws.size())), {10, 20, 30, 15, sum - 75}));
     const ChartResult result = chart(ChartKind::NumberDistribution, draws, Window, MessageTable());
     QCOMPARE(*result.bottomTitle,
-             QStringLiteral("Zahlenverteilung     Ziehungen: %1    Quersumme: %2").arg(sums.size()).arg(average));
+        QStringLiteral("Zahlenverteilung     Ziehungen: %1    Quersumme: %2").arg(sums.size()).arg(average));
     // The sum chart averages its own (half-open) range the same way.
     for (Draw &d : draws)
         d.date = d.date.addDays(1);
@@ -285,7 +264,7 @@ void DrawStatisticsTest::coloursAndAxes()
 void DrawStatisticsTest::bundledHistoryMatchesIndependentCount()
 {
     const std::vector<Draw> draws = DrawSamples::bundledHistory();
-    const std::vector<CsvDraw> csv = csvHistory();
+    const std::vector<Draw> csv = TestData::csvHistory();
     QCOMPARE(draws.size(), csv.size());
     // From the first draw's date: the number chart counts it, the pair chart does not.
     const StatisticsWindow all{csv.front().date, csv.back().date};
@@ -300,9 +279,9 @@ void DrawStatisticsTest::bundledHistoryMatchesIndependentCount()
         int paired = 0;
         int lastSeen = -1;
         for (size_t i = 0; i < csv.size(); ++i) {
-            drawn += csv[i].numbers.contains(n);
-            paired += i > 0 && n < 75 && csv[i].numbers.contains(n) && csv[i].numbers.contains(n + 1);
-            if (csv[i].numbers.contains(n))
+            drawn += csv[i].contains(n);
+            paired += i > 0 && n < 75 && csv[i].contains(n) && csv[i].contains(n + 1);
+            if (csv[i].contains(n))
                 lastSeen = int(i);
         }
         QCOMPARE(numbers.values[size_t(n - 1)], drawn);
@@ -311,7 +290,7 @@ void DrawStatisticsTest::bundledHistoryMatchesIndependentCount()
         QCOMPARE(overdue.values[size_t(n - 1)], int(csv.size()) - 1 - lastSeen);
     }
     for (int b = 1; b <= 15; ++b) {
-        const auto drawn = std::count_if(csv.begin(), csv.end(), [&](const CsvDraw &row) { return row.megaball == b; });
+        const auto drawn = std::count_if(csv.begin(), csv.end(), [&](const Draw &row) { return row.megaball == b; });
         QCOMPARE(megaballs.values[size_t(b - 1)], int(drawn));
     }
 }

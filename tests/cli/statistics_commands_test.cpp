@@ -1,5 +1,10 @@
 // stats, pool and filter of devudirurero-cli, run as a process on a copy of the bundled
 // history; expectations come from the history CSV read in the test.
+#include "app/settings_store.h"
+#include "cli_runner.h"
+#include "generator/generation_settings_store.h"
+#include "test_data.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -7,55 +12,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <numeric>
-
 namespace {
-struct Run {
-    int exitCode = -1;
-    QStringList lines;
-    QString err;
-};
-
-struct CsvDraw {
-    QDate date;
-    QList<int> numbers; // as listed
-    int megaball = 0;
-
-    int sum() const { return std::accumulate(numbers.begin(), numbers.end(), 0); }
-    QString line() const
-    {
-        QStringList parts{date.toString(Qt::ISODate)};
-        for (int n : numbers)
-            parts << QString::number(n);
-        parts << QString::number(megaball);
-        return parts.join(QLatin1Char(' '));
-    }
-};
-
-bool hasRunOfThree(QList<int> numbers)
+QString drawLine(const Draw &draw)
 {
-    std::sort(numbers.begin(), numbers.end());
-    for (qsizetype k = 0; k + 2 < numbers.size(); ++k)
-        if (numbers[k + 1] == numbers[k] + 1 && numbers[k + 2] == numbers[k] + 2)
-            return true;
-    return false;
+    QStringList parts{draw.date.toString(Qt::ISODate)};
+    for (int n : draw.numbers)
+        parts << QString::number(n);
+    parts << QString::number(draw.megaball);
+    return parts.join(QLatin1Char(' '));
 }
 
-std::vector<CsvDraw> csvHistory()
+bool hasRunOfThree(Draw draw)
 {
-    QFile file(QStringLiteral(DEVU_SOURCE_DIR "/resources/draws.csv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<CsvDraw> rows;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString &line : lines.mid(1)) {
-        const QStringList fields = line.trimmed().split(QLatin1Char(','));
-        CsvDraw row{QDate::fromString(fields[0], Qt::ISODate), {}, fields[6].toInt()};
-        for (int i = 1; i <= 5; ++i)
-            row.numbers << fields[i].toInt();
-        rows.push_back(row);
-    }
-    return rows;
+    std::sort(draw.numbers.begin(), draw.numbers.end());
+    for (size_t k = 0; k + 2 < draw.numbers.size(); ++k)
+        if (draw.numbers[k + 1] == draw.numbers[k] + 1 && draw.numbers[k + 2] == draw.numbers[k] + 2)
+            return true;
+    return false;
 }
 } // namespace
 
@@ -71,42 +44,45 @@ private slots:
     void statsErrors();
     void poolWithDefaults();
     void poolWithOverrides();
+    void poolReadsStoredSettings();
     void filterVerdicts_data();
     void filterVerdicts();
     void filterErrors_data();
     void filterErrors();
 
 private:
-    Run run(const QStringList &args) const;
+    QString configFolder() const { return m_dir->filePath(QStringLiteral("config")); }
+    CliRun run(const QStringList &args) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::vector<CsvDraw> m_csv;
+    std::vector<Draw> m_csv;
 };
 
 void StatisticsCommandsTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("config"))));
-    QVERIFY(QFile::copy(QStringLiteral(DEVU_BUNDLED_STORE), m_dir->filePath(QStringLiteral("Devudirurero.dat"))));
-    m_csv = csvHistory();
+    QVERIFY(QDir().mkpath(configFolder()));
+    QVERIFY(QFile::copy(TestData::bundledStorePath(), m_dir->filePath(QStringLiteral("Devudirurero.dat"))));
+    m_csv = TestData::csvHistory();
     QVERIFY(m_csv.size() > 100);
 }
 
-Run StatisticsCommandsTest::run(const QStringList &args) const
+CliRun StatisticsCommandsTest::run(const QStringList &args) const
 {
     QProcess process;
-    // Keep the user's own settings out of the runs.
+    // The settings store of the runs lives in the test folder, not the user's.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), m_dir->path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(DEVU_BIN_DIR "/devudirurero-cli"), QStringList{QStringLiteral("--dir"), m_dir->path()} + args);
-    Run result;
+    process.start(TestData::binDir() + QStringLiteral("/devudirurero-cli"),
+        QStringList{QStringLiteral("--dir"), m_dir->path()} + args);
+    CliRun result;
     if (!process.waitForFinished(30000))
         return result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
@@ -115,25 +91,25 @@ void StatisticsCommandsTest::pairCountsAndTitle()
 {
     const QDate from = m_csv[20].date;
     const QDate to = m_csv[120].date;
-    const Run result = run({QStringLiteral("stats"), QStringLiteral("pairs"), QStringLiteral("--from"),
-                            from.toString(Qt::ISODate), QStringLiteral("--to"), to.toString(Qt::ISODate)});
+    const CliRun result = run({QStringLiteral("stats"), QStringLiteral("pairs"), QStringLiteral("--from"),
+        from.toString(Qt::ISODate), QStringLiteral("--to"), to.toString(Qt::ISODate)});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines.size(), 75);
+    QCOMPARE(result.outLines().size(), 75);
     int total = 0;
     for (int n = 1; n <= 74; ++n) {
         int expected = 0;
         for (size_t i = 21; i <= 120; ++i)
-            expected += m_csv[i].numbers.contains(n) && m_csv[i].numbers.contains(n + 1);
-        QCOMPARE(result.lines[n - 1], QStringLiteral("%1 %2").arg(n).arg(expected));
+            expected += m_csv[i].contains(n) && m_csv[i].contains(n + 1);
+        QCOMPARE(result.outLines()[n - 1], QStringLiteral("%1 %2").arg(n).arg(expected));
         total += expected;
     }
-    QCOMPARE(result.lines.last(), QStringLiteral("title: Ziehungen: 100   Paare gefunden:%1").arg(total));
+    QCOMPARE(result.outLines().last(), QStringLiteral("title: Ziehungen: 100   Paare gefunden:%1").arg(total));
 }
 
 void StatisticsCommandsTest::sumChartStartsAtLowestSum()
 {
-    const Run result = run({QStringLiteral("stats"), QStringLiteral("sums"), QStringLiteral("--to"),
-                            m_csv.back().date.toString(Qt::ISODate)});
+    const CliRun result = run({QStringLiteral("stats"), QStringLiteral("sums"), QStringLiteral("--to"),
+        m_csv.back().date.toString(Qt::ISODate)});
     QCOMPARE(result.exitCode, 0);
     // The default start is the first draw's date, which the sum chart leaves out.
     int lowest = 1000;
@@ -144,24 +120,24 @@ void StatisticsCommandsTest::sumChartStartsAtLowestSum()
         highest = std::max(highest, m_csv[i].sum());
         total += m_csv[i].sum();
     }
-    QCOMPARE(result.lines.size(), highest - lowest + 2);
-    QVERIFY(result.lines.first().startsWith(QStringLiteral("%1 ").arg(lowest)));
-    QVERIFY(result.lines.first() != QStringLiteral("%1 0").arg(lowest));
+    QCOMPARE(result.outLines().size(), highest - lowest + 2);
+    QVERIFY(result.outLines().first().startsWith(QStringLiteral("%1 ").arg(lowest)));
+    QVERIFY(result.outLines().first() != QStringLiteral("%1 0").arg(lowest));
     const int draws = int(m_csv.size()) - 1;
-    QVERIFY(result.lines.last().startsWith(
+    QVERIFY(result.outLines().last().startsWith(
         QStringLiteral("title: Quersummenverteilung     Ziehungen%1    Quersumme: ").arg(draws)));
     const double average = double(total) / draws;
-    QVERIFY(std::abs(result.lines.last().section(QLatin1Char(' '), -1).toInt() - average) <= 0.5);
+    QVERIFY(std::abs(result.outLines().last().section(QLatin1Char(' '), -1).toInt() - average) <= 0.5);
 }
 
 void StatisticsCommandsTest::emptyRangeHasNoTitle()
 {
-    const Run result = run({QStringLiteral("stats"), QStringLiteral("numbers"), QStringLiteral("--from"),
-                            QStringLiteral("2000-01-01"), QStringLiteral("--to"), QStringLiteral("2001-01-01")});
+    const CliRun result = run({QStringLiteral("stats"), QStringLiteral("numbers"), QStringLiteral("--from"),
+        QStringLiteral("2000-01-01"), QStringLiteral("--to"), QStringLiteral("2001-01-01")});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines.size(), 76);
-    QCOMPARE(result.lines[74], QStringLiteral("75 0"));
-    QCOMPARE(result.lines.last(), QStringLiteral("title: "));
+    QCOMPARE(result.outLines().size(), 76);
+    QCOMPARE(result.outLines()[74], QStringLiteral("75 0"));
+    QCOMPARE(result.outLines().last(), QStringLiteral("title: "));
 }
 
 void StatisticsCommandsTest::statsErrors_data()
@@ -171,13 +147,12 @@ void StatisticsCommandsTest::statsErrors_data()
     QTest::newRow("unknown kind") << QStringList{QStringLiteral("stats"), QStringLiteral("tips")} << 2;
     QTest::newRow("no kind") << QStringList{QStringLiteral("stats")} << 2;
     QTest::newRow("bad date") << QStringList{QStringLiteral("stats"), QStringLiteral("pairs"), QStringLiteral("--to"),
-                                             QStringLiteral("2020-02-30")}
+        QStringLiteral("2020-02-30")}
                               << 2;
     QTest::newRow("date without value") << QStringList{QStringLiteral("stats"), QStringLiteral("pairs"),
-                                                       QStringLiteral("--from")}
-                                        << 2;
+        QStringLiteral("--from")} << 2;
     QTest::newRow("unknown option") << QStringList{QStringLiteral("stats"), QStringLiteral("pairs"),
-                                                   QStringLiteral("--until"), QStringLiteral("2020-01-01")}
+        QStringLiteral("--until"), QStringLiteral("2020-01-01")}
                                     << 2;
     QTest::newRow("missing store") << QStringList{QStringLiteral("stats"), QStringLiteral("megaball")} << 1;
 }
@@ -188,7 +163,7 @@ void StatisticsCommandsTest::statsErrors()
     QFETCH(int, exitCode);
     if (QTest::currentDataTag() == QLatin1String("missing store"))
         QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("Devudirurero.dat"))));
-    const Run result = run(args);
+    const CliRun result = run(args);
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY(!result.err.isEmpty());
 }
@@ -199,20 +174,20 @@ void StatisticsCommandsTest::poolWithDefaults()
     const size_t index = 200;
     const QDate end = m_csv[index - 1].date.addDays(1);
     QVERIFY(end < m_csv[index].date);
-    const Run result = run({QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--end"),
-                            end.toString(Qt::ISODate)});
+    const CliRun result = run(
+        {QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--end"), end.toString(Qt::ISODate)});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines.size(), 5);
+    QCOMPARE(result.outLines().size(), 5);
     QSet<int> referenceNumbers;
     for (int k = 1; k <= 3; ++k) {
-        const CsvDraw &reference = m_csv[index + 1 - size_t(k)];
-        QCOMPARE(result.lines[k - 1], QStringLiteral("reference %1: %2").arg(k).arg(reference.line()));
+        const Draw &reference = m_csv[index + 1 - size_t(k)];
+        QCOMPARE(result.outLines()[k - 1], QStringLiteral("reference %1: %2").arg(k).arg(drawLine(reference)));
         for (int n : reference.numbers)
             referenceNumbers.insert(n);
     }
-    QVERIFY(result.lines[3].startsWith(QStringLiteral("pool: ")));
-    const QStringList entries = result.lines[3].mid(6).split(QLatin1Char(' '));
-    QCOMPARE(result.lines[4], QStringLiteral("count: %1").arg(entries.size()));
+    QVERIFY(result.outLines()[3].startsWith(QStringLiteral("pool: ")));
+    const QStringList entries = result.outLines()[3].mid(6).split(QLatin1Char(' '));
+    QCOMPARE(result.outLines()[4], QStringLiteral("count: %1").arg(entries.size()));
     QMap<int, int> counts;
     for (const QString &entry : entries)
         ++counts[entry.toInt()];
@@ -226,20 +201,45 @@ void StatisticsCommandsTest::poolWithDefaults()
 
 void StatisticsCommandsTest::poolWithOverrides()
 {
-    const Run empty = run({QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--set"),
-                           QStringLiteral("Chekcbox15=1"), QStringLiteral("--set"), QStringLiteral("Chekcbox10=0")});
+    const CliRun empty = run({QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--set"),
+        QStringLiteral("Chekcbox15=1"), QStringLiteral("--set"), QStringLiteral("Chekcbox10=0")});
     QCOMPARE(empty.exitCode, 0);
-    QCOMPARE(empty.lines.mid(3), (QStringList{QStringLiteral("pool: "), QStringLiteral("count: 0")}));
+    QCOMPARE(empty.outLines().mid(3), (QStringList{QStringLiteral("pool: "), QStringLiteral("count: 0")}));
     // After the newest draw: reference 1 is the newest.
-    QVERIFY(empty.lines[0].startsWith(QStringLiteral("reference 1: ") + m_csv.back().date.toString(Qt::ISODate)));
+    QVERIFY(empty.outLines()[0].startsWith(QStringLiteral("reference 1: ") + m_csv.back().date.toString(Qt::ISODate)));
 
-    const Run outOfRange =
-        run({QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--set"), QStringLiteral("UpDown13=99")});
+    const CliRun outOfRange = run(
+        {QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--set"), QStringLiteral("UpDown13=99")});
     QCOMPARE(outOfRange.exitCode, 1);
     QVERIFY(outOfRange.err.contains(QStringLiteral("UpDown13")));
-    const Run malformed =
-        run({QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--set"), QStringLiteral("UpDown13")});
+    const CliRun malformed = run(
+        {QStringLiteral("pool"), QStringLiteral("--defaults"), QStringLiteral("--set"), QStringLiteral("UpDown13")});
     QCOMPARE(malformed.exitCode, 2);
+}
+
+void StatisticsCommandsTest::poolReadsStoredSettings()
+{
+    using SettingsLocation::Scope;
+    SettingsLocation::setRootOverride(Scope::CurrentUser, configFolder());
+    {
+        const auto store = SettingsLocation::open(Scope::CurrentUser, SettingsKeys::Program, true);
+        QVERIFY(store);
+        GenerationSettings settings = GenerationSettings::defaults();
+        settings.setCheckBox(15, true);
+        settings.setCheckBox(10, false);
+        GenerationSettingsStore::write(*store, settings);
+        QVERIFY(store->save().ok());
+    }
+    SettingsLocation::setRootOverride(Scope::CurrentUser, QString());
+
+    const CliRun stored = run({QStringLiteral("pool")});
+    QCOMPARE(stored.exitCode, 0);
+    QCOMPARE(stored.outLines().last(), QStringLiteral("count: 0"));
+    const CliRun neighbours = run({QStringLiteral("pool"), QStringLiteral("--set"), QStringLiteral("Chekcbox19=1")});
+    QCOMPARE(neighbours.exitCode, 0);
+    QVERIFY(neighbours.outLines().last() != QStringLiteral("count: 0"));
+    const CliRun defaults = run({QStringLiteral("pool"), QStringLiteral("--defaults")});
+    QVERIFY(defaults.outLines().last().section(QLatin1Char(' '), 1).toInt() > 0);
 }
 
 void StatisticsCommandsTest::filterVerdicts_data()
@@ -247,26 +247,27 @@ void StatisticsCommandsTest::filterVerdicts_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("verdict");
     const QStringList base{QStringLiteral("--defaults"), QStringLiteral("--end"), QStringLiteral("2030-01-01")};
-    QTest::newRow("quiet row") << QStringList{QStringLiteral("9"), QStringLiteral("21"), QStringLiteral("33"),
-                                              QStringLiteral("47"), QStringLiteral("58"), QStringLiteral("4")} + base
-                               << QStringLiteral("accepted");
-    QTest::newRow("unsorted run of three") << QStringList{QStringLiteral("40"), QStringLiteral("5"), QStringLiteral("4"),
-                                                          QStringLiteral("20"), QStringLiteral("3"), QStringLiteral("4")}
-                                                  + base
-                                           << QStringLiteral("rejected: no groups");
+    QTest::newRow("quiet row") << QStringList{QStringLiteral("8"), QStringLiteral("19"), QStringLiteral("34"),
+                                      QStringLiteral("46"), QStringLiteral("61"), QStringLiteral("2")}
+            + base << QStringLiteral("accepted");
+    QTest::newRow("unsorted run of three") << QStringList{QStringLiteral("40"), QStringLiteral("5"),
+                                                  QStringLiteral("4"), QStringLiteral("20"), QStringLiteral("3"),
+                                                  QStringLiteral("4")}
+            + base << QStringLiteral("rejected: no groups");
     QTest::newRow("placed row shares nothing")
-        << QStringList{QStringLiteral("9"), QStringLiteral("21"), QStringLiteral("33"), QStringLiteral("47"),
-                       QStringLiteral("58"), QStringLiteral("4"), QStringLiteral("--row"), QStringLiteral("1,2,3,4,5")}
-               + base
+        << QStringList{QStringLiteral("8"), QStringLiteral("19"), QStringLiteral("34"), QStringLiteral("46"),
+               QStringLiteral("61"), QStringLiteral("2"), QStringLiteral("--row"), QStringLiteral("1,2,3,4,5")}
+            + base
         << QStringLiteral("rejected: other rows");
-    QTest::newRow("primes wanted") << QStringList{QStringLiteral("9"), QStringLiteral("21"), QStringLiteral("33"),
-                                                  QStringLiteral("47"), QStringLiteral("58"), QStringLiteral("4"),
-                                                  QStringLiteral("--set"), QStringLiteral("Chekcbox22=1")}
-                                          + base
-                                   << QStringLiteral("rejected: primes");
+    // Three primes: 19, 61 and the Megaball 2.
+    QTest::newRow("primes wanted") << QStringList{QStringLiteral("8"), QStringLiteral("19"), QStringLiteral("34"),
+                                          QStringLiteral("46"), QStringLiteral("61"), QStringLiteral("2"),
+                                          QStringLiteral("--set"), QStringLiteral("Chekcbox22=1"),
+                                          QStringLiteral("--set"), QStringLiteral("UpDown10=4")}
+            + base << QStringLiteral("rejected: primes");
     // A stored draw itself, after the start date, with an accepted sum and no run of three.
-    for (const CsvDraw &draw : csvHistory()) {
-        if (draw.date <= QDate(2013, 10, 22) || draw.sum() < 50 || draw.sum() > 200 || hasRunOfThree(draw.numbers))
+    for (const Draw &draw : TestData::csvHistory()) {
+        if (draw.date <= QDate(2013, 10, 22) || draw.sum() < 50 || draw.sum() > 200 || hasRunOfThree(draw))
             continue;
         QStringList args;
         for (int n : draw.numbers)
@@ -281,9 +282,9 @@ void StatisticsCommandsTest::filterVerdicts()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, verdict);
-    const Run result = run(QStringList{QStringLiteral("filter")} + args);
+    const CliRun result = run(QStringList{QStringLiteral("filter")} + args);
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines, QStringList{verdict});
+    QCOMPARE(result.outLines(), QStringList{verdict});
 }
 
 void StatisticsCommandsTest::filterErrors_data()
@@ -303,10 +304,10 @@ void StatisticsCommandsTest::filterErrors()
 {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
-    const Run result = run(QStringList{QStringLiteral("filter"), QStringLiteral("--defaults")} + args);
+    const CliRun result = run(QStringList{QStringLiteral("filter"), QStringLiteral("--defaults")} + args);
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY(!result.err.isEmpty());
-    QVERIFY(result.lines.isEmpty());
+    QVERIFY(result.outLines().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(StatisticsCommandsTest)

@@ -1,7 +1,7 @@
 // Band bounds, the pool's order of entries, its removals and compaction, and its capacity.
 #include "app/message_table.h"
+#include "draw_samples.h"
 #include "generator/candidate_pool.h"
-#include "support/draw_samples.h"
 
 #include <QTest>
 
@@ -29,12 +29,15 @@ Built build(const std::vector<Draw> &draws, QDate end, const GenerationSettings 
 {
     const ReferenceDraws references = findReferenceDraws(draws, end);
     Built built;
-    built.pool = buildCandidatePool({draws, Start, references}, settings, MessageTable(),
-                                    [&](const QString &text) { built.status.append(text); });
+    built.pool = buildCandidatePool(
+        {draws, Start, references}, settings, MessageTable(), [&](const QString &text) { built.status.append(text); });
     return built;
 }
 
-std::vector<int> entries(const CandidatePool &pool) { return {pool.entries().begin(), pool.entries().end()}; }
+std::vector<int> entries(const CandidatePool &pool)
+{
+    return {pool.entries().begin(), pool.entries().end()};
+}
 
 std::vector<int> repeated(std::initializer_list<int> numbers, int times)
 {
@@ -48,7 +51,7 @@ std::vector<int> repeated(std::initializer_list<int> numbers, int times)
 std::vector<Draw> threeBlocks()
 {
     return {draw(Start.addDays(1), {1, 2, 3, 4, 5}), draw(Start.addDays(2), {6, 7, 8, 9, 10}),
-            draw(Start.addDays(3), {11, 12, 13, 14, 15})};
+        draw(Start.addDays(3), {11, 12, 13, 14, 15})};
 }
 
 NumberStatistic rangeOnly(int low, int high)
@@ -134,8 +137,8 @@ void CandidatePoolTest::compaction_data()
     QTest::addColumn<QList<int>>("before");
     QTest::addColumn<QList<int>>("deletedPositions");
     QTest::addColumn<QList<int>>("after");
-    QTest::newRow("deleted tail entries are skipped") << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{0, 4, 5}
-                                                      << QList<int>{4, 2, 3};
+    QTest::newRow("deleted tail entries are skipped")
+        << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{0, 4, 5} << QList<int>{4, 2, 3};
     QTest::newRow("last moves forward") << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{1} << QList<int>{1, 6, 3, 4, 5};
     QTest::newRow("two gaps at the front") << QList<int>{7, 8, 9, 10} << QList<int>{0, 1} << QList<int>{10, 9};
     QTest::newRow("only the last") << QList<int>{1, 2, 3} << QList<int>{2} << QList<int>{1, 2};
@@ -190,8 +193,9 @@ void CandidatePoolTest::overdueBandThenBaseFill()
         expected.push_back(n);
     expected.push_back(1);
     QCOMPARE(entries(built.pool), expected);
-    QCOMPARE(built.status, (QStringList{QStringLiteral("Berechnung der aussehenden Zahlen"),
-                                        QStringLiteral("Min: 2 Max: 3  130"), QStringLiteral("Min: 3  Max: 3  190")}));
+    QCOMPARE(built.status,
+        (QStringList{QStringLiteral("Berechnung der aussehenden Zahlen"), QStringLiteral("Min: 2 Max: 3  130"),
+            QStringLiteral("Min: 3  Max: 3  190")}));
 }
 
 void CandidatePoolTest::defaultsRemoveReferenceNumbers()
@@ -213,7 +217,7 @@ void CandidatePoolTest::frequencyBandsInOrder()
 {
     // F: 1 and 2 -> 4, 3 -> 3, 4 -> 2, 5..11 -> 1, the rest 0.
     const std::vector<Draw> draws{draw(Start, {1, 2, 3, 4, 5}), draw(Start.addDays(1), {1, 2, 3, 4, 6}),
-                                  draw(Start.addDays(2), {1, 2, 3, 7, 8}), draw(Start.addDays(3), {1, 2, 9, 10, 11})};
+        draw(Start.addDays(2), {1, 2, 3, 7, 8}), draw(Start.addDays(3), {1, 2, 9, 10, 11})};
     GenerationSettings settings = quietSettings();
     settings.setCheckBox(2, true);
     settings.setCheckBox(14, true);
@@ -228,9 +232,9 @@ void CandidatePoolTest::frequencyBandsInOrder()
         expected.push_back(n); // bottom narrow 0..R(0.4) = 0
     QCOMPARE(entries(built.pool), expected);
     QCOMPARE(built.status,
-             (QStringList{QStringLiteral("Berechnung der Zahlenverteilung"), QStringLiteral("Min: 3  Max: 4  6"),
-                          QStringLiteral("Min: 3  Max: 4  9"), QStringLiteral("Min: 0  Max: 1  151"),
-                          QStringLiteral("Min: 0  Max: 0  215")}));
+        (QStringList{QStringLiteral("Berechnung der Zahlenverteilung"), QStringLiteral("Min: 3  Max: 4  6"),
+            QStringLiteral("Min: 3  Max: 4  9"), QStringLiteral("Min: 0  Max: 1  151"),
+            QStringLiteral("Min: 0  Max: 0  215")}));
 }
 
 void CandidatePoolTest::pairBands()
@@ -254,22 +258,23 @@ void CandidatePoolTest::pairBands()
     const Built built = build(draws, Start.addDays(9), settings);
     // H = 4, L = 0: frequent 3 < P <= 4 takes 10-11 but not 40-41 (P = 3); rare 0 < P <= 1.
     QCOMPARE(entries(built.pool), (std::vector<int>{10, 11, 20, 21}));
-    QCOMPARE(built.status, (QStringList{QStringLiteral("Berechnung der Paarbildung"),
-                                        QStringLiteral("Min: 3  Max: 4  2"), QStringLiteral("Min: 0  Max: 1  4")}));
+    QCOMPARE(built.status,
+        (QStringList{QStringLiteral("Berechnung der Paarbildung"), QStringLiteral("Min: 3  Max: 4  2"),
+            QStringLiteral("Min: 0  Max: 1  4")}));
 }
 
 void CandidatePoolTest::quadBandsAndStatus()
 {
     const std::vector<Draw> draws{draw(Start.addDays(1), {20, 21, 22, 23, 50}),
-                                  draw(Start.addDays(2), {20, 21, 22, 23, 60}),
-                                  draw(Start.addDays(3), {40, 41, 42, 43, 70})};
+        draw(Start.addDays(2), {20, 21, 22, 23, 60}), draw(Start.addDays(3), {40, 41, 42, 43, 70})};
     GenerationSettings settings = quietSettings();
     settings.setCheckBox(7, true);
     settings.setCheckBox(13, true);
     const Built built = build(draws, Start.addDays(3), settings);
     QCOMPARE(entries(built.pool), (std::vector<int>{20, 21, 22, 23, 40, 41, 42, 43}));
-    QCOMPARE(built.status, (QStringList{QStringLiteral("Berechnung der Vierergruppenbildung"),
-                                        QStringLiteral("Min: 1  Max: 2  4"), QStringLiteral("Min: 0 Max: 1  8")}));
+    QCOMPARE(built.status,
+        (QStringList{QStringLiteral("Berechnung der Vierergruppenbildung"), QStringLiteral("Min: 1  Max: 2  4"),
+            QStringLiteral("Min: 0 Max: 1  8")}));
     QCOMPARE(lastPoolChart(settings), DrawStatistics::ChartKind::Quads);
 }
 
@@ -312,11 +317,11 @@ void CandidatePoolTest::removalCounts()
     settings.setCheckBox(29, true);
     settings.setCheckBox(30, true);
     const Built built = build(draws, Start.addDays(1), settings);
-    QCOMPARE(built.pool.entryCount(20), 4);  // five, one less
-    QCOMPARE(built.pool.entryCount(18), 4);  // five, one less
-    QCOMPARE(built.pool.entryCount(25), 0);  // once, gone
+    QCOMPARE(built.pool.entryCount(20), 4); // five, one less
+    QCOMPARE(built.pool.entryCount(18), 4); // five, one less
+    QCOMPARE(built.pool.entryCount(25), 0); // once, gone
     QCOMPARE(built.pool.entryCount(31), 0);
-    QCOMPARE(built.pool.entryCount(32), 1);  // above 31: kept
+    QCOMPARE(built.pool.entryCount(32), 1); // above 31: kept
     QCOMPARE(built.pool.entryCount(74), 5);
     for (int n = 1; n <= 12; ++n)
         QCOMPARE(built.pool.entryCount(n), 0);

@@ -1,7 +1,7 @@
 // The per-number statistics with their ranges, and the choice of the reference draws.
+#include "draw_samples.h"
 #include "generator/number_statistics.h"
 #include "generator/reference_draws.h"
-#include "support/draw_samples.h"
 
 #include <QTest>
 
@@ -11,10 +11,13 @@ namespace {
 const QDate Start(2021, 5, 1);
 const StatisticsWindow Window{Start, QDate(2021, 12, 31)};
 
-using StatisticFunction = NumberStatistic (*)(std::span<const Draw>, const StatisticsWindow &);
-} // namespace
+using DrawStatistics::ChartKind;
 
-Q_DECLARE_METATYPE(StatisticFunction)
+NumberStatistic compute(ChartKind kind, std::span<const Draw> draws)
+{
+    return NumberStatistics::compute(kind, draws, Window);
+}
+} // namespace
 
 class NumberStatisticsTest : public QObject {
     Q_OBJECT
@@ -32,26 +35,27 @@ private slots:
 
 void NumberStatisticsTest::windowFormAtStartDate_data()
 {
-    QTest::addColumn<StatisticFunction>("statistic");
+    QTest::addColumn<ChartKind>("kind");
     QTest::addColumn<int>("entry");
     QTest::addColumn<int>("expected");
     // One draw 10 11 12 13 14, Megaball 7, dated exactly S and one a day later.
-    QTest::newRow("F closed") << &NumberStatistics::frequency << 10 << 2;
-    QTest::newRow("O closed") << &NumberStatistics::overdue << 20 << 2;
-    QTest::newRow("P half-open") << &NumberStatistics::pairs << 10 << 1;
-    QTest::newRow("T half-open") << &NumberStatistics::triples << 10 << 1;
-    QTest::newRow("Q half-open") << &NumberStatistics::quads << 10 << 1;
-    QTest::newRow("MF closed") << &NumberStatistics::megaballFrequency << 7 << 2;
-    QTest::newRow("MO closed") << &NumberStatistics::megaballOverdue << 1 << 2;
+    QTest::newRow("F closed") << ChartKind::NumberDistribution << 10 << 2;
+    QTest::newRow("O closed") << ChartKind::Overdue << 20 << 2;
+    QTest::newRow("P half-open") << ChartKind::Pairs << 10 << 1;
+    QTest::newRow("T half-open") << ChartKind::Triples << 10 << 1;
+    QTest::newRow("Q half-open") << ChartKind::Quads << 10 << 1;
+    QTest::newRow("MF closed") << ChartKind::MegaballFrequency << 7 << 2;
+    QTest::newRow("MO closed") << ChartKind::MegaballOverdue << 1 << 2;
 }
 
 void NumberStatisticsTest::windowFormAtStartDate()
 {
-    QFETCH(StatisticFunction, statistic);
+    QFETCH(ChartKind, kind);
     QFETCH(int, entry);
     QFETCH(int, expected);
-    const std::vector<Draw> draws{draw(Start, {10, 11, 12, 13, 14}, 7), draw(Start.addDays(1), {10, 11, 12, 13, 14}, 7)};
-    QCOMPARE(statistic(draws, Window).value(entry), expected);
+    const std::vector<Draw> draws{
+        draw(Start, {10, 11, 12, 13, 14}, 7), draw(Start.addDays(1), {10, 11, 12, 13, 14}, 7)};
+    QCOMPARE(compute(kind, draws).value(entry), expected);
 }
 
 void NumberStatisticsTest::rangesOverListedEntries()
@@ -63,25 +67,25 @@ void NumberStatisticsTest::rangesOverListedEntries()
     draws.push_back(draw(Start.addDays(80), {1, 2, 3, 71, 72}));
     draws.push_back(draw(Start.addDays(81), {1, 2, 3, 73, 74}));
 
-    const NumberStatistic f = NumberStatistics::frequency(draws, Window);
+    const NumberStatistic f = compute(ChartKind::NumberDistribution, draws);
     QCOMPARE(f.first, 1);
     QCOMPARE(f.last, 75);
     QCOMPARE(f.low, 0);
     QCOMPARE(f.high, 3);
 
-    const NumberStatistic p = NumberStatistics::pairs(draws, Window);
+    const NumberStatistic p = compute(ChartKind::Pairs, draws);
     QCOMPARE(p.last, 74);
     QCOMPARE(p.value(74), 0);
     QCOMPARE(p.low, 0);
     QCOMPARE(p.high, 3);
 
-    const NumberStatistic t = NumberStatistics::triples(draws, Window);
+    const NumberStatistic t = compute(ChartKind::Triples, draws);
     QCOMPARE(t.last, 73);
     QCOMPARE(t.value(1), 3);
     QCOMPARE(t.high, 3);
     QCOMPARE(t.low, 0);
 
-    const NumberStatistic o = NumberStatistics::overdue(draws, Window);
+    const NumberStatistic o = compute(ChartKind::Overdue, draws);
     QCOMPARE(o.value(75), int(draws.size()));
     QCOMPARE(o.high, int(draws.size()));
     QCOMPARE(o.low, 0);
@@ -89,28 +93,28 @@ void NumberStatisticsTest::rangesOverListedEntries()
 
 void NumberStatisticsTest::quadRangeStartsAtZero()
 {
-    const std::vector<Draw> draws{draw(Start.addDays(1), {20, 21, 22, 23, 50}),
-                                  draw(Start.addDays(2), {20, 21, 22, 23, 60})};
-    const NumberStatistic q = NumberStatistics::quads(draws, Window);
+    const std::vector<Draw> draws{
+        draw(Start.addDays(1), {20, 21, 22, 23, 50}), draw(Start.addDays(2), {20, 21, 22, 23, 60})};
+    const NumberStatistic q = compute(ChartKind::Quads, draws);
     QCOMPARE(q.last, 75);
     QCOMPARE(q.value(20), 2);
     QCOMPARE(q.low, 0);
     QCOMPARE(q.high, 2);
-    const NumberStatistic none = NumberStatistics::quads({}, Window);
+    const NumberStatistic none = compute(ChartKind::Quads, {});
     QCOMPARE(none.high, 0);
 }
 
 void NumberStatisticsTest::megaballStatistics()
 {
     const std::vector<Draw> draws{draw(Start, {1, 2, 3, 4, 5}, 3), draw(Start.addDays(1), {1, 2, 3, 4, 5}, 3),
-                                  draw(Start.addDays(2), {1, 2, 3, 4, 5}, 9)};
-    const NumberStatistic mf = NumberStatistics::megaballFrequency(draws, Window);
+        draw(Start.addDays(2), {1, 2, 3, 4, 5}, 9)};
+    const NumberStatistic mf = compute(ChartKind::MegaballFrequency, draws);
     QCOMPARE(mf.last, 15);
     QCOMPARE(mf.value(3), 2);
     QCOMPARE(mf.value(9), 1);
     QCOMPARE(mf.low, 0);
     QCOMPARE(mf.high, 2);
-    const NumberStatistic mo = NumberStatistics::megaballOverdue(draws, Window);
+    const NumberStatistic mo = compute(ChartKind::MegaballOverdue, draws);
     QCOMPARE(mo.value(3), 1);
     QCOMPARE(mo.value(9), 0);
     QCOMPARE(mo.value(15), 3);
@@ -134,9 +138,8 @@ void NumberStatisticsTest::referenceDraws()
     QFETCH(int, index);
     QFETCH(QList<int>, firstNumbers);
     const std::vector<Draw> draws{draw(QDate(2021, 5, 1), {1, 10, 20, 30, 40}),
-                                  draw(QDate(2021, 5, 4), {2, 10, 20, 30, 40}),
-                                  draw(QDate(2021, 5, 8), {3, 10, 20, 30, 40}),
-                                  draw(QDate(2021, 5, 11), {4, 10, 20, 30, 40})};
+        draw(QDate(2021, 5, 4), {2, 10, 20, 30, 40}), draw(QDate(2021, 5, 8), {3, 10, 20, 30, 40}),
+        draw(QDate(2021, 5, 11), {4, 10, 20, 30, 40})};
     const ReferenceDraws references = findReferenceDraws(draws, end);
     QCOMPARE(references.index, index);
     QCOMPARE(references.endDate, draws[size_t(index)].date);

@@ -1,7 +1,7 @@
 // The acceptance tests one by one at their boundaries, their order, and the history
 // tests against a plain scan of the bundled history.
+#include "draw_samples.h"
 #include "generator/row_filters.h"
-#include "support/draw_samples.h"
 
 #include <QTest>
 
@@ -70,8 +70,8 @@ std::vector<MainNumberSet> placed(const QList<QList<int>> &rows)
 
 // The history test written out plainly: the first draw of the window reaching the
 // threshold rejects.
-bool plainScanAccepts(const std::vector<Draw> &draws, QDate after, QDate end, const CandidateRow &candidate,
-                      int threshold, bool megaball)
+bool plainScanAccepts(
+    const std::vector<Draw> &draws, QDate after, QDate end, const CandidateRow &candidate, int threshold, bool megaball)
 {
     for (const Draw &d : draws) {
         if (d.date <= after || d.date > end)
@@ -147,8 +147,7 @@ void RowFiltersTest::singleTests_data()
     add("forced pair before groups", "Chekcbox8=1 Chekcbox18=1", {10, 20, 30, 40, 50}, 1, "forced pair");
     add("sum before last draw", "UpDown2=100 Chekcbox4=1 UpDown4=1", {5, 15, 25, 35, 45}, 1, "sum range");
     add("last before even", "Chekcbox4=1 UpDown4=1 Chekcbox25=1 UpDown15=3", {5, 15, 25, 35, 45}, 1, "last draw");
-    add("odd before history", "Chekcbox26=1 UpDown16=5 Chekcbox9=1 UpDown6=3", {10, 11, 12, 40, 70}, 1,
-        "minimum odd");
+    add("odd before history", "Chekcbox26=1 UpDown16=5 Chekcbox9=1 UpDown6=3", {10, 11, 12, 40, 70}, 1, "minimum odd");
     add("history before recent", "Chekcbox9=1 UpDown6=3 Chekcbox28=1 UpDown17=3", {5, 15, 25, 40, 70}, 1,
         "whole history");
     add("recent before primes", "Chekcbox28=1 UpDown17=3 Chekcbox22=1 UpDown10=6", {62, 63, 64, 20, 30}, 1,
@@ -183,13 +182,13 @@ void RowFiltersTest::otherRows_data()
     const QList<QList<int>> mixed{{1, 2, 3, 4, 5}, {40, 50, 60, 70, 75}};
     QTest::newRow("max against the closest row only")
         << "Chekcbox3=1 UpDown3=2" << mixed << QList<int>{1, 2, 3, 40, 41} << true;
-    QTest::newRow("max exceeded by every row") << "Chekcbox3=1 UpDown3=2"
-                                               << QList<QList<int>>{{1, 2, 3, 4, 5}, {1, 2, 3, 50, 60}}
-                                               << QList<int>{1, 2, 3, 40, 41} << false;
-    QTest::newRow("min reached by one row") << "Chekcbox24=1 UpDown3=5 UpDown9=2" << mixed
-                                            << QList<int>{1, 2, 33, 44, 55} << true;
-    QTest::newRow("min missed by every row") << "Chekcbox24=1 UpDown3=5 UpDown9=2" << mixed
-                                             << QList<int>{1, 40, 33, 44, 55} << false;
+    QTest::newRow("max exceeded by every row")
+        << "Chekcbox3=1 UpDown3=2" << QList<QList<int>>{{1, 2, 3, 4, 5}, {1, 2, 3, 50, 60}}
+        << QList<int>{1, 2, 3, 40, 41} << false;
+    QTest::newRow("min reached by one row")
+        << "Chekcbox24=1 UpDown3=5 UpDown9=2" << mixed << QList<int>{1, 2, 33, 44, 55} << true;
+    QTest::newRow("min missed by every row")
+        << "Chekcbox24=1 UpDown3=5 UpDown9=2" << mixed << QList<int>{1, 40, 33, 44, 55} << false;
     QTest::newRow("no placed rows") << eachRow << QList<QList<int>>{} << QList<int>{11, 22, 33, 44, 55} << true;
 }
 
@@ -203,7 +202,7 @@ void RowFiltersTest::otherRows()
     RowFilters filters(draws, Start, findReferenceDraws(draws, End));
     const std::vector<MainNumberSet> sets = placed(rows);
     QCOMPARE(filters.check(row(numbers, 1), sets, withOverrides(overrides)),
-             accepted ? FilterTest::Accepted : FilterTest::OtherRows);
+        accepted ? FilterTest::Accepted : FilterTest::OtherRows);
 }
 
 void RowFiltersTest::primeCount_data()
@@ -256,7 +255,8 @@ void RowFiltersTest::historyTestsMatchPlainScan()
         std::copy(model.numbers.begin(), model.numbers.end(), candidate.numbers.begin());
         for (int changes = i % 4; changes > 0; --changes) {
             int replacement = number(random);
-            while (std::find(candidate.numbers.begin(), candidate.numbers.end(), replacement) != candidate.numbers.end())
+            while (
+                std::find(candidate.numbers.begin(), candidate.numbers.end(), replacement) != candidate.numbers.end())
                 replacement = number(random);
             candidate.numbers[size_t(changes)] = replacement;
         }
@@ -270,10 +270,11 @@ void RowFiltersTest::historyTestsMatchPlainScan()
         settings.setUpDown(17, 2 + i % 5);
         settings.setUpDown(18, 4 + (i % 7) * 20);
         const bool whole = filters.secheroderfuenfer(candidate, settings);
-        QCOMPARE(whole, plainScanAccepts(draws, start, references.endDate, candidate, settings.upDown(6), withMegaball));
+        QCOMPARE(
+            whole, plainScanAccepts(draws, start, references.endDate, candidate, settings.upDown(6), withMegaball));
         const QDate recentAfter = references.endDate.addDays(-7 * settings.upDown(18));
         QCOMPARE(filters.dreierodervierer(candidate, settings),
-                 plainScanAccepts(draws, recentAfter, references.endDate, candidate, settings.upDown(17), withMegaball));
+            plainScanAccepts(draws, recentAfter, references.endDate, candidate, settings.upDown(17), withMegaball));
         rejected += whole ? 0 : 1;
     }
     QVERIFY(rejected > 500);

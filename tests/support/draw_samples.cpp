@@ -1,6 +1,7 @@
-#include "support/draw_samples.h"
+#include "draw_samples.h"
 
 #include "draws/draw_store.h"
+#include "test_data.h"
 
 #include <QTest>
 
@@ -17,7 +18,7 @@ Draw DrawSamples::draw(QDate date, std::initializer_list<int> numbers, int megab
 
 std::vector<Draw> DrawSamples::bundledHistory()
 {
-    const auto draws = DrawStore(QStringLiteral(DEVU_BUNDLED_STORE)).readAll();
+    const auto draws = DrawStore(TestData::bundledStorePath()).readAll();
     if (!draws) {
         QTest::qFail(qPrintable(draws.error()), __FILE__, __LINE__);
         return {};
