@@ -22,20 +22,25 @@ QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
     return m_components.add(new QLabel(text), name, ComponentKind::Label, tag);
 }
 
-QPushButton *FormBuilder::button(const QString &name, const QString &caption, const QString &hint)
+namespace {
+QPushButton *pushButton(ComponentList &components, const QString &name, const QString &caption, const QString &hint,
+                        ComponentKind kind)
 {
-    auto *button = m_components.add(new QPushButton(caption), name, ComponentKind::Button);
+    auto *button = components.add(new QPushButton(caption), name, kind);
     if (!hint.isEmpty())
         FormWidgets::setHint(button, hint);
     return button;
 }
+} // namespace
+
+QPushButton *FormBuilder::button(const QString &name, const QString &caption, const QString &hint)
+{
+    return pushButton(m_components, name, caption, hint, ComponentKind::Button);
+}
 
 QPushButton *FormBuilder::bitmapButton(const QString &name, const QString &caption, const QString &hint)
 {
-    auto *button = m_components.add(new QPushButton(caption), name, ComponentKind::BitmapButton);
-    if (!hint.isEmpty())
-        FormWidgets::setHint(button, hint);
-    return button;
+    return pushButton(m_components, name, caption, hint, ComponentKind::BitmapButton);
 }
 
 QToolButton *FormBuilder::speedButton(const QString &name, const QString &caption, const QString &hint)

@@ -51,6 +51,7 @@ namespace CliCommands {
 int draws(Cli::Context &context, const QStringList &args);
 int importDraws(Cli::Context &context, const QStringList &args);
 int exportDraws(Cli::Context &context, const QStringList &args);
+int check(Cli::Context &context, const QStringList &args);
 int update(Cli::Context &context, const QStringList &args);
 int stats(Cli::Context &context, const QStringList &args);
 int pool(Cli::Context &context, const QStringList &args);

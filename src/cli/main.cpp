@@ -16,6 +16,7 @@ const std::array commands{
     Command{"draws", &CliCommands::draws},
     Command{"import", &CliCommands::importDraws},
     Command{"export", &CliCommands::exportDraws},
+    Command{"check", &CliCommands::check},
     Command{"update", &CliCommands::update},
     Command{"stats", &CliCommands::stats},
     Command{"pool", &CliCommands::pool},

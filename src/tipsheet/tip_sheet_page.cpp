@@ -118,6 +118,7 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
 
     m_clearButton = builder.speedButton(QStringLiteral("SpeedButton11"), QString(), QStringLiteral("Löschen aller Tipps"));
     m_clearButton->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    connect(m_clearButton, &QToolButton::clicked, this, &TipSheetPage::clearUnlocked);
     m_saveButton = builder.speedButton(QStringLiteral("SpeedButton15"), QString(), QStringLiteral("Speichern des Tipps"));
     m_saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_loadButton = builder.speedButton(QStringLiteral("SpeedButton16"), QString(), QStringLiteral("Tipp laden aus Datei"));

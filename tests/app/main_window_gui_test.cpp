@@ -22,6 +22,19 @@
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    static GenerationSettings changedSettings()
+    {
+        GenerationSettings changed = GenerationSettings::defaults();
+        for (int n : {1, 2, 3, 9, 15, 20, 25, 30, 31})
+            changed.setCheckBox(n, !changed.checkBox(n));
+        const std::pair<int, int> spins[] = {{1, 60}, {2, 180}, {3, 3}, {4, 1}, {6, 5}, {7, 70}, {8, 12}, {12, 40},
+                                             {13, 45}, {17, 4}, {18, 100}, {19, 7}};
+        for (auto [number, value] : spins)
+            changed.setUpDown(number, value);
+        changed.megaballOption = 3;
+        return changed;
+    }
+
 private slots:
     void initTestCase() { Clock::setToday(QDate(2017, 10, 31)); }
 
@@ -55,14 +68,7 @@ private slots:
         WindowFixture f;
         {
             MainWindow &w = f.create();
-            GenerationSettings changed = GenerationSettings::defaults();
-            for (int n : {1, 2, 3, 9, 15, 20, 25, 30, 31})
-                changed.setCheckBox(n, !changed.checkBox(n));
-            const std::pair<int, int> spins[] = {{1, 60}, {2, 180}, {3, 3}, {4, 1}, {6, 5}, {7, 70}, {8, 12}, {12, 40},
-                                                 {13, 45}, {17, 4}, {18, 100}, {19, 7}};
-            for (auto [number, value] : spins)
-                changed.setUpDown(number, value);
-            changed.megaballOption = 3;
+            const GenerationSettings changed = changedSettings();
             w.applyGenerationSettings(changed);
             QCOMPARE(w.generationSettings(), changed);
             w.tipSheet()->setRowTexts(1, {"5", "12", "23", "34", "45", "10", "3"});
@@ -83,16 +89,8 @@ private slots:
         QCOMPARE(written.count(), 1 + 29 + 3 + 2 + 1 + 2 + 19 + 84 + 2 + 1 + 3 + 1 + 1);
 
         MainWindow &w = f.create();
-        GenerationSettings expected = GenerationSettings::defaults();
-        for (int n : {1, 2, 3, 9, 15, 20, 25, 30, 31})
-            expected.setCheckBox(n, !expected.checkBox(n));
-        // UpDown6 was 5; CheckBox31 is now off, which caps it at 5.
-        const std::pair<int, int> spins[] = {{1, 60}, {2, 180}, {3, 3}, {4, 1}, {6, 5}, {7, 70}, {8, 12}, {12, 40},
-                                             {13, 45}, {17, 4}, {18, 100}, {19, 7}};
-        for (auto [number, value] : spins)
-            expected.setUpDown(number, value);
-        expected.megaballOption = 3;
-        QCOMPARE(w.generationSettings(), expected);
+        QCOMPARE(w.generationSettings(), changedSettings());
+        // CheckBox31 is now off, which caps UpDown6 at 5.
         QCOMPARE(w.generation()->upDown(6)->maximum(), 5);
         QCOMPARE(w.tipSheet()->rowTexts(1), (TipRowTexts{"5", "12", "23", "34", "45", "10", "3"}));
         QCOMPARE(w.tipSheet()->rowTexts(12), (TipRowTexts{"1", "", "75", "", "", "15", ""}));

@@ -1,0 +1,37 @@
+// check: one tip row against the draw the window would show for a date.
+#include "cli/cli.h"
+
+#include "analysis/hit_rule.h"
+#include "draws/draw_display.h"
+#include "draws/draw_store.h"
+#include "draws/draw_text.h"
+
+int CliCommands::check(Cli::Context &context, const QStringList &args)
+{
+    const QString usageLine = QStringLiteral("check YYYY-MM-DD n1 n2 n3 n4 n5 MB");
+    Cli::Arguments arguments(args);
+    const QStringList values = arguments.positionals();
+    if (arguments.hasError() || values.size() != 7)
+        return Cli::usage(context, arguments.error(), usageLine);
+    const QDate date = QDate::fromString(values[0], Qt::ISODate);
+    if (!date.isValid())
+        return Cli::usage(context, QStringLiteral("invalid date %1").arg(values[0]), usageLine);
+
+    // The numbers go through the sheet's own validation: a value out of range is an
+    // empty field, which ends the comparison there.
+    TipRowTexts row;
+    for (int slot = 0; slot < 6; ++slot)
+        row[size_t(slot)] = TipRows::normalized(values[slot + 1], TipRows::maximumFor(slot));
+
+    const auto draws = DrawStore(context.storePath()).readAll();
+    if (!draws)
+        return context.failWith(draws.error());
+    const DrawPick::Pick pick = DrawPick::forDate(*draws, date);
+    if (pick.index < 0)
+        return context.failWith(QStringLiteral("the draw store holds no draws"));
+    const Draw &draw = (*draws)[size_t(pick.index)];
+    const HitResult hit = HitRule::zettelcheck(row, draw);
+    context.out << "draw: " << DrawText::listLine(draw) << '\n';
+    context.out << "hits: " << hit.hitCount << (hit.megaballHit ? " + MB" : "") << '\n';
+    return Cli::Success;
+}
