@@ -45,15 +45,13 @@ private slots:
     void pairCountsAndTitle();
     void sumChartStartsAtLowestSum();
     void emptyRangeHasNoTitle();
-    void statsErrors_data();
-    void statsErrors();
+    void commandErrors_data();
+    void commandErrors();
     void poolWithDefaults();
     void poolWithOverrides();
     void poolReadsStoredSettings();
     void filterVerdicts_data();
     void filterVerdicts();
-    void filterErrors_data();
-    void filterErrors();
 
 private:
     QString configFolder() const { return m_dir->filePath(QStringLiteral("config")); }
@@ -143,7 +141,7 @@ void StatisticsCommandsTest::emptyRangeHasNoTitle()
     QCOMPARE(result.outLines().last(), QStringLiteral("title: "));
 }
 
-void StatisticsCommandsTest::statsErrors_data()
+void StatisticsCommandsTest::commandErrors_data()
 {
     QTest::addColumn<QString>("args");
     QTest::addColumn<int>("exitCode");
@@ -153,9 +151,15 @@ void StatisticsCommandsTest::statsErrors_data()
     QTest::newRow("date without value") << QStringLiteral("stats pairs --from") << 2;
     QTest::newRow("unknown option") << QStringLiteral("stats pairs --until 2020-01-01") << 2;
     QTest::newRow("missing store") << QStringLiteral("stats megaball") << 1;
+    QTest::newRow("five values") << QStringLiteral("filter --defaults 1 2 3 4 5") << 2;
+    QTest::newRow("not a number") << QStringLiteral("filter --defaults 1 2 x 4 5 6") << 2;
+    QTest::newRow("76") << QStringLiteral("filter --defaults 1 2 3 4 76 6") << 1;
+    QTest::newRow("twice the same") << QStringLiteral("filter --defaults 1 2 3 4 4 6") << 1;
+    QTest::newRow("Megaball 16") << QStringLiteral("filter --defaults 1 2 3 4 5 16") << 1;
+    QTest::newRow("bad row") << QStringLiteral("filter --defaults 1 2 3 4 5 6 --row 1,2,3") << 1;
 }
 
-void StatisticsCommandsTest::statsErrors()
+void StatisticsCommandsTest::commandErrors()
 {
     QFETCH(QString, args);
     QFETCH(int, exitCode);
@@ -164,6 +168,7 @@ void StatisticsCommandsTest::statsErrors()
     const CliRun result = run(args);
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY(!result.err.isEmpty());
+    QVERIFY(result.outLines().isEmpty());
 }
 
 void StatisticsCommandsTest::poolWithDefaults()
@@ -267,28 +272,6 @@ void StatisticsCommandsTest::filterVerdicts()
     const CliRun result = run(QStringLiteral("filter ") + args);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.outLines(), QStringList{verdict});
-}
-
-void StatisticsCommandsTest::filterErrors_data()
-{
-    QTest::addColumn<QString>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("five values") << QStringLiteral("1 2 3 4 5") << 2;
-    QTest::newRow("not a number") << QStringLiteral("1 2 x 4 5 6") << 2;
-    QTest::newRow("76") << QStringLiteral("1 2 3 4 76 6") << 1;
-    QTest::newRow("twice the same") << QStringLiteral("1 2 3 4 4 6") << 1;
-    QTest::newRow("Megaball 16") << QStringLiteral("1 2 3 4 5 16") << 1;
-    QTest::newRow("bad row") << QStringLiteral("1 2 3 4 5 6 --row 1,2,3") << 1;
-}
-
-void StatisticsCommandsTest::filterErrors()
-{
-    QFETCH(QString, args);
-    QFETCH(int, exitCode);
-    const CliRun result = run(QStringLiteral("filter --defaults ") + args);
-    QCOMPARE(result.exitCode, exitCode);
-    QVERIFY(!result.err.isEmpty());
-    QVERIFY(result.outLines().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(StatisticsCommandsTest)
