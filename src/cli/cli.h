@@ -53,4 +53,7 @@ int importDraws(Cli::Context &context, const QStringList &args);
 int exportDraws(Cli::Context &context, const QStringList &args);
 int check(Cli::Context &context, const QStringList &args);
 int update(Cli::Context &context, const QStringList &args);
+int stats(Cli::Context &context, const QStringList &args);
+int pool(Cli::Context &context, const QStringList &args);
+int filter(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands

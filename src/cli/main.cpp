@@ -18,6 +18,9 @@ const std::array commands{
     Command{"export", &CliCommands::exportDraws},
     Command{"check", &CliCommands::check},
     Command{"update", &CliCommands::update},
+    Command{"stats", &CliCommands::stats},
+    Command{"pool", &CliCommands::pool},
+    Command{"filter", &CliCommands::filter},
 };
 
 int printUsage(QTextStream &err)

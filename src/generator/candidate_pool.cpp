@@ -1,0 +1,295 @@
+#include "generator/candidate_pool.h"
+
+#include "app/exact_rounding.h"
+#include "app/message_table.h"
+
+#include <algorithm>
+#include <set>
+
+void CandidatePool::clear()
+{
+    m_entries.clear();
+    m_overflowed = false;
+}
+
+bool CandidatePool::append(int number)
+{
+    if (size() >= Capacity) {
+        m_overflowed = true;
+        return false;
+    }
+    m_entries.push_back(std::uint8_t(number));
+    return true;
+}
+
+void CandidatePool::removeMarked(std::vector<bool> deleted)
+{
+    deleted.resize(m_entries.size(), false);
+    for (size_t position = 0; position < m_entries.size(); ++position) {
+        while (position < m_entries.size() && deleted[position]) {
+            m_entries[position] = m_entries.back();
+            deleted[position] = deleted[m_entries.size() - 1];
+            m_entries.pop_back();
+        }
+    }
+}
+
+int CandidatePool::entryCount(int number) const
+{
+    return int(std::count(m_entries.begin(), m_entries.end(), number));
+}
+
+int CandidatePool::distinctCount() const
+{
+    return int(std::set<std::uint8_t>(m_entries.begin(), m_entries.end()).size());
+}
+
+namespace {
+int rounded(qint64 numerator, qint64 denominator)
+{
+    return int(ExactRounding::roundHalfEven(numerator, denominator));
+}
+} // namespace
+
+BandBounds PoolBands::top(const NumberStatistic &s, int percent, int divisor)
+{
+    // R(H - p / divisor * (H - L)), in integers
+    return {rounded(qint64(divisor) * s.high - qint64(percent) * (s.high - s.low), divisor), s.high};
+}
+
+BandBounds PoolBands::bottom(const NumberStatistic &s, int percent, int divisor)
+{
+    return {s.low, rounded(qint64(divisor) * s.low + qint64(percent) * (s.high - s.low), divisor)};
+}
+
+BandBounds PoolBands::frequentGroups(const NumberStatistic &s)
+{
+    return {rounded(10 * s.high - 3 * (s.high - s.low), 10), s.high};
+}
+
+BandBounds PoolBands::rareGroups(const NumberStatistic &s)
+{
+    return {0, rounded(10 * s.low + 3 * (s.high - s.low), 10)};
+}
+
+QString poolFullText()
+{
+    return QStringLiteral("Zahlenpool voll: nur die ersten %1 Einträge werden verwendet").arg(CandidatePool::Capacity);
+}
+
+namespace {
+using DrawStatistics::ChartKind;
+
+constexpr int ReferenceCheckBoxes[3] = {4, 5, 23};
+constexpr int ReferenceLimits[3] = {4, 5, 11};
+
+struct GroupOption {
+    int frequentBox;
+    int rareBox;
+    int messageEntry;
+    int runLength;
+    int lastStart; // the highest start number scanned
+    ChartKind chart;
+};
+constexpr GroupOption GroupOptions[3] = {
+    {1, 11, 35, 2, 73, ChartKind::Pairs},
+    {6, 12, 36, 3, 71, ChartKind::Triples},
+    {7, 13, 37, 4, 72, ChartKind::Quads},
+};
+
+class PoolBuilder {
+public:
+    PoolBuilder(const PoolSources &sources, const GenerationSettings &settings, const MessageTable &messages,
+        const StatusSink &status)
+        : m_sources(sources)
+        , m_settings(settings)
+        , m_messages(messages)
+        , m_status(status)
+    { }
+
+    CandidatePool build()
+    {
+        for (const GroupOption &option : GroupOptions)
+            addGroupBands(option);
+        addFrequencyBands();
+        addOverdueBands();
+        addNeighbours();
+        if (!m_settings.checkBox(15)) {
+            for (int n = 1; n <= Game::MaxMain; ++n)
+                append(n);
+            append(1);
+        }
+        m_pool.removeMarked(removals());
+        return m_pool;
+    }
+
+private:
+    void say(const QString &text) const
+    {
+        if (m_status)
+            m_status(text);
+    }
+
+    void append(int number)
+    {
+        const bool wasFull = m_pool.hasOverflowed();
+        if (!m_pool.append(number) && !wasFull)
+            say(poolFullText());
+    }
+
+    enum class MaxGap { One, Two };
+    void sayBand(BandBounds band, MaxGap gap) const
+    {
+        const QLatin1StringView max(gap == MaxGap::One ? " Max: " : "  Max: ");
+        say(QStringLiteral("Min: ") + QString::number(band.lower) + max + QString::number(band.upper)
+            + QStringLiteral("  ") + QString::number(m_pool.size()));
+    }
+
+    NumberStatistic statistic(ChartKind kind) const
+    {
+        return NumberStatistics::compute(kind, m_sources.draws, m_sources.window());
+    }
+
+    void addGroupBand(const GroupOption &option, const NumberStatistic &statistic, BandBounds band)
+    {
+        for (int start = 1; start <= option.lastStart; ++start) {
+            const int value = statistic.value(start);
+            if (band.lower < value && value <= band.upper)
+                for (int n = start; n < start + option.runLength; ++n)
+                    append(n);
+        }
+    }
+
+    void addGroupBands(const GroupOption &option)
+    {
+        const bool frequent = m_settings.checkBox(option.frequentBox);
+        const bool rare = m_settings.checkBox(option.rareBox);
+        if (!frequent && !rare)
+            return;
+        say(m_messages.text(option.messageEntry));
+        const NumberStatistic groups = statistic(option.chart);
+        if (frequent) {
+            const BandBounds band = PoolBands::frequentGroups(groups);
+            addGroupBand(option, groups, band);
+            sayBand(band, MaxGap::Two);
+        }
+        if (rare) {
+            const BandBounds band = PoolBands::rareGroups(groups);
+            addGroupBand(option, groups, band);
+            sayBand(band, option.chart == ChartKind::Quads ? MaxGap::One : MaxGap::Two);
+        }
+    }
+
+    // One ascending walk over 1..75; each number inside the band gets `copies` entries.
+    void addPercentWalk(const NumberStatistic &statistic, BandBounds band, int copies, MaxGap gap)
+    {
+        for (int n = statistic.first; n <= statistic.last; ++n) {
+            const int value = statistic.value(n);
+            if (band.lower <= value && value <= band.upper)
+                for (int copy = 0; copy < copies; ++copy)
+                    append(n);
+        }
+        sayBand(band, gap);
+    }
+
+    enum class Side { Top, Bottom };
+    void addPercentBand(const NumberStatistic &statistic, Side side, int percent, MaxGap firstGap)
+    {
+        const auto bounds = side == Side::Top ? &PoolBands::top : &PoolBands::bottom;
+        addPercentWalk(statistic, bounds(statistic, percent, 100), 2, firstGap);
+        addPercentWalk(statistic, bounds(statistic, percent, 200), 1, MaxGap::Two);
+    }
+
+    void addFrequencyBands()
+    {
+        const bool often = m_settings.checkBox(2);
+        const bool seldom = m_settings.checkBox(14);
+        if (!often && !seldom)
+            return;
+        say(m_messages.text(38));
+        const NumberStatistic frequency = statistic(ChartKind::NumberDistribution);
+        if (often)
+            addPercentBand(frequency, Side::Top, m_settings.upDown(12), MaxGap::Two);
+        if (seldom)
+            addPercentBand(frequency, Side::Bottom, m_settings.upDown(14), MaxGap::Two);
+    }
+
+    void addOverdueBands()
+    {
+        if (!m_settings.checkBox(10))
+            return;
+        say(m_messages.text(39));
+        addPercentBand(statistic(ChartKind::Overdue), Side::Top, m_settings.upDown(13), MaxGap::One);
+    }
+
+    void addNeighbours()
+    {
+        if (!m_settings.checkBox(19))
+            return;
+        say(m_messages.text(40));
+        for (const int m : m_sources.references.reference(1).numbers) {
+            // The all-zero draw of an empty history (or a damaged record) has no neighbours.
+            if (m < 1 || m > Game::MaxMain)
+                continue;
+            for (int copy = 0; m > 1 && copy < 4; ++copy)
+                append(m - 1);
+            for (int copy = 0; m < Game::MaxMain && copy < 4; ++copy)
+                append(m + 1);
+        }
+    }
+
+    std::vector<bool> removals() const
+    {
+        const std::vector<std::uint8_t> &entries = m_pool.entries();
+        std::vector<bool> deleted(entries.size(), false);
+        const auto markWhere = [&](auto predicate) {
+            for (size_t i = 0; i < entries.size(); ++i)
+                if (predicate(int(entries[i])))
+                    deleted[i] = true;
+        };
+        for (int k = 0; k < 3; ++k) {
+            if (!m_settings.checkBox(ReferenceCheckBoxes[k]) || m_settings.upDown(ReferenceLimits[k]) != 0)
+                continue;
+            const Draw &draw = m_sources.references.reference(k + 1);
+            markWhere([&](int entry) { return draw.contains(entry); });
+        }
+        if (m_settings.checkBox(29))
+            markWhere([](int entry) { return entry < 13; });
+        if (m_settings.checkBox(30)) {
+            for (int n = 1; n <= 31; ++n) {
+                for (size_t i = 0; i < entries.size(); ++i) {
+                    if (entries[i] == n && !deleted[i]) {
+                        deleted[i] = true;
+                        break;
+                    }
+                }
+            }
+        }
+        return deleted;
+    }
+
+    const PoolSources &m_sources;
+    const GenerationSettings &m_settings;
+    const MessageTable &m_messages;
+    const StatusSink &m_status;
+    CandidatePool m_pool;
+};
+} // namespace
+
+CandidatePool buildCandidatePool(const PoolSources &sources, const GenerationSettings &settings,
+    const MessageTable &messages, const StatusSink &status)
+{
+    return PoolBuilder(sources, settings, messages, status).build();
+}
+
+std::optional<DrawStatistics::ChartKind> lastPoolChart(const GenerationSettings &settings)
+{
+    if (settings.checkBox(10))
+        return ChartKind::Overdue;
+    if (settings.checkBox(2) || settings.checkBox(14))
+        return ChartKind::NumberDistribution;
+    for (int k = 2; k >= 0; --k)
+        if (settings.checkBox(GroupOptions[k].frequentBox) || settings.checkBox(GroupOptions[k].rareBox))
+            return GroupOptions[k].chart;
+    return std::nullopt;
+}
