@@ -19,6 +19,7 @@ class DatabasePage;
 class DesktopShell;
 class DrawController;
 class DrawStore;
+class DrawUpdateController;
 class GenerationPage;
 class InternetPage;
 class NumberChoiceDialog;
@@ -70,6 +71,7 @@ public:
     QTabWidget *pageControl() const { return m_pageControl; }
     TipCheckController *tipCheck() const { return m_tipCheck.get(); }
     DrawController *drawControl() const { return m_drawControl.get(); }
+    DrawUpdateController *drawUpdate() const { return m_drawUpdate.get(); }
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     NumberChoiceDialog *numberDialog() const;
 
@@ -130,5 +132,6 @@ private:
 
     std::unique_ptr<TipCheckController> m_tipCheck;
     std::unique_ptr<DrawController> m_drawControl;
+    std::unique_ptr<DrawUpdateController> m_drawUpdate;
     std::unique_ptr<TipPickerController> m_tipPicker;
 };
