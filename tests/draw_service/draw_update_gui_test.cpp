@@ -301,34 +301,18 @@ private slots:
         QTest::addColumn<QString>("proxyPort");
         QTest::addColumn<QString>("serviceUrl"); // empty: the running service
         QTest::addColumn<QString>("mentioned");
-        QTest::newRow("proxy port not a number") << "127.0.0.1"
-                                                 << "acht"
-                                                 << ""
-                                                 << "\"acht\"";
-        QTest::newRow("proxy port 0") << "127.0.0.1"
-                                      << "0"
-                                      << ""
-                                      << "Proxy-Port";
-        QTest::newRow("proxy port 65536") << "127.0.0.1"
-                                          << "65536"
-                                          << ""
-                                          << "Proxy-Port";
-        QTest::newRow("service not http") << ""
-                                          << "80"
-                                          << "ftp://127.0.0.1:8787"
-                                          << "ftp://127.0.0.1:8787";
-        QTest::newRow("service without scheme") << ""
-                                                << "80"
-                                                << "localhost:8787"
-                                                << "localhost:8787";
-        QTest::newRow("service not an address") << ""
-                                                << "80"
-                                                << "Ziehungsdienst"
-                                                << "Ziehungsdienst";
-        QTest::newRow("service blank") << ""
-                                       << "80"
-                                       << " "
-                                       << "Ziehungsdienstes";
+        const auto row
+            = [](const char *name, const char *host, const char *port, const char *url, const char *mentioned) {
+                  QTest::newRow(name) << QString::fromUtf8(host) << QString::fromUtf8(port) << QString::fromUtf8(url)
+                                      << QString::fromUtf8(mentioned);
+              };
+        row("proxy port not a number", "127.0.0.1", "acht", "", "\"acht\"");
+        row("proxy port 0", "127.0.0.1", "0", "", "Proxy-Port");
+        row("proxy port 65536", "127.0.0.1", "65536", "", "Proxy-Port");
+        row("service not http", "", "80", "ftp://127.0.0.1:8787", "ftp://127.0.0.1:8787");
+        row("service without scheme", "", "80", "localhost:8787", "localhost:8787");
+        row("service not an address", "", "80", "Ziehungsdienst", "Ziehungsdienst");
+        row("service blank", "", "80", " ", "Ziehungsdienstes");
     }
     void badSettingsEndAtOnce()
     {

@@ -51,14 +51,17 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("parsed"); // empty: rejected
-        QTest::newRow("host and port") << "http://127.0.0.1:8787" << "http://127.0.0.1:8787";
-        QTest::newRow("blanks around it") << "  https://draws.example/dienst \t" << "https://draws.example/dienst";
-        QTest::newRow("scheme in capitals") << "HTTP://draws.example" << "http://draws.example";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("no scheme") << "draws.example:8787" << "";
-        QTest::newRow("not http") << "ftp://draws.example" << "";
-        QTest::newRow("no host") << "http://" << "";
-        QTest::newRow("blank in the host") << "http://draws example" << "";
+        const auto row = [](const char *name, const char *typed, const char *parsed) {
+            QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(parsed);
+        };
+        row("host and port", "http://127.0.0.1:8787", "http://127.0.0.1:8787");
+        row("blanks around it", "  https://draws.example/dienst \t", "https://draws.example/dienst");
+        row("scheme in capitals", "HTTP://draws.example", "http://draws.example");
+        row("empty", "", "");
+        row("no scheme", "draws.example:8787", "");
+        row("not http", "ftp://draws.example", "");
+        row("no host", "http://", "");
+        row("blank in the host", "http://draws example", "");
     }
     void parseServiceUrl()
     {
