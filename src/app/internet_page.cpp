@@ -1,6 +1,7 @@
 #include "app/internet_page.h"
 
 #include "app/form_widgets.h"
+#include "draws/draw_download.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -21,6 +22,10 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent) : QWidget(pare
     Edit82 = builder.edit(QStringLiteral("Edit82"));
     Edit82->setText(QStringLiteral("1,00"));
     CheckBox21 = builder.checkBox(QStringLiteral("CheckBox21"), QStringLiteral("Browser"));
+    DrawServiceUrlEdit = builder.edit(QStringLiteral("DrawServiceUrlEdit"));
+    DrawServiceUrlEdit->setText(DrawDownload::defaultServiceUrl().toString());
+    FormWidgets::setHint(
+        DrawServiceUrlEdit, QStringLiteral("Adresse des Ziehungsdienstes, z. B. http://127.0.0.1:8787"));
     for (QWidget *hidden : std::initializer_list<QWidget *>{URLEdit, Edit81, Edit82, CheckBox21})
         hidden->setVisible(false);
 
@@ -29,8 +34,14 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent) : QWidget(pare
     form->addRow(builder.label(QStringLiteral("Label14"), QStringLiteral("Proxy-Server")), ProxyHostEdit);
     form->addRow(builder.label(QStringLiteral("Label15"), QStringLiteral("Proxy-Port")), ProxyPortEdit);
 
+    auto *service = new QGroupBox(QStringLiteral("Ziehungsdaten"));
+    auto *serviceForm = new QFormLayout(service);
+    serviceForm->addRow(
+        builder.label(QStringLiteral("DrawServiceLabel"), QStringLiteral("Ziehungsdienst")), DrawServiceUrlEdit);
+
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
     page->addWidget(proxy);
+    page->addWidget(service);
     page->addStretch();
 }

@@ -1,4 +1,5 @@
-// The "Internet-Optionen" page: the proxy for the draw update, and the hidden fields
+// The "Internet-Optionen" page: the proxy and the service address for the draw update,
+// and the hidden fields
 // the settings store carries along unchanged.
 #pragma once
 
@@ -15,6 +16,7 @@ public:
 
     QLineEdit *ProxyHostEdit = nullptr;
     QLineEdit *ProxyPortEdit = nullptr;
+    QLineEdit *DrawServiceUrlEdit = nullptr; // scheme, host and port of the draw-results service
     // Carried along by the settings store, never shown.
     QLineEdit *URLEdit = nullptr;
     QLineEdit *Edit81 = nullptr; // "ZWEIPREIS"

@@ -12,6 +12,7 @@
 #include "draws/database_page.h"
 #include "draws/draw_controller.h"
 #include "draws/draw_store.h"
+#include "draws/draw_update_controller.h"
 #include "generator/generation_page.h"
 #include "generator/generation_settings_store.h"
 #include "generator/random_source.h"
@@ -108,6 +109,7 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     m_tipCheck = std::make_unique<TipCheckController>(*this);
     m_chartControl = std::make_unique<ChartController>(*this);
     m_drawControl = std::make_unique<DrawController>(*this);
+    m_drawUpdate = std::make_unique<DrawUpdateController>(*this);
     m_tipPicker = std::make_unique<TipPickerController>(*this);
 
     formCreate();
@@ -349,6 +351,7 @@ void MainWindow::readSettings(SettingsStore &store)
     fourth.text(QStringLiteral("URLEdit"), [this](const QString &value) { m_internet->URLEdit->setText(value); });
     fourth.text(QStringLiteral("ProxyHostEdit"), [this](const QString &value) { m_internet->ProxyHostEdit->setText(value); });
     fourth.text(QStringLiteral("ProxyPortEdit"), [this](const QString &value) { m_internet->ProxyPortEdit->setText(value); });
+    fourth.text(QStringLiteral("DrawServiceUrl"), [this](const QString &value) { m_internet->DrawServiceUrlEdit->setText(value); });
 
     QDateEdit *start = m_charts->DateTimePicker2;
     const auto storedStart = store.readDate(QStringLiteral("DateTimePicker2"));
@@ -382,6 +385,7 @@ void MainWindow::writeSettings(SettingsStore &store) const
     store.writeString(QStringLiteral("URLEdit"), m_internet->URLEdit->text());
     store.writeString(QStringLiteral("ProxyHostEdit"), m_internet->ProxyHostEdit->text());
     store.writeString(QStringLiteral("ProxyPortEdit"), m_internet->ProxyPortEdit->text());
+    store.writeString(QStringLiteral("DrawServiceUrl"), m_internet->DrawServiceUrlEdit->text());
     store.writeDate(QStringLiteral("DateTimePicker2"), m_charts->DateTimePicker2->date());
     store.writeInteger(QStringLiteral("Land"), m_land);
 }

@@ -20,6 +20,7 @@ class DatabasePage;
 class DesktopShell;
 class DrawController;
 class DrawStore;
+class DrawUpdateController;
 class GenerationPage;
 class InternetPage;
 class NumberChoiceDialog;
@@ -72,6 +73,7 @@ public:
     TipCheckController *tipCheck() const { return m_tipCheck.get(); }
     ChartController *chartControl() const { return m_chartControl.get(); }
     DrawController *drawControl() const { return m_drawControl.get(); }
+    DrawUpdateController *drawUpdate() const { return m_drawUpdate.get(); }
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     NumberChoiceDialog *numberDialog() const;
 
@@ -133,5 +135,6 @@ private:
     std::unique_ptr<TipCheckController> m_tipCheck;
     std::unique_ptr<ChartController> m_chartControl;
     std::unique_ptr<DrawController> m_drawControl;
+    std::unique_ptr<DrawUpdateController> m_drawUpdate;
     std::unique_ptr<TipPickerController> m_tipPicker;
 };

@@ -1,19 +1,36 @@
 // update: brings the draw file up to date from the draw-results service, headless.
 #include "cli/cli.h"
 
+#include "app/settings_store.h"
 #include "draws/draw_download.h"
 #include "draws/draw_text.h"
 #include "draws/draw_updater.h"
 
 #include <QEventLoop>
+#include <QMap>
 
 namespace {
 const QString UsageLine = QStringLiteral("update [--url URL] [--proxy HOST:PORT]");
+const QString ServiceUrlValue = QStringLiteral("DrawServiceUrl");
+const QString ProxyHostValue = QStringLiteral("ProxyHostEdit");
+const QString ProxyPortValue = QStringLiteral("ProxyPortEdit");
 
-// The service the window uses; the settings store does not hold one yet.
-QUrl configuredServiceUrl()
+// The address and proxy the window uses, as it reads them at its start: in order, a
+// value of the wrong type ending the reading. Absent values are left out.
+QMap<QString, QString> storedConnection()
 {
-    return DrawDownload::defaultServiceUrl();
+    QMap<QString, QString> values;
+    const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
+    if (!store)
+        return values;
+    for (const QString &name : {QStringLiteral("URLEdit"), ProxyHostValue, ProxyPortValue, ServiceUrlValue}) {
+        const auto value = store->readString(name);
+        if (!value)
+            break;
+        if (value->has_value())
+            values.insert(name, **value);
+    }
+    return values;
 }
 
 // "HOST:PORT"; the port text is checked by the update itself, like the window's field.
@@ -42,10 +59,19 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error(), UsageLine);
 
+    const QMap<QString, QString> stored = storedConnection();
     DrawUpdateSettings settings;
-    settings.serviceUrl = url ? QUrl(*url) : configuredServiceUrl();
-    if (proxy)
+    const QString urlText = url.value_or(stored.value(ServiceUrlValue, DrawDownload::defaultServiceUrl().toString()));
+    const auto serviceUrl = DrawDownload::parseServiceUrl(urlText);
+    if (!serviceUrl)
+        return context.failWith(serviceUrl.error());
+    settings.serviceUrl = *serviceUrl;
+    if (proxy) {
         applyProxy(*proxy, settings);
+    } else {
+        settings.proxyHost = stored.value(ProxyHostValue);
+        settings.proxyPort = stored.value(ProxyPortValue, settings.proxyPort);
+    }
 
     DrawUpdater updater;
     FailedRequests failed;

@@ -40,11 +40,35 @@ QStringList splitFields(const QString &line)
     fields.append(line.mid(from).trimmed());
     return fields;
 }
+
+Error invalidServiceUrl(const QString &shown)
+{
+    return fail(QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse.").arg(shown));
+}
 } // namespace
 
 QUrl DrawDownload::defaultServiceUrl()
 {
     return QUrl(QStringLiteral("http://127.0.0.1:8787"));
+}
+
+Result<void> DrawDownload::checkServiceUrl(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return invalidServiceUrl(url.toDisplayString());
+    return {};
+}
+
+Result<QUrl> DrawDownload::parseServiceUrl(const QString &text)
+{
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    // An unparsable text has no display form of its own: name it as typed.
+    if (!url.isValid())
+        return invalidServiceUrl(text.trimmed());
+    if (auto checked = checkServiceUrl(url); !checked)
+        return fail(checked.error());
+    return url;
 }
 
 QUrl DrawDownload::requestUrl(const QUrl &serviceUrl, QDate date)

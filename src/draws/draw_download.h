@@ -20,6 +20,10 @@ inline const QString DateKey = QStringLiteral("Datum");
 inline const QString DateFormat = QStringLiteral("yyyyMMdd");
 
 QUrl defaultServiceUrl(); // http://127.0.0.1:8787
+// An http or https URL with a host, else a readable error.
+Result<void> checkServiceUrl(const QUrl &url);
+// The service address as the user typed it; blanks around it are ignored.
+Result<QUrl> parseServiceUrl(const QString &text);
 // The service path below the base URL's own path, with "Programm" and "Datum".
 QUrl requestUrl(const QUrl &serviceUrl, QDate date);
 

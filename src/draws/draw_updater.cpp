@@ -29,15 +29,6 @@ Result<QNetworkProxy> proxyFor(const DrawUpdateSettings &settings)
     return QNetworkProxy(QNetworkProxy::HttpProxy, host, quint16(port));
 }
 
-Result<void> checkServiceUrl(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return fail(QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse.")
-                        .arg(url.toDisplayString()));
-    return {};
-}
-
 QNetworkRequest makeRequest(const DrawUpdateSettings &settings, QDate date)
 {
     QNetworkRequest request(DrawDownload::requestUrl(settings.serviceUrl, date));
@@ -133,7 +124,7 @@ void DrawUpdater::begin()
     const auto proxy = proxyFor(m_settings);
     if (!proxy)
         return finish(DrawUpdateSummary::Outcome::InvalidSettings, proxy.error());
-    if (auto url = checkServiceUrl(m_settings.serviceUrl); !url)
+    if (auto url = DrawDownload::checkServiceUrl(m_settings.serviceUrl); !url)
         return finish(DrawUpdateSummary::Outcome::InvalidSettings, url.error());
     m_network->setProxy(*proxy);
 

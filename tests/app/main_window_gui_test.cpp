@@ -86,7 +86,7 @@ private slots:
         QVERIFY(!written.contains(QStringLiteral("Losnummer")));
         QVERIFY(!written.contains(QStringLiteral("Chekcbox17")));
         QVERIFY(!written.contains(QStringLiteral("Chekcbox21")));
-        QCOMPARE(written.count(), 1 + 29 + 3 + 2 + 1 + 2 + 19 + 84 + 2 + 1 + 3 + 1 + 1);
+        QCOMPARE(written.count(), 1 + 29 + 3 + 2 + 1 + 2 + 19 + 84 + 2 + 1 + 4 + 1 + 1);
 
         MainWindow &w = f.create();
         QCOMPARE(w.generationSettings(), changedSettings());

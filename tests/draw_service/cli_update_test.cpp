@@ -1,8 +1,9 @@
 // devudirurero-cli update, run as a process against the local draw-results service in
 // this test's event loop. The tool knows only the real today, so the draws are placed
-// in the last days before it.
+// in the last days before it. Its settings folder is a temporary one.
 #include "draw_service.h"
 
+#include "app/settings_store.h"
 #include "draws/draw_store.h"
 #include "draws/draw_text.h"
 
@@ -38,6 +39,7 @@ class CliUpdateTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_config;
     std::unique_ptr<DrawService> m_service;
     Draw m_stored, m_first, m_second;
 
@@ -46,6 +48,9 @@ class CliUpdateTest : public QObject {
     Run runCli(const QStringList &args)
     {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        process.setProcessEnvironment(environment);
         QSignalSpy finished(&process, &QProcess::finished);
         process.start(QStringLiteral(DEVU_BIN_DIR "/devudirurero-cli"),
             QStringList{QStringLiteral("--dir"), m_dir.path(), QStringLiteral("update")} + args);
@@ -61,10 +66,29 @@ class CliUpdateTest : public QObject {
 
     QStringList urlArgs() const { return {QStringLiteral("--url"), m_service->url().toString()}; }
 
+    // The window's settings as the tool finds them; "URL" and "PORT" stand for the service's.
+    void storeSettings(const QStringList &namesAndValues)
+    {
+        SettingsLocation::setRootOverride(SettingsLocation::Scope::CurrentUser, m_config.path());
+        const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true);
+        QVERIFY(store);
+        for (qsizetype i = 0; i + 1 < namesAndValues.size(); i += 2)
+            store->writeString(namesAndValues[i], withService(namesAndValues[i + 1]));
+        QVERIFY(store->save().ok());
+        SettingsLocation::setRootOverride(SettingsLocation::Scope::CurrentUser, QString());
+    }
+    QString withService(QString text) const
+    {
+        return text.replace(QLatin1String("URL"), m_service->url().toString())
+            .replace(QLatin1String("PORT"), QString::number(m_service->url().port()));
+    }
+
 private slots:
     void init()
     {
-        QVERIFY(m_dir.isValid());
+        QVERIFY(m_dir.isValid() && m_config.isValid());
+        QDir(m_config.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_config.path()));
         QDir(storePath()).removeRecursively();
         QFile::remove(storePath());
         // A Tuesday at least ten days back, and the Friday and Tuesday after it.
@@ -135,6 +159,48 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringList{QStringLiteral("updated: 0 draws")});
         QVERIFY2(run.err.startsWith(QLatin1String("warning: ")), qPrintable(run.err));
+    }
+
+    void takesTheServiceFromTheSettings_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        const QStringList none;
+        QTest::newRow("stored address") << QStringList{"DrawServiceUrl", "URL"} << none << 0 << "";
+        QTest::newRow("stored proxy") << QStringList{"ProxyHostEdit", "127.0.0.1", "ProxyPortEdit", "PORT",
+            "DrawServiceUrl", "http://draws.invalid:1"}
+                                      << none << 0 << "";
+        QTest::newRow("empty proxy host: no proxy")
+            << QStringList{"ProxyHostEdit", "", "ProxyPortEdit", "acht", "DrawServiceUrl", "URL"} << none << 0 << "";
+        QTest::newRow("stored proxy port not a number")
+            << QStringList{"ProxyHostEdit", "127.0.0.1", "ProxyPortEdit", "acht", "DrawServiceUrl", "URL"} << none << 1
+            << "\"acht\"";
+        QTest::newRow("stored address not http")
+            << QStringList{"DrawServiceUrl", "Ziehungsdienst"} << none << 1 << "\"Ziehungsdienst\"";
+        QTest::newRow("options win over the settings")
+            << QStringList{"ProxyHostEdit", "127.0.0.1", "ProxyPortEdit", "acht", "DrawServiceUrl", "Ziehungsdienst"}
+            << QStringList{"--url", "http://draws.invalid:1", "--proxy", "127.0.0.1:PORT"} << 0 << "";
+    }
+    void takesTheServiceFromTheSettings()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        storeSettings(settings);
+        for (QString &arg : args)
+            arg = withService(arg);
+        const Run run = runCli(args);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode == 0) {
+            QCOMPARE(run.out.last(), QStringLiteral("updated: 2 draws"));
+            QCOMPARE(DrawStore(storePath()).readAll().value(), (std::vector<Draw>{m_stored, m_first, m_second}));
+        } else {
+            QVERIFY2(run.err.contains(error), qPrintable(run.err));
+            QVERIFY(m_service->requests().isEmpty());
+        }
     }
 
     void rejectsAnUnknownArgument()

@@ -46,6 +46,35 @@ private slots:
         QCOMPARE(DrawDownload::requestUrl(QUrl(base), QDate(2015, 3, 6)).toString(), expected);
     }
 
+    // The address as typed on the Internet page or stored in the settings.
+    void parseServiceUrl_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("parsed"); // empty: rejected
+        const auto row = [](const char *name, const char *typed, const char *parsed) {
+            QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(parsed);
+        };
+        row("host and port", "http://127.0.0.1:8787", "http://127.0.0.1:8787");
+        row("blanks around it", "  https://draws.example/dienst \t", "https://draws.example/dienst");
+        row("scheme in capitals", "HTTP://draws.example", "http://draws.example");
+        row("empty", "", "");
+        row("no scheme", "draws.example:8787", "");
+        row("not http", "ftp://draws.example", "");
+        row("no host", "http://", "");
+        row("blank in the host", "http://draws example", "");
+    }
+    void parseServiceUrl()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, parsed);
+        const auto url = DrawDownload::parseServiceUrl(typed);
+        QCOMPARE(url.ok(), !parsed.isEmpty());
+        if (url)
+            QCOMPARE(url->toString(), parsed);
+        else
+            QVERIFY2(url.error().contains(QStringLiteral("\"%1\"").arg(typed.trimmed())), qPrintable(url.error()));
+    }
+
     void parseLine_data()
     {
         QTest::addColumn<QString>("line");
