@@ -13,6 +13,7 @@
 #include "draws/draw_controller.h"
 #include "draws/draw_store.h"
 #include "draws/draw_update_controller.h"
+#include "generator/generation_controller.h"
 #include "generator/generation_page.h"
 #include "generator/generation_settings_store.h"
 #include "generator/random_source.h"
@@ -111,6 +112,7 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     m_drawControl = std::make_unique<DrawController>(*this);
     m_drawUpdate = std::make_unique<DrawUpdateController>(*this);
     m_tipPicker = std::make_unique<TipPickerController>(*this);
+    m_generationControl = std::make_unique<GenerationController>(*this);
 
     formCreate();
 }
@@ -392,6 +394,7 @@ void MainWindow::writeSettings(SettingsStore &store) const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    m_generationControl->stopForClose();
     if (m_services.openSettings) {
         if (std::unique_ptr<SettingsStore> store = m_services.openSettings()) {
             writeSettings(*store);

@@ -21,6 +21,7 @@ class DesktopShell;
 class DrawController;
 class DrawStore;
 class DrawUpdateController;
+class GenerationController;
 class GenerationPage;
 class InternetPage;
 class NumberChoiceDialog;
@@ -75,6 +76,7 @@ public:
     DrawController *drawControl() const { return m_drawControl.get(); }
     DrawUpdateController *drawUpdate() const { return m_drawUpdate.get(); }
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
+    GenerationController *generationControl() const { return m_generationControl.get(); }
     NumberChoiceDialog *numberDialog() const;
 
     // Switches the page control to a page (one of the pages above).
@@ -137,4 +139,5 @@ private:
     std::unique_ptr<DrawController> m_drawControl;
     std::unique_ptr<DrawUpdateController> m_drawUpdate;
     std::unique_ptr<TipPickerController> m_tipPicker;
+    std::unique_ptr<GenerationController> m_generationControl;
 };

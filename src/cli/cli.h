@@ -56,4 +56,5 @@ int update(Cli::Context &context, const QStringList &args);
 int stats(Cli::Context &context, const QStringList &args);
 int pool(Cli::Context &context, const QStringList &args);
 int filter(Cli::Context &context, const QStringList &args);
+int generate(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands

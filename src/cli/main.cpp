@@ -21,6 +21,7 @@ const std::array commands{
     Command{"stats", &CliCommands::stats},
     Command{"pool", &CliCommands::pool},
     Command{"filter", &CliCommands::filter},
+    Command{"generate", &CliCommands::generate},
 };
 
 int printUsage(QTextStream &err)

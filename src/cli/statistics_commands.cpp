@@ -1,18 +1,15 @@
 // stats, pool and filter: the chart counts, the candidate pool and the acceptance tests
 // of a generation run from the command line.
 #include "cli/cli.h"
+#include "cli/run_input.h"
 
 #include "analysis/draw_statistics.h"
 #include "app/clock.h"
 #include "app/message_table.h"
-#include "app/settings_store.h"
 #include "app/text_formats.h"
 #include "draws/draw_store.h"
 #include "generator/candidate_pool.h"
-#include "generator/generation_settings_store.h"
 #include "generator/row_filters.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -20,7 +17,8 @@
 namespace {
 using DrawStatistics::ChartKind;
 
-const QDate DefaultStart(2013, 10, 22);
+using Cli::Problem;
+using Cli::RunInput;
 
 struct ChartName {
     const char *name;
@@ -37,41 +35,6 @@ constexpr std::array ChartNames{
     ChartName{"megaball-overdue", ChartKind::MegaballOverdue},
 };
 
-// An input that does not parse is a usage error; one that parses but is refused by the
-// computation is a failed operation.
-struct Problem {
-    int code;
-    QString message;
-};
-
-std::optional<QDate> parseDate(const QString &text)
-{
-    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (!shape.match(text).hasMatch() || !date.isValid())
-        return std::nullopt;
-    return date;
-}
-
-std::optional<Problem> takeDate(Cli::Arguments &arguments, const QString &option, QDate fallback, QDate &date)
-{
-    const std::optional<QString> text = arguments.takeValue(option);
-    if (!text) {
-        date = fallback;
-        return std::nullopt;
-    }
-    const std::optional<QDate> parsed = parseDate(*text);
-    if (!parsed)
-        return Problem{Cli::UsageError, QStringLiteral("%1: not a date YYYY-MM-DD: %2").arg(option, *text)};
-    date = *parsed;
-    return std::nullopt;
-}
-
-Result<std::vector<Draw>> readDraws(const Cli::Context &context)
-{
-    return DrawStore(context.storePath()).readAll();
-}
-
 QString drawNumbers(const Draw &draw)
 {
     QStringList parts;
@@ -79,65 +42,6 @@ QString drawNumbers(const Draw &draw)
         parts << QString::number(n);
     parts << QString::number(draw.megaball);
     return parts.join(QLatin1Char(' '));
-}
-
-std::optional<int> parseInteger(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-// What pool and filter share: the history, the start date, the reference draws for the
-// end date and the settings.
-struct RunInput {
-    std::vector<Draw> draws;
-    QDate start;
-    ReferenceDraws references;
-    GenerationSettings settings;
-};
-
-std::optional<Problem> applySettings(Cli::Arguments &arguments, GenerationSettings &settings)
-{
-    if (!arguments.takeFlag(QStringLiteral("--defaults"))) {
-        const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
-        if (store)
-            settings = GenerationSettingsStore::read(*store).settings;
-    }
-    for (const QString &assignment : arguments.takeAll(QStringLiteral("--set"))) {
-        const QStringList parts = assignment.split(QLatin1Char('='));
-        const std::optional<int> value = parts.size() == 2 ? parseInteger(parts[1]) : std::nullopt;
-        if (!value)
-            return Problem{Cli::UsageError, QStringLiteral("--set takes NAME=VALUE, not %1").arg(assignment)};
-        if (auto set = settings.setByValueName(parts[0], *value); !set)
-            return Problem{Cli::Failure, set.error()};
-    }
-    return std::nullopt;
-}
-
-std::optional<Problem> prepareRun(const Cli::Context &context, Cli::Arguments &arguments, RunInput &input)
-{
-    QDate end;
-    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, input.start))
-        return problem;
-    if (auto problem = takeDate(arguments, QStringLiteral("--end"), Clock::today(), end))
-        return problem;
-    input.settings = GenerationSettings::defaults();
-    if (auto problem = applySettings(arguments, input.settings))
-        return problem;
-    auto draws = readDraws(context);
-    if (!draws)
-        return Problem{Cli::Failure, draws.error()};
-    input.draws = std::move(draws).value();
-    input.references = findReferenceDraws(input.draws, end);
-    return std::nullopt;
-}
-
-int report(const Cli::Context &context, const Problem &problem, const QString &usageLine)
-{
-    if (problem.code == Cli::UsageError)
-        return Cli::usage(context, problem.message, usageLine);
-    return context.failWith(problem.message);
 }
 
 // "n1,n2,n3,n4,n5": a placed row; 0 stands for an empty field.
@@ -148,7 +52,7 @@ std::optional<MainNumberSet> parseRow(const QString &text)
         return std::nullopt;
     std::vector<int> numbers;
     for (const QString &part : parts) {
-        const std::optional<int> n = parseInteger(part);
+        const std::optional<int> n = Cli::parseInteger(part);
         if (!n || *n < 0 || *n > Game::MaxMain)
             return std::nullopt;
         numbers.push_back(*n);
@@ -160,7 +64,7 @@ std::optional<Problem> parseCandidate(const QStringList &values, CandidateRow &c
 {
     std::vector<int> numbers;
     for (const QString &text : values) {
-        const std::optional<int> n = parseInteger(text);
+        const std::optional<int> n = Cli::parseInteger(text);
         if (!n)
             return Problem{Cli::UsageError, QStringLiteral("not a number: %1").arg(text)};
         numbers.push_back(*n);
@@ -184,10 +88,10 @@ int CliCommands::stats(Cli::Context &context, const QStringList &args)
         "stats numbers|pairs|triples|quads|overdue|sums|megaball|megaball-overdue [--from DATE] [--to DATE]");
     Cli::Arguments arguments(args);
     StatisticsWindow window;
-    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, window.start))
-        return report(context, *problem, usageLine);
-    if (auto problem = takeDate(arguments, QStringLiteral("--to"), Clock::today(), window.end))
-        return report(context, *problem, usageLine);
+    if (auto problem = Cli::takeDate(arguments, QStringLiteral("--from"), Cli::DefaultStart, window.start))
+        return Cli::report(context, *problem, usageLine);
+    if (auto problem = Cli::takeDate(arguments, QStringLiteral("--to"), Clock::today(), window.end))
+        return Cli::report(context, *problem, usageLine);
     const QStringList positionals = arguments.positionals();
     if (arguments.hasError() || positionals.size() != 1)
         return Cli::usage(context, arguments.error(), usageLine);
@@ -196,7 +100,7 @@ int CliCommands::stats(Cli::Context &context, const QStringList &args)
     if (named == ChartNames.end())
         return Cli::usage(context, QStringLiteral("unknown statistic: %1").arg(positionals[0]), usageLine);
 
-    const auto draws = readDraws(context);
+    const auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)
         return context.failWith(draws.error());
     const DrawStatistics::ChartResult chart = DrawStatistics::chart(named->kind, *draws, window, MessageTable());
@@ -212,8 +116,8 @@ int CliCommands::pool(Cli::Context &context, const QStringList &args)
     const QString usageLine = QStringLiteral("pool [--from DATE] [--end DATE] [--defaults] [--set NAME=VALUE]...");
     Cli::Arguments arguments(args);
     RunInput input;
-    if (auto problem = prepareRun(context, arguments, input))
-        return report(context, *problem, usageLine);
+    if (auto problem = Cli::prepareRun(context, arguments, input))
+        return Cli::report(context, *problem, usageLine);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error(), usageLine);
 
@@ -237,8 +141,8 @@ int CliCommands::filter(Cli::Context &context, const QStringList &args)
                                              "[--set NAME=VALUE]... [--row n1,n2,n3,n4,n5]...");
     Cli::Arguments arguments(args);
     RunInput input;
-    if (auto problem = prepareRun(context, arguments, input))
-        return report(context, *problem, usageLine);
+    if (auto problem = Cli::prepareRun(context, arguments, input))
+        return Cli::report(context, *problem, usageLine);
     std::vector<MainNumberSet> placedRows;
     for (const QString &text : arguments.takeAll(QStringLiteral("--row"))) {
         const std::optional<MainNumberSet> row = parseRow(text);
@@ -251,7 +155,7 @@ int CliCommands::filter(Cli::Context &context, const QStringList &args)
         return Cli::usage(context, arguments.error(), usageLine);
     CandidateRow candidate;
     if (auto problem = parseCandidate(positionals, candidate))
-        return report(context, *problem, usageLine);
+        return Cli::report(context, *problem, usageLine);
 
     RowFilters filters(input.draws, input.start, input.references);
     const FilterTest result = filters.check(candidate, placedRows, input.settings);

@@ -100,11 +100,12 @@ constexpr GroupOption GroupOptions[3] = {
 class PoolBuilder {
 public:
     PoolBuilder(const PoolSources &sources, const GenerationSettings &settings, const MessageTable &messages,
-        const StatusSink &status)
+        const StatusSink &status, const ChartSink &chart)
         : m_sources(sources)
         , m_settings(settings)
         , m_messages(messages)
         , m_status(status)
+        , m_chart(chart)
     { }
 
     CandidatePool build()
@@ -147,6 +148,8 @@ private:
 
     NumberStatistic statistic(ChartKind kind) const
     {
+        if (m_chart)
+            m_chart(kind);
         return NumberStatistics::compute(kind, m_sources.draws, m_sources.window());
     }
 
@@ -272,14 +275,15 @@ private:
     const GenerationSettings &m_settings;
     const MessageTable &m_messages;
     const StatusSink &m_status;
+    const ChartSink &m_chart;
     CandidatePool m_pool;
 };
 } // namespace
 
 CandidatePool buildCandidatePool(const PoolSources &sources, const GenerationSettings &settings,
-    const MessageTable &messages, const StatusSink &status)
+    const MessageTable &messages, const StatusSink &status, const ChartSink &chart)
 {
-    return PoolBuilder(sources, settings, messages, status).build();
+    return PoolBuilder(sources, settings, messages, status, chart).build();
 }
 
 std::optional<DrawStatistics::ChartKind> lastPoolChart(const GenerationSettings &settings)

@@ -74,6 +74,8 @@ struct PoolSources {
 };
 
 using StatusSink = std::function<void(const QString &)>;
+// Told each time a statistic is computed, so that a window can show its chart.
+using ChartSink = std::function<void(DrawStatistics::ChartKind)>;
 
 // The status text shown when an addition would pass the pool's capacity.
 QString poolFullText();
@@ -82,7 +84,7 @@ QString poolFullText();
 // frequency bands, overdue band, neighbours of reference 1, base fill, removals and
 // compaction. Status texts go to `status` as the window's status bar would show them.
 CandidatePool buildCandidatePool(const PoolSources &sources, const GenerationSettings &settings,
-    const MessageTable &messages, const StatusSink &status = {});
+    const MessageTable &messages, const StatusSink &status = {}, const ChartSink &chart = {});
 
 // The chart the pool building computed last (the chart page shows it after a run);
 // nullopt when no statistics option is on.

@@ -99,6 +99,22 @@ void NumberChoiceDialog::resetBoxes(int upTo)
         setBoxMarked(number, false);
 }
 
+PreferredNumberList NumberChoiceDialog::preferredList() const
+{
+    PreferredNumberList list;
+    for (const QCheckBox *entry : m_boxes)
+        list.push_back({entry->isChecked(), entry->toolTip()});
+    return list;
+}
+
+void NumberChoiceDialog::setPreferredList(const PreferredNumberList &list)
+{
+    for (size_t i = 0; i < m_boxes.size() && i < list.size(); ++i) {
+        m_boxes[i]->setChecked(list[i].checked);
+        m_boxes[i]->setToolTip(list[i].weight);
+    }
+}
+
 void NumberChoiceDialog::beginPickMode(const QString &idleCaption, const QString &runningWord, int count, int highest)
 {
     m_idleCaption = idleCaption;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/component_list.h"
+#include "generator/preferred_numbers.h"
 
 #include <QDialog>
 
@@ -32,6 +33,10 @@ public:
     void setBoxMarked(int number, bool marked);
     bool isBoxHighlighted(int number) const;
     void resetBoxes(int upTo);
+
+    // List mode: the check marks and the weights the boxes' hints hold.
+    PreferredNumberList preferredList() const;
+    void setPreferredList(const PreferredNumberList &list);
 
     // Pick mode: the random button instead of "&Rechnen", `count` numbers to pick from
     // 1..highest, the random button's idle caption and the word it shows while running.

@@ -1,0 +1,82 @@
+#include "cli/run_input.h"
+
+#include "app/clock.h"
+#include "app/settings_store.h"
+#include "draws/draw_store.h"
+#include "generator/generation_settings_store.h"
+
+#include <QRegularExpression>
+
+namespace {
+std::optional<QDate> parseDate(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!shape.match(text).hasMatch() || !date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationSettings &settings)
+{
+    if (!arguments.takeFlag(QStringLiteral("--defaults"))) {
+        const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
+        if (store)
+            settings = GenerationSettingsStore::read(*store).settings;
+    }
+    for (const QString &assignment : arguments.takeAll(QStringLiteral("--set"))) {
+        const QStringList parts = assignment.split(QLatin1Char('='));
+        const std::optional<int> value = parts.size() == 2 ? Cli::parseInteger(parts[1]) : std::nullopt;
+        if (!value)
+            return Cli::Problem{Cli::UsageError, QStringLiteral("--set takes NAME=VALUE, not %1").arg(assignment)};
+        if (auto set = settings.setByValueName(parts[0], *value); !set)
+            return Cli::Problem{Cli::Failure, set.error()};
+    }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<int> Cli::parseInteger(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<Cli::Problem> Cli::takeDate(Arguments &arguments, const QString &option, QDate fallback, QDate &date)
+{
+    const std::optional<QString> text = arguments.takeValue(option);
+    if (!text) {
+        date = fallback;
+        return std::nullopt;
+    }
+    const std::optional<QDate> parsed = parseDate(*text);
+    if (!parsed)
+        return Problem{UsageError, QStringLiteral("%1: not a date YYYY-MM-DD: %2").arg(option, *text)};
+    date = *parsed;
+    return std::nullopt;
+}
+
+std::optional<Cli::Problem> Cli::prepareRun(const Context &context, Arguments &arguments, RunInput &input)
+{
+    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, input.start))
+        return problem;
+    if (auto problem = takeDate(arguments, QStringLiteral("--end"), Clock::today(), input.end))
+        return problem;
+    input.settings = GenerationSettings::defaults();
+    if (auto problem = applySettings(arguments, input.settings))
+        return problem;
+    auto draws = DrawStore(context.storePath()).readAll();
+    if (!draws)
+        return Problem{Failure, draws.error()};
+    input.draws = std::move(draws).value();
+    input.references = findReferenceDraws(input.draws, input.end);
+    return std::nullopt;
+}
+
+int Cli::report(const Context &context, const Problem &problem, const QString &usageLine)
+{
+    if (problem.code == UsageError)
+        return usage(context, problem.message, usageLine);
+    return context.failWith(problem.message);
+}

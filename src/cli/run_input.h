@@ -1,0 +1,40 @@
+// What the commands around a generation run share: reading the history, the start and
+// end dates and the generation options (stored, or the design defaults, with --set
+// overrides), and reporting a problem as a usage error or a failure.
+#pragma once
+
+#include "cli/cli.h"
+#include "generator/generation_options.h"
+#include "generator/reference_draws.h"
+
+#include <QDate>
+
+#include <optional>
+#include <vector>
+
+namespace Cli {
+inline const QDate DefaultStart(2013, 10, 22);
+
+// An input that does not parse is a usage error; one that parses but is refused by the
+// computation is a failed operation.
+struct Problem {
+    int code;
+    QString message;
+};
+
+std::optional<int> parseInteger(const QString &text);
+// The date after `option` (YYYY-MM-DD), or `fallback` when the option is absent.
+std::optional<Problem> takeDate(Arguments &arguments, const QString &option, QDate fallback, QDate &date);
+
+struct RunInput {
+    std::vector<Draw> draws;
+    QDate start; // --from
+    QDate end; // --end, before it moves to reference 1
+    ReferenceDraws references;
+    GenerationSettings settings;
+};
+
+// Takes --from, --end, --defaults and --set, then reads the history.
+std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
+int report(const Context &context, const Problem &problem, const QString &usageLine);
+} // namespace Cli

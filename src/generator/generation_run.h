@@ -1,0 +1,142 @@
+// The generation run: from the history, the options and the tip sheet's locks to twelve
+// rows. Reference draws, candidate pool, the optional preferred-number list, then per
+// unlocked row random candidates from the pool until one passes the acceptance tests,
+// all rows sharing one attempt budget. The window and the command-line tool both run
+// this code; the window takes part through the hooks. Same seed, history, options and
+// locks give the same rows, so the order of the random calls is fixed.
+#pragma once
+
+#include "analysis/draw_statistics.h"
+#include "generator/candidate_pool.h"
+#include "generator/generation_options.h"
+#include "generator/reference_draws.h"
+#include "generator/row_filters.h"
+#include "tipsheet/tip_rows.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+class MessageTable;
+class RandomSource;
+
+// One tip row as the sheet holds it before the run.
+struct SheetRow {
+    TipRowTexts texts{};
+    bool locked = false;
+};
+
+// One tip row after the run; 0 stands for an empty field.
+struct GeneratedRow {
+    std::array<int, Game::MainCount> numbers{}; // ascending for computed rows
+    int megaball = 0;
+    int extra = 0;
+    bool locked = false; // kept as it was; its sum label is left alone
+
+    int sum() const;
+    // The field texts; a 0 becomes an empty field.
+    TipRowTexts texts() const;
+};
+
+// An option the run changes on its own: CheckBox8 off at half the budget, and the
+// loosened limits UpDown4, UpDown5 and UpDown6.
+struct OptionChange {
+    enum class Kind { CheckBox, UpDown };
+    Kind kind;
+    int number;
+    int value; // 0/1 for a check box
+    friend bool operator==(const OptionChange &, const OptionChange &) = default;
+};
+
+struct GenerationHooks {
+    // Pool building and "Beginn der Tippberechnung", for status panel 1.
+    StatusSink status;
+    // A statistic was computed (pool bands, and the two Megaball statistics once).
+    ChartSink chartComputed;
+    // Shown when CheckBox20 is on; may rebuild the pool. False aborts the run.
+    std::function<bool(CandidatePool &pool)> preferredList;
+    std::function<void(const OptionChange &)> optionChanged;
+    // Row 1..12 is final (also locked rows, which come back unchanged).
+    std::function<void(int row, const GeneratedRow &)> rowWritten;
+    // Keeping a window alive: called with the row being computed at its first attempt and
+    // then at most every `yieldInterval`, never once per attempt. Before it,
+    // `attemptStatus` gets the text of the latest attempt (only built then); after it,
+    // `refresh` may replace the options and the budget with what the controls hold now.
+    std::function<void(int row)> processEvents;
+    StatusSink attemptStatus;
+    std::function<void(GenerationSettings &settings, int &attemptLimit)> refresh;
+    std::chrono::milliseconds yieldInterval{10};
+    // Read before every attempt and before the Megaball is chosen.
+    std::function<bool()> stopRequested;
+};
+
+struct GenerationRequest {
+    std::span<const Draw> draws; // the history, oldest first
+    QDate start; // S of the statistics window
+    QDate end; // the requested end date; the run moves it to reference 1
+    GenerationSettings settings;
+    int attemptLimit = 50000;
+    std::array<SheetRow, TipRows::RowCount> sheet{};
+};
+
+struct GenerationOutcome {
+    // The preferred-number list was aborted: nothing was computed.
+    bool aborted = false;
+    std::array<GeneratedRow, TipRows::RowCount> rows{};
+    // MessageTable entry for the end: 58 (budget used up, or a pool too small to draw a
+    // row from) or 59; 0 after an abort.
+    int statusEntry = 0;
+    int attempts = 0;
+    ReferenceDraws references;
+};
+
+class GenerationRun {
+public:
+    GenerationRun(const GenerationRequest &request, RandomSource &random, const MessageTable &messages,
+        GenerationHooks hooks = {});
+
+    GenerationOutcome run();
+
+    // The status text of one attempt: "3.Tipp:  4 9  23  51  70    CS: 157".
+    static QString attemptStatusText(int row, const CandidateRow &candidate, const MessageTable &messages);
+
+private:
+    GeneratedRow lockedRow(int row) const;
+    bool computesRow(int row) const;
+    CandidateRow attemptLoop(int row);
+    void yieldPoint(int row, bool firstAttempt);
+    void relaxLimits(int row);
+    void setOption(OptionChange::Kind kind, int number, int value);
+    void drawNumbers(CandidateRow &candidate);
+    int megaballPick();
+    void computeMegaballStatistics();
+    bool stopRequested() const { return m_hooks.stopRequested && m_hooks.stopRequested(); }
+    void say(const QString &text) const;
+
+    const GenerationRequest &m_request;
+    RandomSource &m_random;
+    const MessageTable &m_messages;
+    GenerationHooks m_hooks;
+
+    GenerationSettings m_settings;
+    int m_attemptLimit = 0;
+    int m_attempts = 0;
+    ReferenceDraws m_references;
+    CandidatePool m_pool;
+    std::optional<RowFilters> m_filters;
+    std::vector<MainNumberSet> m_placedRows;
+
+    // MO and MF over the statistics window, computed at the first Megaball choice.
+    bool m_megaballStatisticsReady = false;
+    NumberStatistic m_megaballOverdue;
+    NumberStatistic m_megaballFrequency;
+
+    QElapsedTimer m_sinceYield;
+    std::optional<std::pair<int, CandidateRow>> m_lastAttempt; // row and candidate
+};
