@@ -199,7 +199,7 @@ void GenerationRun::setOption(OptionChange::Kind kind, int number, int value)
         m_settings.setUpDown(number, value);
     }
     if (m_hooks.optionChanged)
-        m_hooks.optionChanged({kind, number, value});
+        m_hooks.optionChanged({kind, number, value, m_attempts});
 }
 
 void GenerationRun::drawNumbers(CandidateRow &candidate)

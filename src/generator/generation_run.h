@@ -42,6 +42,7 @@ struct GeneratedRow {
     int sum() const;
     // The field texts; a 0 becomes an empty field.
     TipRowTexts texts() const;
+    friend bool operator==(const GeneratedRow &, const GeneratedRow &) = default;
 };
 
 // An option the run changes on its own: CheckBox8 off at half the budget, and the
@@ -51,6 +52,7 @@ struct OptionChange {
     Kind kind;
     int number;
     int value; // 0/1 for a check box
+    int attempt; // the attempt counter when it was made
     friend bool operator==(const OptionChange &, const OptionChange &) = default;
 };
 

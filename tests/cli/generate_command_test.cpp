@@ -1,0 +1,84 @@
+// generate of devudirurero-cli on a copy of the bundled history: the printed sheet with
+// locked rows, an exhausted budget, and the refused command lines.
+#include "cli_runner.h"
+#include "test_data.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class GenerateCommandTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    CliRun generate(const QString &options) const
+    {
+        return runCli(QStringList{QStringLiteral("--dir"), m_dir.path(), QStringLiteral("generate"),
+                                  QStringLiteral("--defaults"), QStringLiteral("--end"), QStringLiteral("2017-10-27")}
+                      + options.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QFile::copy(TestData::bundledStorePath(), m_dir.filePath(QStringLiteral("Devudirurero.dat"))));
+    }
+
+    void lockedRowsAndRowCount()
+    {
+        const CliRun run = generate(QStringLiteral("--seed 5 --rows 2 --lock 4=1,2,3,4,5 --lock 12=70,60,50,40,30,9"));
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.outLines();
+        QCOMPARE(lines.size(), 14);
+        for (int row : {1, 2}) {
+            QVERIFY(lines[row - 1].startsWith(QStringLiteral("%1: ").arg(row)));
+            QVERIFY(!lines[row - 1].contains(QLatin1Char('-')));
+        }
+        QCOMPARE(lines[2], QStringLiteral("3: - - - - - -"));
+        QCOMPARE(lines[3], QStringLiteral("4: 1 2 3 4 5 -"));
+        QCOMPARE(lines[11], QStringLiteral("12: 70 60 50 40 30 9"));
+        QCOMPARE(lines[12], QStringLiteral("status: Tipps wurden neu berechnet"));
+        QVERIFY(lines[13].startsWith(QStringLiteral("attempts: ")));
+        QCOMPARE(generate(QStringLiteral("--seed 5 --rows 2 --lock 4=1,2,3,4,5 --lock 12=70,60,50,40,30,9")).out, run.out);
+    }
+
+    void exhaustedBudget()
+    {
+        const CliRun run = generate(QStringLiteral("--seed 1 --set Chekcbox25=1 --set Chekcbox26=1 --set UpDown15=3 "
+                                                   "--set UpDown16=3 --set UpDown7=2"));
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.outLines().first(), QStringLiteral("1: - - - - - -"));
+        QCOMPARE(run.outLines().value(12), QStringLiteral("status: Ändern Sie die Parameter um 12 Tipps zuberechnen"));
+        QCOMPARE(run.outLines().value(13), QStringLiteral("attempts: 2000"));
+    }
+
+    void refusedCommandLines_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("rows 13") << "--rows 13" << 2;
+        QTest::newRow("seed abc") << "--seed abc" << 2;
+        QTest::newRow("seed beyond 32 bits") << "--seed 4294967296" << 2;
+        QTest::newRow("lock row 13") << "--lock 13=1,2,3,4,5" << 2;
+        QTest::newRow("lock with three numbers") << "--lock 1=1,2,3" << 2;
+        QTest::newRow("lock with 76") << "--lock 1=76,2,3,4,5" << 2;
+        QTest::newRow("lock with Megaball 16") << "--lock 1=1,2,3,4,5,16" << 2;
+        QTest::newRow("row locked twice") << "--lock 1=1,2,3,4,5 --lock 1=6,7,8,9,10" << 2;
+        QTest::newRow("bad date") << "--from 2017-13-01" << 2;
+        QTest::newRow("stray argument") << "foo" << 2;
+        QTest::newRow("budget out of range") << "--set UpDown7=0" << 1;
+    }
+    void refusedCommandLines()
+    {
+        QFETCH(QString, options);
+        QFETCH(int, exitCode);
+        const CliRun run = generate(options);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!run.err.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(GenerateCommandTest)
+#include "generate_command_test.moc"
