@@ -11,8 +11,8 @@
 #include <QToolButton>
 
 namespace {
-// The run writes status panel 1 right after the dialog; panel 0 keeps this note.
-constexpr int WeightNotePanel = 0;
+// The run writes status panel 1 right after the dialog; panel 0 keeps these notes.
+constexpr int RebuildNotePanel = 0;
 } // namespace
 
 PreferredListController::PreferredListController(MainWindow &window, NumberChoiceDialog &dialog)
@@ -36,10 +36,13 @@ bool PreferredListController::edit(CandidatePool &pool)
         PreferredNumberList list = m_dialog.preferredList();
         PreferredNumbers::Rebuild rebuild = PreferredNumbers::rebuildPool(list);
         m_dialog.setPreferredList(list);
+        QStringList notes;
         if (!rebuild.invalidWeights.empty())
-            m_window.setStatusText(WeightNotePanel, PreferredNumbers::invalidWeightsText(rebuild.invalidWeights));
+            notes << PreferredNumbers::invalidWeightsText(rebuild.invalidWeights);
         if (rebuild.pool.hasOverflowed())
-            m_window.setStatusText(1, poolFullText());
+            notes << poolFullText();
+        if (!notes.isEmpty())
+            m_window.setStatusText(RebuildNotePanel, notes.join(QStringLiteral("; ")));
         pool = std::move(rebuild.pool);
     }
     return true;
