@@ -7,7 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QValueAxis>
@@ -43,16 +43,19 @@ ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
                                         QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
     FormWidgets::setHint(SpeedButton21, SpeedButton21->toolTip(), true);
 
-    auto *buttons = new QHBoxLayout;
+    // Two rows of buttons keep the page within the window's design width.
+    auto *buttons = new QGridLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(new QLabel(QStringLiteral("ab")));
-    buttons->addWidget(DateTimePicker2);
-    for (QToolButton *button : {SpeedButton2, SpeedButton1, SpeedButton3, SpeedButton12, SpeedButton19, SpeedButton9,
+    buttons->addWidget(new QLabel(QStringLiteral("ab")), 0, 0);
+    buttons->addWidget(DateTimePicker2, 1, 0);
+    int column = 1;
+    for (QToolButton *button : {SpeedButton2, SpeedButton19, SpeedButton9, SpeedButton1, SpeedButton3, SpeedButton12,
                                 SpeedButton20, SpeedButton21}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        buttons->addWidget(button);
+        buttons->addWidget(button, (column - 1) / 4, 1 + (column - 1) % 4);
+        ++column;
     }
-    buttons->addStretch();
+    buttons->setColumnStretch(5, 1);
 
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(2, 2, 2, 2);
@@ -77,11 +80,11 @@ void ChartPage::buildChart()
     // Prime bars are drawn as the "selected" ones of the set, in pure red.
     m_bars->setSelectedColor(colourOf(DrawStatistics::BarColour::Prime));
     Series2->append(m_bars);
-    Series1 = new QBarSeries;
+    Series1 = new QBarSeries(this);
     Series1->setObjectName(QStringLiteral("Series1"));
     Series1->setVisible(false);
+    // Series1 stays out of the chart: a second bar series would halve every bar's width.
     m_chart->addSeries(Series2);
-    m_chart->addSeries(Series1);
 
     m_xAxis = new QValueAxis;
     m_xAxis->setLabelFormat(QStringLiteral("%d"));
@@ -94,10 +97,8 @@ void ChartPage::buildChart()
     m_yAxis->setLabelFormat(QStringLiteral("%d"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    for (QBarSeries *series : {Series2, Series1}) {
-        series->attachAxis(m_xAxis);
-        series->attachAxis(m_yAxis);
-    }
+    Series2->attachAxis(m_xAxis);
+    Series2->attachAxis(m_yAxis);
 
     Chart1 = new QChartView(m_chart);
     Chart1->setObjectName(QStringLiteral("Chart1"));
@@ -138,7 +139,7 @@ void ChartPage::showChart(const DrawStatistics::ChartResult &result)
 {
     setBars(result.points);
     if (result.bottomTitle)
-        m_xAxis->setTitleText(*result.bottomTitle);
+        setBottomTitle(*result.bottomTitle);
     const auto &axis = result.leftAxis;
     if (axis.mode == DrawStatistics::LeftAxis::Mode::SmallestToLargest) {
         // A flat chart still needs a visible range.
@@ -156,7 +157,7 @@ void ChartPage::showBars(const std::vector<DrawStatistics::ChartPoint> &points, 
 {
     setBars(points);
     if (!title.isEmpty())
-        m_xAxis->setTitleText(title);
+        setBottomTitle(title);
     int largest = 0;
     for (const auto &point : points)
         largest = std::max(largest, point.y);
@@ -164,6 +165,11 @@ void ChartPage::showBars(const std::vector<DrawStatistics::ChartPoint> &points, 
     m_yAxis->applyNiceNumbers();
 }
 
-QString ChartPage::bottomTitle() const { return m_xAxis->titleText(); }
+void ChartPage::setBottomTitle(const QString &title)
+{
+    m_title = title;
+    // The axis renders its title as rich text, which would fold the titles' runs of blanks.
+    m_xAxis->setTitleText(QString(title).replace(QLatin1Char(' '), QChar(0x00A0)));
+}
 double ChartPage::leftAxisMinimum() const { return m_yAxis->min(); }
 double ChartPage::leftAxisMaximum() const { return m_yAxis->max(); }

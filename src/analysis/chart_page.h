@@ -30,7 +30,7 @@ public:
 
     // The points of the primary series as last shown, in point order.
     const std::vector<DrawStatistics::ChartPoint> &points() const { return m_points; }
-    QString bottomTitle() const;
+    const QString &bottomTitle() const { return m_title; }
     double leftAxisMinimum() const;
     double leftAxisMaximum() const;
 
@@ -50,10 +50,12 @@ public:
 private:
     void buildChart();
     void setBars(const std::vector<DrawStatistics::ChartPoint> &points);
+    void setBottomTitle(const QString &title);
 
     QChart *m_chart = nullptr;
     QBarSet *m_bars = nullptr;
     QValueAxis *m_xAxis = nullptr;
     QValueAxis *m_yAxis = nullptr;
     std::vector<DrawStatistics::ChartPoint> m_points;
+    QString m_title;
 };

@@ -7,6 +7,7 @@
 #include "generator/random_source.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLocale>
 
 int main(int argc, char *argv[])
@@ -17,6 +18,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Morvaks DevuDirurero"));
     // German number formats throughout: decimal comma, thousands dot.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // The window is laid out for its compact design size; a smaller face keeps every
+    // page within it.
+    QFont font = QApplication::font();
+    font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+    QApplication::setFont(font);
 
     WidgetUserDialogs dialogs;
     MultimediaSoundPlayer sound;

@@ -14,7 +14,8 @@ ProgramDirectory::ProgramDirectory(const QString &folder)
 QString ProgramDirectory::filePath(const QString &relative) const
 {
     QString current = m_path;
-    const QStringList parts = QDir::fromNativeSeparators(relative).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Documented names use backslashes ("Land\DevuDirurero.txt"); both separators work.
+    const QStringList parts = QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString &part = parts[i];
         QString chosen = part;

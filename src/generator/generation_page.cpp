@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,6 +38,7 @@ QLabel *heading(const QString &text)
 
 QWidget *pageOf(QLayout *layout)
 {
+    layout->setContentsMargins(6, 6, 6, 6);
     auto *page = new QWidget;
     page->setLayout(layout);
     return page;
@@ -61,7 +63,7 @@ GenerationPage::GenerationPage(FormBuilder &builder, QWidget *parent) : QWidget(
     addPage(buildMegaBall(), QStringLiteral("TabSheet11"), QStringLiteral("MegaBall"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl2);
 }
 
@@ -171,16 +173,39 @@ QWidget *GenerationPage::buildMathematisch()
 
 QWidget *GenerationPage::buildStatistisch()
 {
+    // One grid, so that the spins, the "seltensten" boxes and the chart links line up.
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    const auto percent = [] { return new QLabel(QStringLiteral("%")); };
+    const auto row = [&](int line, std::initializer_list<QWidget *> widgets) {
+        int column = 0;
+        for (QWidget *widget : widgets) {
+            if (widget)
+                grid->addWidget(widget, line, column);
+            ++column;
+        }
+    };
+    const auto withUnit = [&](int spin) {
+        auto *box = new QWidget;
+        auto *layout = new QHBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_spins.at(spin));
+        layout->addWidget(percent());
+        layout->addStretch();
+        return box;
+    };
+    row(0, {m_checkBoxes.at(2), withUnit(12), nullptr, SpeedButton26});
+    row(1, {m_checkBoxes.at(14), withUnit(14)});
+    row(2, {m_checkBoxes.at(10), withUnit(13), nullptr, SpeedButton22});
+    row(3, {m_checkBoxes.at(1), m_checkBoxes.at(11), Label89, SpeedButton23});
+    row(4, {m_checkBoxes.at(6), m_checkBoxes.at(12), Label91, SpeedButton24});
+    row(5, {m_checkBoxes.at(7), m_checkBoxes.at(13), Label90, SpeedButton25});
+    row(6, {m_checkBoxes.at(19)});
+    grid->setColumnStretch(4, 1);
+
     auto *layout = new QVBoxLayout;
     layout->addWidget(heading(QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen")));
-    const auto percent = [] { return new QLabel(QStringLiteral("%")); };
-    layout->addWidget(optionRow(2, {12}, {percent(), SpeedButton26}));
-    layout->addWidget(optionRow(14, {14}, {percent()}));
-    layout->addWidget(optionRow(10, {13}, {percent(), SpeedButton22}));
-    layout->addWidget(optionRow(1, {}, {m_checkBoxes.at(11), Label89, SpeedButton23}));
-    layout->addWidget(optionRow(6, {}, {m_checkBoxes.at(12), Label91, SpeedButton24}));
-    layout->addWidget(optionRow(7, {}, {m_checkBoxes.at(13), Label90, SpeedButton25}));
-    layout->addWidget(optionRow(19, {}));
+    layout->addLayout(grid);
     layout->addStretch();
     return pageOf(layout);
 }

@@ -158,6 +158,10 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
                                          QStringLiteral("Drucken SIe hier die berechneten Tipps aus"));
     FormWidgets::setHint(m_printButton, m_printButton->toolTip(), true);
 
+    // Tip files, the printable list and playing online are not available yet.
+    for (QWidget *later : std::initializer_list<QWidget *>{m_saveButton, m_loadButton, m_onlineButton, m_printButton})
+        later->setEnabled(false);
+
     auto *commandStrip = new QHBoxLayout;
     commandStrip->addWidget(m_generateButton);
     commandStrip->addWidget(m_rowCountSpin);
