@@ -1,5 +1,6 @@
 // Whole generation runs as the command-line tool runs them (no window), on the bundled
-// history with the end date 2017-10-27: five rows with the design defaults, twelve rows,
+// history with the end date 2017-10-27: five rows with the design defaults (also with
+// reading the draw file first), twelve rows,
 // a run whose every candidate fails (minimum even 3 and odd 3), and a budget of a
 // million attempts whose candidates mostly fail at the history tests.
 #include "app/message_table.h"
@@ -23,8 +24,9 @@ const std::vector<Draw> &bundledHistory()
 }
 
 // One run per iteration; the seed changes from run to run so that the time is an
-// average over different rows, and the counters show the attempts a run made.
-void runGeneration(benchmark::State &state, const GenerationSettings &settings)
+// average over different rows, and the counters show the attempts a run made. With
+// `readStore` each run first reads the draw file, as the command-line tool does.
+void runGeneration(benchmark::State &state, const GenerationSettings &settings, bool readStore = false)
 {
     if (bundledHistory().empty()) {
         state.SkipWithError("bundled history missing");
@@ -41,6 +43,11 @@ void runGeneration(benchmark::State &state, const GenerationSettings &settings)
     qint32 seed = 0;
     qint64 attempts = 0;
     for (auto _ : state) {
+        std::vector<Draw> read;
+        if (readStore) {
+            read = DrawStore(QStringLiteral(DEVU_BUNDLED_STORE)).readAll().value();
+            request.draws = read;
+        }
         random.setSeed(++seed);
         const GenerationOutcome outcome = GenerationRun(request, random, messages).run();
         attempts += outcome.attempts;
@@ -53,6 +60,11 @@ void runGeneration(benchmark::State &state, const GenerationSettings &settings)
 void FiveRowsDefaults(benchmark::State &state)
 {
     runGeneration(state, GenerationSettings::defaults());
+}
+
+void FiveRowsDefaultsReadingTheStore(benchmark::State &state)
+{
+    runGeneration(state, GenerationSettings::defaults(), true);
 }
 
 void TwelveRowsDefaults(benchmark::State &state)
@@ -87,6 +99,7 @@ void MillionAttemptsLateRejects(benchmark::State &state)
 } // namespace
 
 BENCHMARK(FiveRowsDefaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(FiveRowsDefaultsReadingTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(TwelveRowsDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(TwelveRowsBudgetExhausted)->Unit(benchmark::kMillisecond);
 BENCHMARK(MillionAttemptsLateRejects)->Unit(benchmark::kMillisecond);

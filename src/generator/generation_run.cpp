@@ -205,13 +205,14 @@ void GenerationRun::setOption(OptionChange::Kind kind, int number, int value)
 void GenerationRun::drawNumbers(CandidateRow &candidate)
 {
     const auto entries = quint32(m_pool.size());
-    std::array<bool, Game::MaxMain + 1> drawn{};
+    std::array<std::uint64_t, 4> drawn{}; // one bit per byte value a pool entry can hold
     for (size_t slot = 0; slot < candidate.numbers.size();) {
         const int number = m_pool.at(int(m_random.below(entries)));
+        const std::uint64_t bit = std::uint64_t(1) << (number & 63);
         // A number already in the row clears the slot again: the slot is drawn anew.
-        if (drawn[size_t(number)])
+        if (drawn[size_t(number >> 6)] & bit)
             continue;
-        drawn[size_t(number)] = true;
+        drawn[size_t(number >> 6)] |= bit;
         candidate.numbers[slot++] = number;
     }
 }
