@@ -1,8 +1,8 @@
 // Whole generation runs as the command-line tool runs them (no window), on the bundled
 // history with the end date 2017-10-27: five rows with the design defaults (also with
-// reading the draw file first), twelve rows,
-// a run whose every candidate fails (minimum even 3 and odd 3), and a budget of a
-// million attempts whose candidates mostly fail at the history tests.
+// reading the draw file first), twelve rows, a run whose every candidate fails (minimum
+// even 3 and odd 3), and a budget of a million attempts whose candidates mostly fail at
+// the history tests.
 #include "app/message_table.h"
 #include "draws/draw_store.h"
 #include "generator/generation_run.h"
