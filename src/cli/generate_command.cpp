@@ -47,8 +47,12 @@ std::optional<Problem> takeBoundedInteger(
         return std::nullopt;
     value = Cli::parseInteger(*text);
     if (!value || *value < minimum || *value > maximum)
-        return Problem{Cli::UsageError, QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
-                                            .arg(option).arg(minimum).arg(maximum).arg(*text)};
+        return Problem{Cli::UsageError,
+            QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
+                .arg(option)
+                .arg(minimum)
+                .arg(maximum)
+                .arg(*text)};
     return std::nullopt;
 }
 

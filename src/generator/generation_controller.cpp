@@ -31,13 +31,15 @@ constexpr int LuckyPromptEntry = 21;
 constexpr int StatusPanel = 1;
 } // namespace
 
-GenerationController::GenerationController(MainWindow &window) : QObject(&window), m_window(window)
+GenerationController::GenerationController(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
 {
     m_preferredList = std::make_unique<PreferredListController>(window, *window.numberDialog());
     TipSheetPage *sheet = window.tipSheet();
     connect(sheet->generateButton(), &QPushButton::clicked, this, &GenerationController::startOrStop);
-    connect(window.menuAction(QStringLiteral("Berechnen1")), &QAction::triggered, this,
-            &GenerationController::startOrStop);
+    connect(
+        window.menuAction(QStringLiteral("Berechnen1")), &QAction::triggered, this, &GenerationController::startOrStop);
     connect(sheet->luckyNumberButton(), &QToolButton::clicked, this, &GenerationController::luckyNumber);
 }
 
@@ -79,7 +81,7 @@ void GenerationController::run()
     state.editChecksEnabled = false;
     state.attemptLimit = options->upDown(7)->value() * 1000;
     m_remembered = {options->checkBox(8)->isChecked(), options->upDown(4)->value(), options->upDown(5)->value(),
-                    options->upDown(6)->value()};
+        options->upDown(6)->value()};
     m_running = true;
     m_stopRequested = false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -116,9 +118,8 @@ GenerationHooks GenerationController::hooks(std::span<const Draw> draws)
     const auto showStatus = [this](const QString &text) { m_window.setStatusText(StatusPanel, text); };
     hooks.status = showStatus;
     hooks.attemptStatus = showStatus;
-    hooks.chartComputed = [this, draws](DrawStatistics::ChartKind kind) {
-        m_window.chartControl()->showChart(kind, draws);
-    };
+    hooks.chartComputed
+        = [this, draws](DrawStatistics::ChartKind kind) { m_window.chartControl()->showChart(kind, draws); };
     hooks.preferredList = [this](CandidatePool &pool) { return m_preferredList->edit(pool); };
     hooks.optionChanged = [this](const OptionChange &change) { applyOptionChange(change); };
     hooks.rowWritten = [sheet](int row, const GeneratedRow &generated) {

@@ -158,8 +158,7 @@ void GenerationRun::yieldPoint(int row, bool firstAttempt)
 {
     if (!m_hooks.processEvents)
         return;
-    if (!firstAttempt
-        && ((m_attempts & ClockCheckMask) != 0 || m_sinceYield.elapsed() < m_hooks.yieldInterval.count()))
+    if (!firstAttempt && ((m_attempts & ClockCheckMask) != 0 || m_sinceYield.elapsed() < m_hooks.yieldInterval.count()))
         return;
     if (m_lastAttempt)
         m_hooks.attemptStatus(attemptStatusText(m_lastAttempt->first, m_lastAttempt->second, m_messages));

@@ -10,7 +10,10 @@ constexpr int SetPrefixEntry = 22;
 constexpr int SetSuffixEntry = 23;
 } // namespace
 
-QString LuckyNumber::proposal(RandomSource &random) { return QString::number(random.below(ProposalRange)); }
+QString LuckyNumber::proposal(RandomSource &random)
+{
+    return QString::number(random.below(ProposalRange));
+}
 
 std::optional<qint32> LuckyNumber::apply(RandomSource &random, const QString &text)
 {

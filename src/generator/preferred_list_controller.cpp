@@ -16,7 +16,9 @@ constexpr int RebuildNotePanel = 0;
 } // namespace
 
 PreferredListController::PreferredListController(MainWindow &window, NumberChoiceDialog &dialog)
-    : QObject(&window), m_window(window), m_dialog(dialog)
+    : QObject(&window)
+    , m_window(window)
+    , m_dialog(dialog)
 {
     connect(dialog.SpeedButton1, &QToolButton::clicked, this, &PreferredListController::saveList);
     connect(dialog.SpeedButton2, &QToolButton::clicked, this, &PreferredListController::loadList);

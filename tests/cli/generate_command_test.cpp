@@ -15,8 +15,8 @@ class GenerateCommandTest : public QObject {
     CliRun generate(const QString &options) const
     {
         return runCli(QStringList{QStringLiteral("--dir"), m_dir.path(), QStringLiteral("generate"),
-                                  QStringLiteral("--defaults"), QStringLiteral("--end"), QStringLiteral("2017-10-27")}
-                      + options.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+                          QStringLiteral("--defaults"), QStringLiteral("--end"), QStringLiteral("2017-10-27")}
+            + options.split(QLatin1Char(' '), Qt::SkipEmptyParts));
     }
 
 private slots:
@@ -40,7 +40,8 @@ private slots:
         QCOMPARE(lines[11], QStringLiteral("12: 70 60 50 40 30 9"));
         QCOMPARE(lines[12], QStringLiteral("status: Tipps wurden neu berechnet"));
         QVERIFY(lines[13].startsWith(QStringLiteral("attempts: ")));
-        QCOMPARE(generate(QStringLiteral("--seed 5 --rows 2 --lock 4=1,2,3,4,5 --lock 12=70,60,50,40,30,9")).out, run.out);
+        QCOMPARE(
+            generate(QStringLiteral("--seed 5 --rows 2 --lock 4=1,2,3,4,5 --lock 12=70,60,50,40,30,9")).out, run.out);
     }
 
     void exhaustedBudget()

@@ -47,7 +47,10 @@ QStringList sheetLines(const TipSheetPage *sheet)
     return lines;
 }
 
-bool rowEmpty(const TipSheetPage *sheet, int row) { return sheet->rowTexts(row) == TipRowTexts{}; }
+bool rowEmpty(const TipSheetPage *sheet, int row)
+{
+    return sheet->rowTexts(row) == TipRowTexts{};
+}
 
 // Minimum even 3 and minimum odd 3: every candidate fails.
 void makeImpossible(GenerationPage *options, int thousands)
@@ -148,13 +151,15 @@ private slots:
         };
         for (int n : {4, 5, 6})
             connect(options()->upDown(n), &QSpinBox::valueChanged, this,
-                    [=](int value) { record(QStringLiteral("UpDown%1").arg(n), value); });
-        connect(options()->checkBox(8), &QCheckBox::toggled, this, [=](bool on) { record(QStringLiteral("CheckBox8"), on); });
+                [=](int value) { record(QStringLiteral("UpDown%1").arg(n), value); });
+        connect(options()->checkBox(8), &QCheckBox::toggled, this,
+            [=](bool on) { record(QStringLiteral("CheckBox8"), on); });
         generate();
 
-        QCOMPARE(seen, (QStringList{"UpDown6=6 Stoppen", "CheckBox8=0 Stoppen", "UpDown5=2 Stoppen", "UpDown4=1 Stoppen",
-                                    "UpDown5=3 Stoppen", "UpDown4=2 Stoppen", "CheckBox8=1 Stoppen", "UpDown4=0 Stoppen",
-                                    "UpDown5=0 Stoppen", "UpDown6=4 Stoppen"}));
+        QCOMPARE(seen,
+            (QStringList{"UpDown6=6 Stoppen", "CheckBox8=0 Stoppen", "UpDown5=2 Stoppen", "UpDown4=1 Stoppen",
+                "UpDown5=3 Stoppen", "UpDown4=2 Stoppen", "CheckBox8=1 Stoppen", "UpDown4=0 Stoppen",
+                "UpDown5=0 Stoppen", "UpDown6=4 Stoppen"}));
         QVERIFY(options()->checkBox(8)->isChecked());
         QCOMPARE(options()->upDown(6)->value(), 4);
         QCOMPARE(window().statusText(1), BudgetUsedUp);
@@ -211,17 +216,21 @@ private slots:
         sheet()->setRowTexts(7, {"1", "2", "3", "4", "5", "6", ""});
         NumberChoiceDialog *dialog = window().numberDialog();
         QStringList shown;
-        whenDialogOpens(dialog, [&] {
-            // With the defaults the numbers of the three reference draws are out of the
-            // pool; 1 stands there twice.
-            for (int n : {17, 27, 41, 20, 6, 1, 2})
-                shown << QStringLiteral("%1:%2%3").arg(n).arg(dialog->box(n)->isChecked() ? "+" : "-", dialog->box(n)->toolTip());
-            for (int n = 1; n <= 75; ++n) {
-                dialog->box(n)->setChecked(n >= 11 && n <= 30);
-                dialog->box(n)->setToolTip(QStringLiteral("1"));
-            }
-            dialog->box(12)->setToolTip(QStringLiteral("x"));
-        }, dialog->components().get<QPushButton>(button));
+        whenDialogOpens(
+            dialog,
+            [&] {
+                // With the defaults the numbers of the three reference draws are out of the
+                // pool; 1 stands there twice.
+                for (int n : {17, 27, 41, 20, 6, 1, 2})
+                    shown << QStringLiteral("%1:%2%3").arg(n).arg(
+                        dialog->box(n)->isChecked() ? "+" : "-", dialog->box(n)->toolTip());
+                for (int n = 1; n <= 75; ++n) {
+                    dialog->box(n)->setChecked(n >= 11 && n <= 30);
+                    dialog->box(n)->setToolTip(QStringLiteral("1"));
+                }
+                dialog->box(12)->setToolTip(QStringLiteral("x"));
+            },
+            dialog->components().get<QPushButton>(button));
         generate();
 
         QCOMPARE(shown, (QStringList{"17:-0", "27:-0", "41:-0", "20:-0", "6:-0", "1:+2", "2:+1"}));
@@ -304,7 +313,8 @@ private slots:
         m_fixture->dialogs.inputs.push_back(answer);
         click(sheet()->luckyNumberButton());
         QCOMPARE(m_fixture->dialogs.inputPrompts.last(),
-                 QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!|") + proposal);
+            QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!|")
+                + proposal);
         if (status.isEmpty()) {
             QCOMPARE(window().statusText(1), QStringLiteral("vorher"));
             QVERIFY(random.state() != copy.state());

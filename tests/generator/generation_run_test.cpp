@@ -40,9 +40,15 @@ GenerationSettings impossible()
     return settings;
 }
 
-std::vector<int> numbersOf(const GeneratedRow &row) { return {row.numbers.begin(), row.numbers.end()}; }
+std::vector<int> numbersOf(const GeneratedRow &row)
+{
+    return {row.numbers.begin(), row.numbers.end()};
+}
 
-bool isEmpty(const GeneratedRow &row) { return row.texts() == TipRowTexts{}; }
+bool isEmpty(const GeneratedRow &row)
+{
+    return row.texts() == TipRowTexts{};
+}
 
 void lock(GenerationRequest &request, int row, const TipRowTexts &texts)
 {
@@ -87,8 +93,8 @@ private slots:
         GenerationSettings settings = permissive();
         settings.setUpDown(8, 12);
         const GenerationRequest req = request(settings);
-        const CandidatePool pool = buildCandidatePool(
-            {m_history, Start, findReferenceDraws(m_history, End)}, settings, m_messages);
+        const CandidatePool pool
+            = buildCandidatePool({m_history, Start, findReferenceDraws(m_history, End)}, settings, m_messages);
         RandomSource random(4711);
         int attempts = 0;
         std::vector<std::vector<int>> expected;
@@ -220,10 +226,10 @@ private slots:
                                << std::vector<OptionChange>{{Kind::UpDown, 6, 6, 10000}, pairOff,
                                       {Kind::UpDown, 5, 2, 20000}, {Kind::UpDown, 4, 1, 20000},
                                       {Kind::UpDown, 5, 3, 25000}, {Kind::UpDown, 4, 2, 25000}};
-        QTest::newRow("row 3, UpDown6 clamped") << 3 << false
-                                                << std::vector<OptionChange>{{Kind::UpDown, 6, 5, 10000}, pairOff,
-                                                       {Kind::UpDown, 5, 2, 20000}, {Kind::UpDown, 4, 1, 20000},
-                                                       {Kind::UpDown, 5, 3, 25000}, {Kind::UpDown, 4, 2, 25000}};
+        QTest::newRow("row 3, UpDown6 clamped")
+            << 3 << false
+            << std::vector<OptionChange>{{Kind::UpDown, 6, 5, 10000}, pairOff, {Kind::UpDown, 5, 2, 20000},
+                   {Kind::UpDown, 4, 1, 20000}, {Kind::UpDown, 5, 3, 25000}, {Kind::UpDown, 4, 2, 25000}};
         QTest::newRow("row 8") << 8 << true
                                << std::vector<OptionChange>{{Kind::UpDown, 6, 6, 10000}, pairOff,
                                       {Kind::UpDown, 5, 2, 20000}, {Kind::UpDown, 4, 2, 25000}};

@@ -117,7 +117,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("three lines") << QByteArray("4\r\n\r\n2\r\n");
         QTest::newRow("no final line end") << QByteArray("4\r\n\r\n2");
-        QTest::newRow("byte-order mark, LF only") << QByteArray("\xEF\xBB\xBF" "4\n\n2\n");
+        QTest::newRow("byte-order mark, LF only") << QByteArray("\xEF\xBB\xBF"
+                                                                "4\n\n2\n");
     }
     void shortAndMarkedFiles()
     {
