@@ -17,7 +17,9 @@
 
 using DrawStatistics::ChartKind;
 
-ChartController::ChartController(MainWindow &window) : QObject(&window), m_window(window)
+ChartController::ChartController(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
 {
     connectButtons();
     connect(window.tipCheck(), &TipCheckController::searchFinished, this, &ChartController::showSearchTotals);
@@ -55,7 +57,8 @@ void ChartController::connectButtons()
     on(generation->SuperAus, ChartKind::MegaballOverdue, false);
     on(charts->SpeedButton20, ChartKind::MegaballFrequency, true);
     on(generation->Superselten, ChartKind::MegaballFrequency, true);
-    connect(m_window.tipSheet()->distributionButton(), &QAbstractButton::clicked, this, &ChartController::showTipDistribution);
+    connect(m_window.tipSheet()->distributionButton(), &QAbstractButton::clicked, this,
+        &ChartController::showTipDistribution);
 
     connect(generation, &GenerationPage::labelClicked, this, [this, generation](QLabel *label) {
         m_window.showPage(m_window.charts());

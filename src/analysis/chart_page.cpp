@@ -10,8 +10,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -23,15 +23,19 @@ QColor colourOf(DrawStatistics::BarColour colour)
 }
 } // namespace
 
-QDate ChartPage::startPickerMinimum() { return QDate(2013, 10, 22); }
+QDate ChartPage::startPickerMinimum()
+{
+    return QDate(2013, 10, 22);
+}
 
-ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
+ChartPage::ChartPage(FormBuilder &builder, QWidget *parent)
+    : QWidget(parent)
 {
     buildChart();
     DateTimePicker2 = builder.datePicker(QStringLiteral("DateTimePicker2"), startPickerMinimum());
     DateTimePicker2->setDate(startPickerMinimum());
     SpeedButton2 = builder.speedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Verteilung"),
-                                       QStringLiteral("Verteilung der gezogenen Zahlen"));
+        QStringLiteral("Verteilung der gezogenen Zahlen"));
     FormWidgets::setHint(SpeedButton2, SpeedButton2->toolTip(), true);
     SpeedButton1 = builder.speedButton(QStringLiteral("SpeedButton1"), QStringLiteral("2x"));
     SpeedButton3 = builder.speedButton(QStringLiteral("SpeedButton3"), QStringLiteral("3x"));
@@ -40,7 +44,7 @@ ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
     SpeedButton9 = builder.speedButton(QStringLiteral("SpeedButton9"), QStringLiteral("CS"));
     SpeedButton20 = builder.speedButton(QStringLiteral("SpeedButton20"), QStringLiteral("Megaball"));
     SpeedButton21 = builder.speedButton(QStringLiteral("SpeedButton21"), QStringLiteral("Megaball offen"),
-                                        QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
+        QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
     FormWidgets::setHint(SpeedButton21, SpeedButton21->toolTip(), true);
 
     // Two rows of buttons keep the page within the window's design width.
@@ -50,7 +54,7 @@ ChartPage::ChartPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
     buttons->addWidget(DateTimePicker2, 1, 0);
     int column = 1;
     for (QToolButton *button : {SpeedButton2, SpeedButton19, SpeedButton9, SpeedButton1, SpeedButton3, SpeedButton12,
-                                SpeedButton20, SpeedButton21}) {
+             SpeedButton20, SpeedButton21}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         buttons->addWidget(button, (column - 1) / 4, 1 + (column - 1) % 4);
         ++column;
@@ -171,5 +175,11 @@ void ChartPage::setBottomTitle(const QString &title)
     // The axis renders its title as rich text, which would fold the titles' runs of blanks.
     m_xAxis->setTitleText(QString(title).replace(QLatin1Char(' '), QChar(0x00A0)));
 }
-double ChartPage::leftAxisMinimum() const { return m_yAxis->min(); }
-double ChartPage::leftAxisMaximum() const { return m_yAxis->max(); }
+double ChartPage::leftAxisMinimum() const
+{
+    return m_yAxis->min();
+}
+double ChartPage::leftAxisMaximum() const
+{
+    return m_yAxis->max();
+}

@@ -38,12 +38,12 @@ public:
     QBarSeries *Series2 = nullptr; // the primary series
     QBarSeries *Series1 = nullptr; // a second series every chart hides
     QDateEdit *DateTimePicker2 = nullptr;
-    QToolButton *SpeedButton2 = nullptr;  // number distribution
-    QToolButton *SpeedButton1 = nullptr;  // pairs, "2x"
-    QToolButton *SpeedButton3 = nullptr;  // triples, "3x"
+    QToolButton *SpeedButton2 = nullptr; // number distribution
+    QToolButton *SpeedButton1 = nullptr; // pairs, "2x"
+    QToolButton *SpeedButton3 = nullptr; // triples, "3x"
     QToolButton *SpeedButton12 = nullptr; // quads, "4x"
     QToolButton *SpeedButton19 = nullptr; // overdue numbers
-    QToolButton *SpeedButton9 = nullptr;  // sum distribution, "CS"
+    QToolButton *SpeedButton9 = nullptr; // sum distribution, "CS"
     QToolButton *SpeedButton20 = nullptr; // Megaball frequency
     QToolButton *SpeedButton21 = nullptr; // overdue Megaballs
 

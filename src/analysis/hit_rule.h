@@ -20,7 +20,7 @@ struct RowEvaluation {
     int sum = 0;
     std::array<QString, TipRows::MainFields> sortedTexts; // written back into the fields
     HitResult hit;
-    QString hitText;        // "2", "2 + MB" (row 11: "2 +MB")
+    QString hitText; // "2", "2 + MB" (row 11: "2 +MB")
     bool highlighted = false; // red text, and the hit sound plays
 };
 RowEvaluation evaluateRow(int row, const TipRowTexts &texts, const Draw &shown);

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-TipCheckController::TipCheckController(MainWindow &window) : QObject(&window), m_window(window)
+TipCheckController::TipCheckController(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
 {
     TipSheetPage *sheet = window.tipSheet();
     connect(sheet, &TipSheetPage::fieldLeft, this, [this] {
@@ -47,8 +49,8 @@ void TipCheckController::komplettcheck()
         for (int slot = 0; slot < TipRows::MainFields; ++slot) {
             sheet->field(row, slot)->setText(evaluation.sortedTexts[size_t(slot)]);
             sheet->setFieldColour(row, slot,
-                                  evaluation.hit.fieldHits[size_t(slot)] ? TipSheetPage::FieldColour::Hit
-                                                                         : TipSheetPage::FieldColour::Window);
+                evaluation.hit.fieldHits[size_t(slot)] ? TipSheetPage::FieldColour::Hit
+                                                       : TipSheetPage::FieldColour::Window);
         }
         state.lastHit = evaluation.hit;
         if (evaluation.hit.hitCount <= 5)
@@ -56,8 +58,7 @@ void TipCheckController::komplettcheck()
         sheet->setHitLabel(row, evaluation.hitText, evaluation.highlighted);
         playSound = playSound || evaluation.highlighted;
         sheet->setFieldColour(row, TipRows::MegaballSlot,
-                              evaluation.hit.megaballHit ? TipSheetPage::FieldColour::MegaballHit
-                                                         : TipSheetPage::FieldColour::Window);
+            evaluation.hit.megaballHit ? TipSheetPage::FieldColour::MegaballHit : TipSheetPage::FieldColour::Window);
     }
     // Each notable row restarts the sound; starting it once at the end sounds the same.
     if (playSound && m_window.services().sound)
@@ -112,8 +113,8 @@ void TipCheckController::historySearch()
     UserDialogs *dialogs = m_window.services().dialogs;
     const MessageTable &messages = m_window.messages();
     const bool megaballCounts = m_window.generation()->checkBox(31)->isChecked();
-    const auto answer = dialogs->inputText(messages.text(48), messages.text(49),
-                                           megaballCounts ? QStringLiteral("7") : QStringLiteral("5"));
+    const auto answer = dialogs->inputText(
+        messages.text(48), messages.text(49), megaballCounts ? QStringLiteral("7") : QStringLiteral("5"));
     if (!answer)
         return;
     const auto stopLevel = TipRows::toInteger(*answer);
@@ -149,10 +150,11 @@ void TipCheckController::historySearch()
                 continue;
             const QString date = TextFormats::shortDate(draw.date);
             const bool goOn = row == 1
-                ? dialogs->askYesNo(messages.text(50) + QStringLiteral("  ") + date + QStringLiteral(" . ") + messages.text(51),
-                                    messages.text(52))
+                ? dialogs->askYesNo(
+                    messages.text(50) + QStringLiteral("  ") + date + QStringLiteral(" . ") + messages.text(51),
+                    messages.text(52))
                 : dialogs->askYesNo(QStringLiteral("Ein Treffer am  ") + date + QStringLiteral(" gefunden. Weiter?"),
-                                    QStringLiteral("Ziehung gefunden"));
+                    QStringLiteral("Ziehung gefunden"));
             if (!goOn)
                 return;
         }

@@ -4,6 +4,12 @@ namespace {
 std::optional<QDate> pinnedToday;
 }
 
-QDate Clock::today() { return pinnedToday ? *pinnedToday : QDate::currentDate(); }
+QDate Clock::today()
+{
+    return pinnedToday ? *pinnedToday : QDate::currentDate();
+}
 
-void Clock::setToday(std::optional<QDate> date) { pinnedToday = date; }
+void Clock::setToday(std::optional<QDate> date)
+{
+    pinnedToday = date;
+}

@@ -38,8 +38,7 @@ struct Component {
 class ComponentList {
 public:
     // Names the object and appends it; returns it for chaining.
-    template <typename T>
-    T *add(T *object, const QString &name, ComponentKind kind, int tag = 0)
+    template <typename T> T *add(T *object, const QString &name, ComponentKind kind, int tag = 0)
     {
         object->setObjectName(name);
         m_components.push_back({object, name, kind, tag});
@@ -47,11 +46,7 @@ public:
     }
 
     QObject *find(const QString &name) const;
-    template <typename T>
-    T *get(const QString &name) const
-    {
-        return qobject_cast<T *>(find(name));
-    }
+    template <typename T> T *get(const QString &name) const { return qobject_cast<T *>(find(name)); }
     const Component *component(const QString &name) const;
     const std::vector<Component> &components() const { return m_components; }
 

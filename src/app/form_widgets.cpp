@@ -23,8 +23,8 @@ QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
 }
 
 namespace {
-QPushButton *pushButton(ComponentList &components, const QString &name, const QString &caption, const QString &hint,
-                        ComponentKind kind)
+QPushButton *pushButton(
+    ComponentList &components, const QString &name, const QString &caption, const QString &hint, ComponentKind kind)
 {
     auto *button = components.add(new QPushButton(caption), name, kind);
     if (!hint.isEmpty())
@@ -77,7 +77,8 @@ QLineEdit *FormBuilder::edit(const QString &name, int tag)
 
 QSpinBox *FormBuilder::spin(const SpinOption &option)
 {
-    auto *spin = m_components.add(new QSpinBox, GenerationOptions::spinValueName(option.number), ComponentKind::SpinControl);
+    auto *spin
+        = m_components.add(new QSpinBox, GenerationOptions::spinValueName(option.number), ComponentKind::SpinControl);
     spin->setRange(option.minimum, option.maximum);
     spin->setValue(option.defaultValue);
     spin->setProperty(FormWidgets::EditNameProperty, QStringLiteral("Edit%1").arg(option.editNumber));

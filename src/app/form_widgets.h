@@ -30,7 +30,9 @@ void setHint(QWidget *widget, const QString &hint, bool toStatusBar = false);
 
 class FormBuilder {
 public:
-    explicit FormBuilder(ComponentList &components) : m_components(components) {}
+    explicit FormBuilder(ComponentList &components)
+        : m_components(components)
+    { }
 
     ComponentList &components() { return m_components; }
 

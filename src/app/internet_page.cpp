@@ -10,7 +10,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-InternetPage::InternetPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
+InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
+    : QWidget(parent)
 {
     ProxyHostEdit = builder.edit(QStringLiteral("ProxyHostEdit"));
     ProxyPortEdit = builder.edit(QStringLiteral("ProxyPortEdit"));

@@ -34,9 +34,8 @@ int main(int argc, char *argv[])
     services.sound = &sound;
     services.shell = &shell;
     services.random = &random;
-    services.openSettings = [] {
-        return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true);
-    };
+    services.openSettings
+        = [] { return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true); };
 
     MainWindow window(ProgramDirectory::resolve(QApplication::applicationDirPath()), services);
     dialogs.setParent(&window);

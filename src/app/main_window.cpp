@@ -60,24 +60,17 @@ const QString defaultUrl = QStringLiteral("http://127.0.0.1:8787/");
 // skipped and keeps its design values. Absent values are skipped without ending it.
 class GroupReader {
 public:
-    explicit GroupReader(const SettingsStore &store) : m_store(store) {}
+    explicit GroupReader(const SettingsStore &store)
+        : m_store(store)
+    { }
     bool failed() const { return m_failed; }
 
-    template <typename Apply>
-    void integer(const QString &name, Apply apply)
-    {
-        read(m_store.readInteger(name), apply);
-    }
-    template <typename Apply>
-    void text(const QString &name, Apply apply)
-    {
-        read(m_store.readString(name), apply);
-    }
+    template <typename Apply> void integer(const QString &name, Apply apply) { read(m_store.readInteger(name), apply); }
+    template <typename Apply> void text(const QString &name, Apply apply) { read(m_store.readString(name), apply); }
     void failed(bool value) { m_failed = m_failed || value; }
 
 private:
-    template <typename T, typename Apply>
-    void read(const Result<std::optional<T>> &value, Apply apply)
+    template <typename T, typename Apply> void read(const Result<std::optional<T>> &value, Apply apply)
     {
         if (m_failed)
             return;
@@ -95,7 +88,8 @@ private:
 } // namespace
 
 MainWindow::MainWindow(const QString &programDirectory, Services services, QWidget *parent)
-    : QMainWindow(parent), m_services(std::move(services))
+    : QMainWindow(parent)
+    , m_services(std::move(services))
 {
     m_components.add(this, QStringLiteral("Form1"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Morvaks DevuDirurero"));
@@ -119,7 +113,10 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
 
 MainWindow::~MainWindow() = default;
 
-NumberChoiceDialog *MainWindow::numberDialog() const { return m_tipPicker ? m_tipPicker->dialog() : nullptr; }
+NumberChoiceDialog *MainWindow::numberDialog() const
+{
+    return m_tipPicker ? m_tipPicker->dialog() : nullptr;
+}
 
 void MainWindow::buildMenu()
 {
@@ -129,8 +126,10 @@ void MainWindow::buildMenu()
         return a;
     };
     QMenuBar *bar = menuBar();
-    bar->addAction(action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Ziehungsdaten laden"), QKeySequence(Qt::CTRL | Qt::Key_A)));
-    bar->addAction(action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R)));
+    bar->addAction(action(
+        QStringLiteral("Aktualisieren1"), QStringLiteral("&Ziehungsdaten laden"), QKeySequence(Qt::CTRL | Qt::Key_A)));
+    bar->addAction(
+        action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R)));
 
     m_languageMenu = bar->addMenu(QStringLiteral("Sprache/&Language"));
     m_components.add(m_languageMenu->menuAction(), QStringLiteral("Sprache1"), ComponentKind::MenuItem);
@@ -138,22 +137,25 @@ void MainWindow::buildMenu()
         // The entries always show their own language's name: tag 1 keeps them untranslated.
         const bool chinese = i == 7;
         auto *entry = m_components.add(new QAction(QString::fromUtf16(languageEntries[i].caption), this),
-                                       QString::fromLatin1(languageEntries[i].name), ComponentKind::MenuItem, chinese ? 0 : 1);
+            QString::fromLatin1(languageEntries[i].name), ComponentKind::MenuItem, chinese ? 0 : 1);
         entry->setCheckable(true);
         const int index = int(i) + 1;
         connect(entry, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
         m_languageMenu->addAction(entry);
     }
-    QAction *separator = m_components.add(m_languageMenu->addSeparator(), QStringLiteral("N1"), ComponentKind::MenuItem);
+    QAction *separator
+        = m_components.add(m_languageMenu->addSeparator(), QStringLiteral("N1"), ComponentKind::MenuItem);
     separator->setVisible(false);
-    for (auto [name, caption] : {std::pair{"Dateispeichern1", "Datei &speichern"}, std::pair{"DateiLaden1", "Datei &laden"}}) {
+    for (auto [name, caption] :
+        {std::pair{"Dateispeichern1", "Datei &speichern"}, std::pair{"DateiLaden1", "Datei &laden"}}) {
         QAction *tool = action(QString::fromLatin1(name), QString::fromLatin1(caption));
         tool->setVisible(false);
         tool->setEnabled(false);
         m_languageMenu->addAction(tool);
     }
 
-    QAction *submit = action(QStringLiteral("Abgeben1"), QStringLiteral("&Abgeben"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QAction *submit
+        = action(QStringLiteral("Abgeben1"), QStringLiteral("&Abgeben"), QKeySequence(Qt::CTRL | Qt::Key_G));
     submit->setVisible(false);
     submit->setEnabled(false);
     bar->addAction(submit);
@@ -190,7 +192,8 @@ void MainWindow::buildPages()
     addPage(m_generation, QStringLiteral("TabSheet6"), QStringLiteral("Berechnung"));
     setCentralWidget(m_pageControl);
 
-    connect(m_generation->upDown(7), &QSpinBox::valueChanged, this, [this](int value) { m_state.attemptLimit = value * 1000; });
+    connect(m_generation->upDown(7), &QSpinBox::valueChanged, this,
+        [this](int value) { m_state.attemptLimit = value * 1000; });
 }
 
 void MainWindow::buildStatusBar()
@@ -233,7 +236,10 @@ void MainWindow::setStatusText(int panel, const QString &text)
     m_statusPanels.at(size_t(panel))->setText(text);
 }
 
-QString MainWindow::statusText(int panel) const { return m_statusPanels.at(size_t(panel))->text(); }
+QString MainWindow::statusText(int panel) const
+{
+    return m_statusPanels.at(size_t(panel))->text();
+}
 
 void MainWindow::showPage(QWidget *page)
 {
@@ -246,11 +252,23 @@ void MainWindow::showPage(QWidget *page)
     }
 }
 
-QString MainWindow::dataFilePath(const QString &name) const { return ProgramDirectory(m_state.programDirectory).filePath(name); }
-QString MainWindow::drawStorePath() const { return dataFilePath(QString::fromLatin1(DrawStore::FileName)); }
-QString MainWindow::hitSoundPath() const { return dataFilePath(QStringLiteral("yippee.wav")); }
+QString MainWindow::dataFilePath(const QString &name) const
+{
+    return ProgramDirectory(m_state.programDirectory).filePath(name);
+}
+QString MainWindow::drawStorePath() const
+{
+    return dataFilePath(QString::fromLatin1(DrawStore::FileName));
+}
+QString MainWindow::hitSoundPath() const
+{
+    return dataFilePath(QStringLiteral("yippee.wav"));
+}
 
-QAction *MainWindow::menuAction(const QString &name) const { return m_components.get<QAction>(name); }
+QAction *MainWindow::menuAction(const QString &name) const
+{
+    return m_components.get<QAction>(name);
+}
 
 GenerationSettings MainWindow::generationSettings() const
 {
@@ -303,7 +321,8 @@ void MainWindow::readSettings(SettingsStore &store)
 {
     if (const auto ticket = store.readString(QStringLiteral("Losnummer")); ticket && ticket->has_value())
         m_tipSheet->ticketLabel()->setText(**ticket);
-    if (const auto neuerSchein = store.readInteger(QStringLiteral("NeuerSchein")); neuerSchein && neuerSchein->has_value())
+    if (const auto neuerSchein = store.readInteger(QStringLiteral("NeuerSchein"));
+        neuerSchein && neuerSchein->has_value())
         m_neuerSchein = **neuerSchein;
 
     // First group: the options, then the window's own values and the language.
@@ -351,9 +370,12 @@ void MainWindow::readSettings(SettingsStore &store)
     m_internet->URLEdit->setText(defaultUrl);
     GroupReader fourth(store);
     fourth.text(QStringLiteral("URLEdit"), [this](const QString &value) { m_internet->URLEdit->setText(value); });
-    fourth.text(QStringLiteral("ProxyHostEdit"), [this](const QString &value) { m_internet->ProxyHostEdit->setText(value); });
-    fourth.text(QStringLiteral("ProxyPortEdit"), [this](const QString &value) { m_internet->ProxyPortEdit->setText(value); });
-    fourth.text(QStringLiteral("DrawServiceUrl"), [this](const QString &value) { m_internet->DrawServiceUrlEdit->setText(value); });
+    fourth.text(
+        QStringLiteral("ProxyHostEdit"), [this](const QString &value) { m_internet->ProxyHostEdit->setText(value); });
+    fourth.text(
+        QStringLiteral("ProxyPortEdit"), [this](const QString &value) { m_internet->ProxyPortEdit->setText(value); });
+    fourth.text(QStringLiteral("DrawServiceUrl"),
+        [this](const QString &value) { m_internet->DrawServiceUrlEdit->setText(value); });
 
     QDateEdit *start = m_charts->DateTimePicker2;
     const auto storedStart = store.readDate(QStringLiteral("DateTimePicker2"));

@@ -11,8 +11,8 @@ struct FileDialogOptions {
     QString caption;
     QString folder;
     QString fileName;
-    QString filter;         // "Textdatei|*.txt": description and pattern
-    QString defaultSuffix;  // without the dot
+    QString filter; // "Textdatei|*.txt": description and pattern
+    QString defaultSuffix; // without the dot
 };
 
 class UserDialogs {
@@ -22,7 +22,8 @@ public:
     virtual void showError(const QString &text) = 0;
     virtual bool askYesNo(const QString &text, const QString &caption) = 0;
     // std::nullopt when the user cancels.
-    virtual std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &proposal) = 0;
+    virtual std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &proposal)
+        = 0;
     // Empty when the user cancels.
     virtual QString openFileName(const FileDialogOptions &options) = 0;
     virtual QString saveFileName(const FileDialogOptions &options) = 0;

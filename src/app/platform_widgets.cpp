@@ -17,7 +17,8 @@ QString qtFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append(QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -53,7 +54,8 @@ bool WidgetUserDialogs::askYesNo(const QString &text, const QString &caption)
     return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> WidgetUserDialogs::inputText(const QString &caption, const QString &prompt, const QString &proposal)
+std::optional<QString> WidgetUserDialogs::inputText(
+    const QString &caption, const QString &prompt, const QString &proposal)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, proposal, &ok);
@@ -67,13 +69,17 @@ QString WidgetUserDialogs::openFileName(const FileDialogOptions &options)
 
 QString WidgetUserDialogs::saveFileName(const FileDialogOptions &options)
 {
-    return withSuffix(QFileDialog::getSaveFileName(m_parent, options.caption, startPath(options), qtFilter(options.filter)),
-                      options.defaultSuffix);
+    return withSuffix(
+        QFileDialog::getSaveFileName(m_parent, options.caption, startPath(options), qtFilter(options.filter)),
+        options.defaultSuffix);
 }
 
 MultimediaSoundPlayer::MultimediaSoundPlayer() = default;
 
-MultimediaSoundPlayer::~MultimediaSoundPlayer() { delete m_effect; }
+MultimediaSoundPlayer::~MultimediaSoundPlayer()
+{
+    delete m_effect;
+}
 
 void MultimediaSoundPlayer::play(const QString &filePath)
 {

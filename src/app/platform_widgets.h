@@ -11,7 +11,9 @@ class QWidget;
 
 class WidgetUserDialogs : public UserDialogs {
 public:
-    explicit WidgetUserDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit WidgetUserDialogs(QWidget *parent = nullptr)
+        : m_parent(parent)
+    { }
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void showMessage(const QString &text) override;

@@ -8,14 +8,14 @@
 
 ProgramDirectory::ProgramDirectory(const QString &folder)
     : m_path(QDir::cleanPath(QDir(folder).absolutePath()) + QLatin1Char('/'))
-{
-}
+{ }
 
 QString ProgramDirectory::filePath(const QString &relative) const
 {
     QString current = m_path;
     // Documented names use backslashes ("Land\DevuDirurero.txt"); both separators work.
-    const QStringList parts = QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts
+        = QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString &part = parts[i];
         QString chosen = part;
@@ -42,7 +42,8 @@ QString ProgramDirectory::installedDataFolder(const QString &executableFolder)
 
 QString ProgramDirectory::userDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Morvak/DevuDirurero");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/Morvak/DevuDirurero");
 }
 
 QString ProgramDirectory::resolve(const QString &executableFolder)

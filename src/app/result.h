@@ -11,13 +11,19 @@ struct Error {
     QString message;
 };
 
-inline Error fail(QString message) { return Error{std::move(message)}; }
+inline Error fail(QString message)
+{
+    return Error{std::move(message)};
+}
 
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Error error) : m_error(std::move(error.message)) {}
+    Result(T value)
+        : m_value(std::move(value))
+    { }
+    Result(Error error)
+        : m_error(std::move(error.message))
+    { }
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -35,11 +41,13 @@ private:
     QString m_error;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Error error) : m_failed(true), m_error(std::move(error.message)) {}
+    Result(Error error)
+        : m_failed(true)
+        , m_error(std::move(error.message))
+    { }
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }

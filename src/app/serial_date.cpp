@@ -2,7 +2,10 @@
 
 #include <cmath>
 
-double SerialDate::fromDate(QDate date) { return double(epoch().daysTo(date)); }
+double SerialDate::fromDate(QDate date)
+{
+    return double(epoch().daysTo(date));
+}
 
 QDate SerialDate::toDate(double serial)
 {

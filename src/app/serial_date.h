@@ -5,7 +5,10 @@
 #include <QDate>
 
 namespace SerialDate {
-inline QDate epoch() { return QDate(1899, 12, 30); }
+inline QDate epoch()
+{
+    return QDate(1899, 12, 30);
+}
 double fromDate(QDate date);
 // The fraction of a day (a time) is dropped; a value outside QDate's range gives an
 // invalid date.

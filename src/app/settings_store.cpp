@@ -7,7 +7,10 @@
 #include <cstring>
 
 namespace {
-Error wrongType(const QString &name) { return fail(QStringLiteral("%1: value of another type").arg(name)); }
+Error wrongType(const QString &name)
+{
+    return fail(QStringLiteral("%1: value of another type").arg(name));
+}
 } // namespace
 
 Result<std::optional<qint32>> SettingsStore::readInteger(const QString &name) const
@@ -56,11 +59,20 @@ Result<std::optional<QDate>> SettingsStore::readDate(const QString &name) const
     return std::optional<QDate>(date);
 }
 
-void SettingsStore::writeInteger(const QString &name, qint32 value) { setValue(name, RegistryValue::fromInteger(value)); }
+void SettingsStore::writeInteger(const QString &name, qint32 value)
+{
+    setValue(name, RegistryValue::fromInteger(value));
+}
 
-void SettingsStore::writeBool(const QString &name, bool value) { writeInteger(name, value ? 1 : 0); }
+void SettingsStore::writeBool(const QString &name, bool value)
+{
+    writeInteger(name, value ? 1 : 0);
+}
 
-void SettingsStore::writeString(const QString &name, const QString &value) { setValue(name, RegistryValue::fromString(value)); }
+void SettingsStore::writeString(const QString &name, const QString &value)
+{
+    setValue(name, RegistryValue::fromString(value));
+}
 
 void SettingsStore::writeDate(const QString &name, QDate date)
 {

@@ -3,7 +3,10 @@
 #include <array>
 #include <cmath>
 
-QString TextFormats::shortDate(QDate date) { return date.toString(QStringLiteral("dd.MM.yyyy")); }
+QString TextFormats::shortDate(QDate date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
 
 QString TextFormats::shortDayName(QDate date)
 {
@@ -17,8 +20,17 @@ QString TextFormats::dayAndShortDate(QDate date)
     return shortDayName(date) + QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy"));
 }
 
-QString TextFormats::isoDate(QDate date) { return date.toString(Qt::ISODate); }
+QString TextFormats::isoDate(QDate date)
+{
+    return date.toString(Qt::ISODate);
+}
 
-QString TextFormats::compactDate(QDate date) { return date.toString(QStringLiteral("yyyyMMdd")); }
+QString TextFormats::compactDate(QDate date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
+}
 
-qint64 TextFormats::roundHalfEven(double value) { return qint64(std::nearbyint(value)); }
+qint64 TextFormats::roundHalfEven(double value)
+{
+    return qint64(std::nearbyint(value));
+}

@@ -6,11 +6,11 @@
 #include <QString>
 
 namespace TextFormats {
-QString shortDate(QDate date);          // 27.10.2017
-QString shortDayName(QDate date);       // Fr
-QString dayAndShortDate(QDate date);    // Fr 27.10.17 ("DDD dd.mm.yy")
-QString isoDate(QDate date);            // 2017-10-27
-QString compactDate(QDate date);        // 20171027
+QString shortDate(QDate date); // 27.10.2017
+QString shortDayName(QDate date); // Fr
+QString dayAndShortDate(QDate date); // Fr 27.10.17 ("DDD dd.mm.yy")
+QString isoDate(QDate date); // 2017-10-27
+QString compactDate(QDate date); // 20171027
 // Rounds half to even, as the averages of the chart titles do.
 qint64 roundHalfEven(double value);
 } // namespace TextFormats

@@ -2,7 +2,10 @@
 
 #include "draws/draw_store.h"
 
-QString Cli::Context::storePath() const { return directory.filePath(QString::fromLatin1(DrawStore::FileName)); }
+QString Cli::Context::storePath() const
+{
+    return directory.filePath(QString::fromLatin1(DrawStore::FileName));
+}
 
 int Cli::Context::failWith(const QString &message) const
 {

@@ -25,7 +25,9 @@ struct Context {
 // Takes options out of an argument list; what remains are the positional arguments.
 class Arguments {
 public:
-    explicit Arguments(QStringList args) : m_args(std::move(args)) {}
+    explicit Arguments(QStringList args)
+        : m_args(std::move(args))
+    { }
 
     bool takeFlag(const QString &name);
     // The value after `name`; an error when the option is present without a value.

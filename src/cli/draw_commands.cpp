@@ -58,8 +58,9 @@ int CliCommands::importDraws(Cli::Context &context, const QStringList &args)
     }
     if (auto written = store.rewrite(list); !written)
         return context.failWith(written.error());
-    context.out << QStringLiteral("imported %1 draws (%2 added, %3 replaced)").arg(added + replaced).arg(added).arg(replaced)
-                << '\n';
+    context.out
+        << QStringLiteral("imported %1 draws (%2 added, %3 replaced)").arg(added + replaced).arg(added).arg(replaced)
+        << '\n';
     return Cli::Success;
 }
 

@@ -20,8 +20,9 @@
 
 #include <algorithm>
 
-
-DrawController::DrawController(MainWindow &window) : QObject(&window), m_window(window)
+DrawController::DrawController(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
 {
     m_entryDialog = new DrawEntryDialog(&window);
     DatabasePage *page = window.database();
@@ -34,8 +35,14 @@ DrawController::DrawController(MainWindow &window) : QObject(&window), m_window(
 
 DrawController::~DrawController() = default;
 
-void DrawController::previousDraw() { step(-1); }
-void DrawController::nextDraw() { step(+1); }
+void DrawController::previousDraw()
+{
+    step(-1);
+}
+void DrawController::nextDraw()
+{
+    step(+1);
+}
 
 void DrawController::step(int delta)
 {

@@ -10,11 +10,11 @@ class MessageTable;
 
 namespace DrawDisplay {
 enum class Style {
-    Navigation,   // previous/next, and a date after the newest draw: "  ...   MB: 7 MP: 2"
-    FirstRecord,  // the first record of the file: "   ... MB:7 MP:2"
-    Found,        // a record found further on: "  ... MB:7 MP:2"
-    Search,       // the history search: "  ...  MB: 7     MP: 2"
-    Update,       // a downloaded draw: "   ..." without Megaball and Megaplier
+    Navigation, // previous/next, and a date after the newest draw: "  ...   MB: 7 MP: 2"
+    FirstRecord, // the first record of the file: "   ... MB:7 MP:2"
+    Found, // a record found further on: "  ... MB:7 MP:2"
+    Search, // the history search: "  ...  MB: 7     MP: 2"
+    Update, // a downloaded draw: "   ..." without Megaball and Megaplier
 };
 QString text(const Draw &draw, Style style);
 // "Quersumme: 138"

@@ -13,7 +13,8 @@
 
 #include <algorithm>
 
-DrawEntryDialog::DrawEntryDialog(QWidget *parent) : QDialog(parent)
+DrawEntryDialog::DrawEntryDialog(QWidget *parent)
+    : QDialog(parent)
 {
     m_components.add(static_cast<QDialog *>(this), QStringLiteral("Form3"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
@@ -48,8 +49,10 @@ DrawEntryDialog::DrawEntryDialog(QWidget *parent) : QDialog(parent)
     m_problem = new QLabel;
     m_problem->setStyleSheet(QStringLiteral("color: red"));
 
-    BitBtn2 = m_components.add(new QPushButton(QStringLiteral("OK")), QStringLiteral("BitBtn2"), ComponentKind::BitmapButton);
-    BitBtn1 = m_components.add(new QPushButton(QStringLiteral("Abbrechen")), QStringLiteral("BitBtn1"), ComponentKind::BitmapButton);
+    BitBtn2 = m_components.add(
+        new QPushButton(QStringLiteral("OK")), QStringLiteral("BitBtn2"), ComponentKind::BitmapButton);
+    BitBtn1 = m_components.add(
+        new QPushButton(QStringLiteral("Abbrechen")), QStringLiteral("BitBtn1"), ComponentKind::BitmapButton);
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);

@@ -30,10 +30,10 @@ public:
 
     QDateEdit *DateTimePicker1 = nullptr;
     std::array<QSpinBox *, 5> mainNumbers{}; // UpDown1 .. UpDown5
-    QSpinBox *UpDown7 = nullptr;             // Megaball
-    QSpinBox *UpDown8 = nullptr;             // Megaplier
-    QPushButton *BitBtn2 = nullptr;          // OK
-    QPushButton *BitBtn1 = nullptr;          // abort
+    QSpinBox *UpDown7 = nullptr; // Megaball
+    QSpinBox *UpDown8 = nullptr; // Megaplier
+    QPushButton *BitBtn2 = nullptr; // OK
+    QPushButton *BitBtn1 = nullptr; // abort
 
 private:
     void updateVerdict();

@@ -13,9 +13,14 @@ Error fileError(const QFileDevice &file)
 }
 } // namespace
 
-DrawStore::DrawStore(QString filePath) : m_path(std::move(filePath)) {}
+DrawStore::DrawStore(QString filePath)
+    : m_path(std::move(filePath))
+{ }
 
-bool DrawStore::exists() const { return QFileInfo(m_path).isFile(); }
+bool DrawStore::exists() const
+{
+    return QFileInfo(m_path).isFile();
+}
 
 Result<std::vector<Draw>> DrawStore::readAll() const
 {
@@ -56,7 +61,10 @@ Result<int> DrawStore::cutPartialRecord() const
     return int(extra);
 }
 
-Result<void> DrawStore::append(const Draw &draw) const { return append(std::vector<Draw>{draw}); }
+Result<void> DrawStore::append(const Draw &draw) const
+{
+    return append(std::vector<Draw>{draw});
+}
 
 Result<void> DrawStore::append(const std::vector<Draw> &draws) const
 {

@@ -29,7 +29,8 @@ namespace {
 QString validate(const QStringList &fields, Draw &draw)
 {
     if (fields.size() != 8)
-        return QStringLiteral("expected 8 fields (date, five numbers, Megaball, Megaplier), found %1").arg(fields.size());
+        return QStringLiteral("expected 8 fields (date, five numbers, Megaball, Megaplier), found %1")
+            .arg(fields.size());
     const QString dateText = fields[0].trimmed();
     QDate date = QDate::fromString(dateText, Qt::ISODate);
     if (!date.isValid() && dateText.size() == 8)

@@ -18,8 +18,8 @@ QByteArray exportText(const std::vector<Draw> &draws);
 QString listLine(const Draw &draw);
 
 struct ParsedDraws {
-    std::vector<Draw> draws;  // in file order, main numbers as given
-    QStringList errors;       // "line N: reason"
+    std::vector<Draw> draws; // in file order, main numbers as given
+    QStringList errors; // "line N: reason"
 };
 // Reads CSV lines (an optional header line first) or export lines, accepting only
 // valid game draws: five distinct main numbers 1..75, Megaball 1..15, Megaplier 0..5.

@@ -31,9 +31,11 @@ const std::vector<CheckBoxOption> checkBoxTable{
     {25, false, P::Mathematisch, u"mindest Anzahl der gerade Zahlen in jedem Tipp", u""},
     {26, false, P::Mathematisch, u"mindestAnzahl der ungerade Zahlen in jedem Tipp", u""},
     {27, true, P::ScheinOptimierung, u"Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden", u""},
-    {28, true, P::ScheinOptimierung, u"Tipp darf keinen              er aus den letzten              Ziehungen sein", u""},
+    {28, true, P::ScheinOptimierung, u"Tipp darf keinen              er aus den letzten              Ziehungen sein",
+        u""},
     {29, false, P::ScheinOptimierung, u"vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", u""},
-    {30, false, P::ScheinOptimierung, u"Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten", u""},
+    {30, false, P::ScheinOptimierung,
+        u"Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten", u""},
     {31, true, P::ScheinOptimierung, u"Megaball in Übereinstimmungsberechnung mit einbeziehen!", u""},
 };
 
@@ -65,24 +67,50 @@ const std::vector<RadioOption> radioTable{
     {3, u"die am längsten ausstehende Megaball Zahl verwenden"},
 };
 
-template <typename T>
-const T *findByNumber(const std::vector<T> &table, int number)
+template <typename T> const T *findByNumber(const std::vector<T> &table, int number)
 {
     auto it = std::find_if(table.begin(), table.end(), [&](const T &row) { return row.number == number; });
     return it == table.end() ? nullptr : &*it;
 }
 } // namespace
 
-const std::vector<CheckBoxOption> &GenerationOptions::checkBoxes() { return checkBoxTable; }
-const std::vector<SpinOption> &GenerationOptions::spins() { return spinTable; }
-const std::vector<RadioOption> &GenerationOptions::radioButtons() { return radioTable; }
-const CheckBoxOption *GenerationOptions::checkBox(int number) { return findByNumber(checkBoxTable, number); }
-const SpinOption *GenerationOptions::spin(int number) { return findByNumber(spinTable, number); }
+const std::vector<CheckBoxOption> &GenerationOptions::checkBoxes()
+{
+    return checkBoxTable;
+}
+const std::vector<SpinOption> &GenerationOptions::spins()
+{
+    return spinTable;
+}
+const std::vector<RadioOption> &GenerationOptions::radioButtons()
+{
+    return radioTable;
+}
+const CheckBoxOption *GenerationOptions::checkBox(int number)
+{
+    return findByNumber(checkBoxTable, number);
+}
+const SpinOption *GenerationOptions::spin(int number)
+{
+    return findByNumber(spinTable, number);
+}
 
-QString GenerationOptions::checkBoxValueName(int number) { return QStringLiteral("Chekcbox%1").arg(number); }
-QString GenerationOptions::spinValueName(int number) { return QStringLiteral("UpDown%1").arg(number); }
-QString GenerationOptions::radioValueName(int number) { return QStringLiteral("RadioButton%1").arg(number); }
-int GenerationOptions::upDown6Maximum(bool megaballCounted) { return megaballCounted ? 7 : 5; }
+QString GenerationOptions::checkBoxValueName(int number)
+{
+    return QStringLiteral("Chekcbox%1").arg(number);
+}
+QString GenerationOptions::spinValueName(int number)
+{
+    return QStringLiteral("UpDown%1").arg(number);
+}
+QString GenerationOptions::radioValueName(int number)
+{
+    return QStringLiteral("RadioButton%1").arg(number);
+}
+int GenerationOptions::upDown6Maximum(bool megaballCounted)
+{
+    return megaballCounted ? 7 : 5;
+}
 
 GenerationSettings GenerationSettings::defaults()
 {
@@ -121,7 +149,11 @@ Result<void> GenerationSettings::setByValueName(const QString &valueName, int va
             if (n == 6)
                 maximum = GenerationOptions::upDown6Maximum(checkBox(31));
             if (value < spin->minimum || value > maximum)
-                return fail(QStringLiteral("%1 takes %2 to %3, not %4").arg(valueName).arg(spin->minimum).arg(maximum).arg(value));
+                return fail(QStringLiteral("%1 takes %2 to %3, not %4")
+                                .arg(valueName)
+                                .arg(spin->minimum)
+                                .arg(maximum)
+                                .arg(value));
             upDowns[size_t(n)] = value;
             return {};
         }

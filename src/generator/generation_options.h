@@ -15,16 +15,16 @@
 enum class OptionPage { Mathematisch, Statistisch, ScheinOptimierung, Allgemein, MegaBall, TipSheet };
 
 struct CheckBoxOption {
-    int number;               // CheckBox<number>
+    int number; // CheckBox<number>
     bool checkedByDefault;
     OptionPage page;
     const char16_t *caption;
-    const char16_t *hint;     // empty when the box has none
+    const char16_t *hint; // empty when the box has none
 };
 
 struct SpinOption {
-    int number;               // UpDown<number>
-    int editNumber;           // Edit<editNumber>, the spin control's edit field
+    int number; // UpDown<number>
+    int editNumber; // Edit<editNumber>, the spin control's edit field
     int minimum;
     int maximum;
     int defaultValue;
@@ -32,7 +32,7 @@ struct SpinOption {
 };
 
 struct RadioOption {
-    int number;               // RadioButton<number>
+    int number; // RadioButton<number>
     const char16_t *caption;
 };
 
@@ -57,9 +57,9 @@ int upDown6Maximum(bool megaballCounted);
 // A plain copy of the generation options, read from the controls (or the settings
 // store, or the defaults) whenever a computation needs them.
 struct GenerationSettings {
-    std::array<bool, 32> checkBoxes{};   // index = control number
-    std::array<int, 20> upDowns{};       // index = control number
-    int megaballOption = 1;              // 1..3: RadioButton1..RadioButton3
+    std::array<bool, 32> checkBoxes{}; // index = control number
+    std::array<int, 20> upDowns{}; // index = control number
+    int megaballOption = 1; // 1..3: RadioButton1..RadioButton3
 
     static GenerationSettings defaults();
 

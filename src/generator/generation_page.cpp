@@ -45,7 +45,8 @@ QWidget *pageOf(QLayout *layout)
 }
 } // namespace
 
-GenerationPage::GenerationPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
+GenerationPage::GenerationPage(FormBuilder &builder, QWidget *parent)
+    : QWidget(parent)
 {
     buildControls(builder);
     installCoupledLimits();
@@ -71,10 +72,11 @@ void GenerationPage::buildControls(FormBuilder &builder)
 {
     for (const CheckBoxOption &option : GenerationOptions::checkBoxes()) {
         const QString caption = captionParts(QString::fromUtf16(option.caption)).constFirst();
-        QCheckBox *box = builder.checkBox(QStringLiteral("CheckBox%1").arg(option.number), caption,
-                                          QString::fromUtf16(option.hint));
+        QCheckBox *box = builder.checkBox(
+            QStringLiteral("CheckBox%1").arg(option.number), caption, QString::fromUtf16(option.hint));
         box->setChecked(option.checkedByDefault);
-        if (std::find(std::begin(statusHintBoxes), std::end(statusHintBoxes), option.number) != std::end(statusHintBoxes))
+        if (std::find(std::begin(statusHintBoxes), std::end(statusHintBoxes), option.number)
+            != std::end(statusHintBoxes))
             FormWidgets::setHint(box, box->toolTip(), true);
         m_checkBoxes[option.number] = box;
     }
@@ -89,7 +91,8 @@ void GenerationPage::buildControls(FormBuilder &builder)
     for (int number : {12, 13, 14})
         FormWidgets::setHint(m_spins[number], m_spins[number]->toolTip(), true);
     for (const RadioOption &option : GenerationOptions::radioButtons()) {
-        QRadioButton *radio = builder.radioButton(QStringLiteral("RadioButton%1").arg(option.number), QString::fromUtf16(option.caption));
+        QRadioButton *radio = builder.radioButton(
+            QStringLiteral("RadioButton%1").arg(option.number), QString::fromUtf16(option.caption));
         radio->setChecked(option.number == 1);
         m_radios[option.number] = radio;
     }
@@ -127,7 +130,8 @@ void GenerationPage::buildControls(FormBuilder &builder)
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
 }
 
-QWidget *GenerationPage::optionRow(int checkBox, std::initializer_list<int> spins, std::initializer_list<QWidget *> extras)
+QWidget *GenerationPage::optionRow(
+    int checkBox, std::initializer_list<int> spins, std::initializer_list<QWidget *> extras)
 {
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
@@ -214,8 +218,8 @@ QWidget *GenerationPage::buildScheinOptimierung()
 {
     auto *layout = new QVBoxLayout;
     layout->setSpacing(2);
-    for (auto [box, spins] : std::initializer_list<std::pair<int, std::vector<int>>>{
-             {3, {3}}, {24, {9}}, {27, {}}, {9, {6}}, {28, {17, 18}}, {4, {4}}, {5, {5}}, {23, {11}}, {31, {}}, {29, {}}, {30, {}}}) {
+    for (auto [box, spins] : std::initializer_list<std::pair<int, std::vector<int>>>{{3, {3}}, {24, {9}}, {27, {}},
+             {9, {6}}, {28, {17, 18}}, {4, {4}}, {5, {5}}, {23, {11}}, {31, {}}, {29, {}}, {30, {}}}) {
         auto *row = new QHBoxLayout;
         row->setContentsMargins(0, 0, 0, 0);
         const QStringList parts = captionParts(QString::fromUtf16(GenerationOptions::checkBox(box)->caption));
@@ -244,8 +248,8 @@ QWidget *GenerationPage::buildAllgemein()
     limit->addWidget(new QLabel(QStringLiteral("Tausend")));
     limit->addStretch();
     layout->addLayout(limit);
-    auto *explanation = new QLabel(QStringLiteral(
-        "Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. "));
+    auto *explanation = new QLabel(QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit "
+                                                  "Ihren Einstellungen nicht alle Reihen berechnet werden konnten. "));
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
     layout->addStretch();
@@ -278,7 +282,7 @@ void GenerationPage::installCoupledLimits()
         m_spins.at(number)->installEventFilter(this);
     // Counting the Megaball makes six and seven matches with a draw possible.
     connect(checkBox(31), &QCheckBox::toggled, this,
-            [this](bool on) { upDown(6)->setMaximum(GenerationOptions::upDown6Maximum(on)); });
+        [this](bool on) { upDown(6)->setMaximum(GenerationOptions::upDown6Maximum(on)); });
 }
 
 bool GenerationPage::eventFilter(QObject *watched, QEvent *event)

@@ -34,12 +34,12 @@ public:
     QToolButton *SpeedButton24 = nullptr; // triples
     QToolButton *SpeedButton25 = nullptr; // quads
     QToolButton *SpeedButton26 = nullptr; // number distribution
-    QLabel *Label88 = nullptr;            // sum distribution
-    QLabel *Label89 = nullptr;            // pairs
-    QLabel *Label90 = nullptr;            // quads
-    QLabel *Label91 = nullptr;            // triples
-    QToolButton *Superselten = nullptr;   // Megaball frequency
-    QToolButton *SuperAus = nullptr;      // overdue Megaballs
+    QLabel *Label88 = nullptr; // sum distribution
+    QLabel *Label89 = nullptr; // pairs
+    QLabel *Label90 = nullptr; // quads
+    QLabel *Label91 = nullptr; // triples
+    QToolButton *Superselten = nullptr; // Megaball frequency
+    QToolButton *SuperAus = nullptr; // overdue Megaballs
 
 signals:
     // A statistic label was clicked (labels have no clicked signal of their own).

@@ -7,7 +7,9 @@
 
 class RandomSource {
 public:
-    explicit RandomSource(quint32 state = 0) : m_state(state) {}
+    explicit RandomSource(quint32 state = 0)
+        : m_state(state)
+    { }
 
     // A value from 0 to n - 1: s := s * 134775813 + 1 (mod 2^32), then the upper 32
     // bits of the 64-bit product s * n.

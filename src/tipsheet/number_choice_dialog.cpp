@@ -16,7 +16,9 @@ constexpr int Columns = 15;
 const QColor highlightColour(255, 255, 0);
 } // namespace
 
-NumberChoiceDialog::NumberChoiceDialog(RandomSource &random, QWidget *parent) : QDialog(parent), m_random(random)
+NumberChoiceDialog::NumberChoiceDialog(RandomSource &random, QWidget *parent)
+    : QDialog(parent)
+    , m_random(random)
 {
     m_components.add(static_cast<QDialog *>(this), QStringLiteral("Form6"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
@@ -24,8 +26,8 @@ NumberChoiceDialog::NumberChoiceDialog(RandomSource &random, QWidget *parent) : 
     auto *grid = new QGridLayout;
     grid->setSpacing(2);
     for (int number = 1; number <= BoxCount; ++number) {
-        auto *box = m_components.add(new QCheckBox(QString::number(number)), QStringLiteral("CheckBox%1").arg(number),
-                                     ComponentKind::CheckBox);
+        auto *box = m_components.add(
+            new QCheckBox(QString::number(number)), QStringLiteral("CheckBox%1").arg(number), ComponentKind::CheckBox);
         box->setChecked(true);
         box->setAutoFillBackground(true);
         m_boxes[size_t(number - 1)] = box;
@@ -41,10 +43,14 @@ NumberChoiceDialog::NumberChoiceDialog(RandomSource &random, QWidget *parent) : 
     SpeedButton2 = m_components.add(new QToolButton, QStringLiteral("SpeedButton2"), ComponentKind::SpeedButton);
     SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     SpeedButton2->setToolTip(QStringLiteral("Laden der Liste"));
-    BitBtn1 = m_components.add(new QPushButton(QStringLiteral("OK")), QStringLiteral("BitBtn1"), ComponentKind::BitmapButton);
-    BitBtn2 = m_components.add(new QPushButton(QStringLiteral("Abbrechen")), QStringLiteral("BitBtn2"), ComponentKind::BitmapButton);
-    BitBtn3 = m_components.add(new QPushButton(QStringLiteral("&Rechnen")), QStringLiteral("BitBtn3"), ComponentKind::BitmapButton);
-    BitBtn4 = m_components.add(new QPushButton(QStringLiteral("&Zufall")), QStringLiteral("BitBtn4"), ComponentKind::BitmapButton);
+    BitBtn1 = m_components.add(
+        new QPushButton(QStringLiteral("OK")), QStringLiteral("BitBtn1"), ComponentKind::BitmapButton);
+    BitBtn2 = m_components.add(
+        new QPushButton(QStringLiteral("Abbrechen")), QStringLiteral("BitBtn2"), ComponentKind::BitmapButton);
+    BitBtn3 = m_components.add(
+        new QPushButton(QStringLiteral("&Rechnen")), QStringLiteral("BitBtn3"), ComponentKind::BitmapButton);
+    BitBtn4 = m_components.add(
+        new QPushButton(QStringLiteral("&Zufall")), QStringLiteral("BitBtn4"), ComponentKind::BitmapButton);
     BitBtn4->setVisible(false);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -140,7 +146,10 @@ void NumberChoiceDialog::endPickMode(const QString &caption)
     setWindowTitle(caption);
 }
 
-bool NumberChoiceDialog::isRandomRunning() const { return Timer1->isActive(); }
+bool NumberChoiceDialog::isRandomRunning() const
+{
+    return Timer1->isActive();
+}
 
 void NumberChoiceDialog::randomButtonClicked()
 {

@@ -51,10 +51,10 @@ public:
 
     QToolButton *SpeedButton1 = nullptr; // save the list
     QToolButton *SpeedButton2 = nullptr; // load the list
-    QPushButton *BitBtn1 = nullptr;      // OK
-    QPushButton *BitBtn2 = nullptr;      // abort
-    QPushButton *BitBtn3 = nullptr;      // "&Rechnen"
-    QPushButton *BitBtn4 = nullptr;      // "&Zufall"
+    QPushButton *BitBtn1 = nullptr; // OK
+    QPushButton *BitBtn2 = nullptr; // abort
+    QPushButton *BitBtn3 = nullptr; // "&Rechnen"
+    QPushButton *BitBtn4 = nullptr; // "&Zufall"
     QTimer *Timer1 = nullptr;
 
 protected:

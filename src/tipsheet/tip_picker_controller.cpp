@@ -7,7 +7,9 @@
 
 #include <QLineEdit>
 
-TipPickerController::TipPickerController(MainWindow &window) : QObject(&window), m_window(window)
+TipPickerController::TipPickerController(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
 {
     m_dialog = new NumberChoiceDialog(*window.services().random, &window);
     connect(window.tipSheet(), &TipSheetPage::pickRequested, this, &TipPickerController::pick);

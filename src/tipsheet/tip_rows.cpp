@@ -20,7 +20,10 @@ const std::array<TipRows::RowLayout, TipRows::RowCount> rowTable{{
 }};
 } // namespace
 
-const std::array<TipRows::RowLayout, TipRows::RowCount> &TipRows::layouts() { return rowTable; }
+const std::array<TipRows::RowLayout, TipRows::RowCount> &TipRows::layouts()
+{
+    return rowTable;
+}
 
 const TipRows::RowLayout &TipRows::layout(int row)
 {
@@ -35,7 +38,10 @@ int TipRows::fieldNumber(int row, int slot)
     return slot == ExtraSlot ? r.extra : r.firstMain + slot;
 }
 
-QString TipRows::fieldName(int row, int slot) { return QStringLiteral("Edit%1").arg(fieldNumber(row, slot)); }
+QString TipRows::fieldName(int row, int slot)
+{
+    return QStringLiteral("Edit%1").arg(fieldNumber(row, slot));
+}
 
 QStringList TipRows::storedFieldNames()
 {
@@ -50,7 +56,10 @@ QStringList TipRows::storedFieldNames()
     return names;
 }
 
-int TipRows::maximumFor(int slot) { return slot < MainFields ? 75 : 15; }
+int TipRows::maximumFor(int slot)
+{
+    return slot < MainFields ? 75 : 15;
+}
 
 std::optional<int> TipRows::toInteger(const QString &text)
 {

@@ -12,17 +12,17 @@
 namespace TipRows {
 constexpr int RowCount = 12;
 constexpr int MainFields = 5;
-constexpr int FieldsPerRow = 7;   // five main numbers, the Megaball, the hidden extra field
+constexpr int FieldsPerRow = 7; // five main numbers, the Megaball, the hidden extra field
 constexpr int MegaballSlot = 5;
 constexpr int ExtraSlot = 6;
 
 struct RowLayout {
-    int row;         // 1..12
-    int firstMain;   // Edit<firstMain> .. Edit<firstMain + 4>; the Megaball field follows
-    int extra;       // Edit<extra>
-    int lockLabel;   // Label<lockLabel>, "<row>. Tipp"
-    int hitLabel;    // Label<hitLabel>
-    int sumLabel;    // Label<sumLabel>
+    int row; // 1..12
+    int firstMain; // Edit<firstMain> .. Edit<firstMain + 4>; the Megaball field follows
+    int extra; // Edit<extra>
+    int lockLabel; // Label<lockLabel>, "<row>. Tipp"
+    int hitLabel; // Label<hitLabel>
+    int sumLabel; // Label<sumLabel>
 };
 
 const std::array<RowLayout, RowCount> &layouts();

@@ -34,7 +34,8 @@ constexpr int TipFieldTag = 8; // tip fields are data, never translated
 const QString lockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 } // namespace
 
-TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent) : QWidget(parent)
+TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
+    : QWidget(parent)
 {
     buildRows(builder);
     buildStrips(builder);
@@ -45,14 +46,15 @@ void TipSheetPage::buildRows(FormBuilder &builder)
     ComponentList &components = builder.components();
     for (const TipRows::RowLayout &layout : TipRows::layouts()) {
         Row &row = m_rows[size_t(layout.row - 1)];
-        row.lock = builder.label(QStringLiteral("Label%1").arg(layout.lockLabel), QStringLiteral("%1. Tipp").arg(layout.row));
+        row.lock = builder.label(
+            QStringLiteral("Label%1").arg(layout.lockLabel), QStringLiteral("%1. Tipp").arg(layout.row));
         FormWidgets::setHint(row.lock, lockHint, true);
         row.lock->setCursor(Qt::PointingHandCursor);
         row.lock->installEventFilter(this);
         for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot) {
             // The visible fields carry tag 8; the hidden extra field is not shown at all.
             auto *field = components.add(new NumberField, TipRows::fieldName(layout.row, slot), ComponentKind::Edit,
-                                         slot == TipRows::ExtraSlot ? 0 : TipFieldTag);
+                slot == TipRows::ExtraSlot ? 0 : TipFieldTag);
             field->setAlignment(Qt::AlignCenter);
             field->setMaxLength(11);
             field->setAutoFillBackground(true);
@@ -68,9 +70,12 @@ void TipSheetPage::buildRows(FormBuilder &builder)
             row.fields[size_t(slot)] = field;
             if (slot == TipRows::MainFields - 1) {
                 const QString hint = layout.row >= 5 && layout.row <= 8
-                    ? QStringLiteral("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen")
-                    : QStringLiteral("Klicken Sie hier um den Tipp zu ändern oder per Zufallsgenerator erzeugen wollen");
-                row.picker = builder.speedButton(QStringLiteral("Tipp%1Edit").arg(layout.row), QStringLiteral("…"), hint);
+                    ? QStringLiteral("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
+                                     "Zufallsgenerator erzeugen wollen")
+                    : QStringLiteral(
+                        "Klicken Sie hier um den Tipp zu ändern oder per Zufallsgenerator erzeugen wollen");
+                row.picker
+                    = builder.speedButton(QStringLiteral("Tipp%1Edit").arg(layout.row), QStringLiteral("…"), hint);
                 FormWidgets::setHint(row.picker, hint, true);
                 const int number = layout.row;
                 connect(row.picker, &QToolButton::clicked, this, [this, number] { emit pickRequested(number); });
@@ -88,7 +93,8 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     drawStrip->setFrameShape(QFrame::StyledPanel);
     m_drawLabel = builder.label(QStringLiteral("Label35"), QString());
     m_drawLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_updateButton = builder.speedButton(QStringLiteral("SpeedButton10"), QString(), QStringLiteral("Ziehungsdaten laden"));
+    m_updateButton
+        = builder.speedButton(QStringLiteral("SpeedButton10"), QString(), QStringLiteral("Ziehungsdaten laden"));
     m_updateButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     FormWidgets::setHint(m_updateButton, m_updateButton->toolTip(), true);
     m_ticketLabel = builder.label(QStringLiteral("Losnummer"), QString());
@@ -116,20 +122,23 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     }
     grid->setColumnStretch(grid->columnCount(), 1);
 
-    m_clearButton = builder.speedButton(QStringLiteral("SpeedButton11"), QString(), QStringLiteral("Löschen aller Tipps"));
+    m_clearButton
+        = builder.speedButton(QStringLiteral("SpeedButton11"), QString(), QStringLiteral("Löschen aller Tipps"));
     m_clearButton->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
     connect(m_clearButton, &QToolButton::clicked, this, &TipSheetPage::clearUnlocked);
-    m_saveButton = builder.speedButton(QStringLiteral("SpeedButton15"), QString(), QStringLiteral("Speichern des Tipps"));
+    m_saveButton
+        = builder.speedButton(QStringLiteral("SpeedButton15"), QString(), QStringLiteral("Speichern des Tipps"));
     m_saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    m_loadButton = builder.speedButton(QStringLiteral("SpeedButton16"), QString(), QStringLiteral("Tipp laden aus Datei"));
+    m_loadButton
+        = builder.speedButton(QStringLiteral("SpeedButton16"), QString(), QStringLiteral("Tipp laden aus Datei"));
     m_loadButton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     m_searchButton = builder.speedButton(QStringLiteral("SpeedButton4"), QStringLiteral("Tipps in DB suchen"),
-                                         QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
+        QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
     m_distributionButton = builder.button(QStringLiteral("Button6"), QStringLiteral("Verteilung der Tipps"),
-                                          QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"));
+        QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"));
     for (QWidget *w : {static_cast<QWidget *>(m_clearButton), static_cast<QWidget *>(m_saveButton),
-                       static_cast<QWidget *>(m_loadButton), static_cast<QWidget *>(m_searchButton),
-                       static_cast<QWidget *>(m_distributionButton)})
+             static_cast<QWidget *>(m_loadButton), static_cast<QWidget *>(m_searchButton),
+             static_cast<QWidget *>(m_distributionButton)})
         FormWidgets::setHint(w, w->toolTip(), true);
     m_searchButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
@@ -145,17 +154,17 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     sideColumn->addStretch();
 
     m_generateButton = builder.bitmapButton(QStringLiteral("BitBtn4"), QStringLiteral("Tipps berechnen"),
-                                            QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
+        QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
     FormWidgets::setHint(m_generateButton, m_generateButton->toolTip(), true);
     m_rowCountSpin = builder.spin(*GenerationOptions::spin(8));
     m_luckyButton = builder.speedButton(QStringLiteral("SpeedButton13"), QStringLiteral("Glückszahl"),
-                                        QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
+        QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
     FormWidgets::setHint(m_luckyButton, m_luckyButton->toolTip(), true);
     m_onlineButton = builder.button(QStringLiteral("OnlineTipp"), QStringLiteral("Tipp abgeben"),
-                                    QStringLiteral("Hier können Sie den Tipp Online abgeben"));
+        QStringLiteral("Hier können Sie den Tipp Online abgeben"));
     FormWidgets::setHint(m_onlineButton, m_onlineButton->toolTip(), true);
     m_printButton = builder.bitmapButton(QStringLiteral("BitBtn7"), QStringLiteral("Tipp ausdrucken"),
-                                         QStringLiteral("Drucken SIe hier die berechneten Tipps aus"));
+        QStringLiteral("Drucken SIe hier die berechneten Tipps aus"));
     FormWidgets::setHint(m_printButton, m_printButton->toolTip(), true);
 
     // Tip files, the printable list and playing online are not available yet.
@@ -182,11 +191,26 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     page->addLayout(commandStrip);
 }
 
-QLineEdit *TipSheetPage::field(int number, int slot) const { return row(number).fields.at(size_t(slot)); }
-QLabel *TipSheetPage::lockLabel(int number) const { return row(number).lock; }
-QLabel *TipSheetPage::hitLabel(int number) const { return row(number).hit; }
-QLabel *TipSheetPage::sumLabel(int number) const { return row(number).sum; }
-QToolButton *TipSheetPage::pickerButton(int number) const { return row(number).picker; }
+QLineEdit *TipSheetPage::field(int number, int slot) const
+{
+    return row(number).fields.at(size_t(slot));
+}
+QLabel *TipSheetPage::lockLabel(int number) const
+{
+    return row(number).lock;
+}
+QLabel *TipSheetPage::hitLabel(int number) const
+{
+    return row(number).hit;
+}
+QLabel *TipSheetPage::sumLabel(int number) const
+{
+    return row(number).sum;
+}
+QToolButton *TipSheetPage::pickerButton(int number) const
+{
+    return row(number).picker;
+}
 
 TipRowTexts TipSheetPage::rowTexts(int number) const
 {
@@ -223,7 +247,10 @@ void TipSheetPage::setLocked(int number, bool locked)
     label->setPalette(palette);
 }
 
-void TipSheetPage::toggleLock(int number) { setLocked(number, !isLocked(number)); }
+void TipSheetPage::toggleLock(int number)
+{
+    setLocked(number, !isLocked(number));
+}
 
 void TipSheetPage::setFieldColour(int number, int slot, FieldColour colour)
 {

@@ -48,19 +48,19 @@ public:
     void clearUnlocked();
 
     // The draw strip and the command strip.
-    QLabel *drawLabel() const { return m_drawLabel; }             // Label35
-    QLabel *ticketLabel() const { return m_ticketLabel; }         // Losnummer
-    QToolButton *updateButton() const { return m_updateButton; }  // SpeedButton10
+    QLabel *drawLabel() const { return m_drawLabel; } // Label35
+    QLabel *ticketLabel() const { return m_ticketLabel; } // Losnummer
+    QToolButton *updateButton() const { return m_updateButton; } // SpeedButton10
     QPushButton *generateButton() const { return m_generateButton; } // BitBtn4
-    QSpinBox *rowCountSpin() const { return m_rowCountSpin; }     // UpDown8
+    QSpinBox *rowCountSpin() const { return m_rowCountSpin; } // UpDown8
     QToolButton *luckyNumberButton() const { return m_luckyButton; } // SpeedButton13
-    QPushButton *onlineTipButton() const { return m_onlineButton; }  // OnlineTipp
-    QPushButton *printButton() const { return m_printButton; }       // BitBtn7
+    QPushButton *onlineTipButton() const { return m_onlineButton; } // OnlineTipp
+    QPushButton *printButton() const { return m_printButton; } // BitBtn7
     QPushButton *distributionButton() const { return m_distributionButton; } // Button6
-    QToolButton *clearButton() const { return m_clearButton; }      // SpeedButton11
-    QToolButton *saveButton() const { return m_saveButton; }        // SpeedButton15
-    QToolButton *loadButton() const { return m_loadButton; }        // SpeedButton16
-    QToolButton *searchButton() const { return m_searchButton; }    // SpeedButton4
+    QToolButton *clearButton() const { return m_clearButton; } // SpeedButton11
+    QToolButton *saveButton() const { return m_saveButton; } // SpeedButton15
+    QToolButton *loadButton() const { return m_loadButton; } // SpeedButton16
+    QToolButton *searchButton() const { return m_searchButton; } // SpeedButton4
 
     static QColor lockedColour() { return QColor(255, 0, 0); }
 

@@ -24,7 +24,8 @@ class ChartTest : public QObject {
 
     static std::vector<Draw> history()
     {
-        return TestData::draws({"2015-03-03 1 2 3 4 20 6 2", "2015-03-06 3 4 5 6 20 7 3", "2015-03-10 1 2 30 40 50 7 2"});
+        return TestData::draws(
+            {"2015-03-03 1 2 3 4 20 6 2", "2015-03-06 3 4 5 6 20 7 3", "2015-03-10 1 2 30 40 50 7 2"});
     }
     static void prepare(WindowFixture &f)
     {
@@ -34,10 +35,7 @@ class ChartTest : public QObject {
         w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
         w.showPage(w.tipSheet());
     }
-    static bool onChartPage(MainWindow &w)
-    {
-        return w.pageControl()->currentIndex() == 4;
-    }
+    static bool onChartPage(MainWindow &w) { return w.pageControl()->currentIndex() == 4; }
 
 private slots:
     void initTestCase() { Clock::setToday(QDate(2017, 10, 31)); }
@@ -70,10 +68,11 @@ private slots:
         QVERIFY(!onChartPage(w));
         const auto &points = w.charts()->points();
         QCOMPARE(points.size(), size_t(75));
-        QCOMPARE(points[1].colour, BarColour::Prime);    // 2
+        QCOMPARE(points[1].colour, BarColour::Prime); // 2
         QCOMPARE(points[3].colour, BarColour::NonPrime); // 4
-        QCOMPARE(points[19].y, 2);                       // 20
-        QVERIFY(w.charts()->bottomTitle().startsWith(QStringLiteral("Zahlenverteilung     Ziehungen: 3    Quersumme: ")));
+        QCOMPARE(points[19].y, 2); // 20
+        QVERIFY(
+            w.charts()->bottomTitle().startsWith(QStringLiteral("Zahlenverteilung     Ziehungen: 3    Quersumme: ")));
     }
 
     void settingsPageButtonsSwitchFirst()

@@ -19,8 +19,10 @@ private slots:
         QTest::addColumn<QString>("fieldHits");
         const char *drawA = "2017-10-27 12 45 50 60 70 10 2";
         QTest::newRow("two and Megaball") << "5 12 23 34 45 10" << drawA << 2 << true << "01001";
-        QTest::newRow("nothing") << "5 12 23 34 45 10" << "2017-10-27 1 2 3 4 6 9 2" << 0 << false << "00000";
-        QTest::newRow("repeated number counts twice") << "7 7 1 2 3 9" << "2017-10-27 7 20 30 40 50 1 2" << 2 << false << "11000";
+        QTest::newRow("nothing") << "5 12 23 34 45 10"
+                                 << "2017-10-27 1 2 3 4 6 9 2" << 0 << false << "00000";
+        QTest::newRow("repeated number counts twice") << "7 7 1 2 3 9"
+                                                      << "2017-10-27 7 20 30 40 50 1 2" << 2 << false << "11000";
         // The count stops at the first field that does not convert, Megaball included.
         QTest::newRow("empty third field") << "12 45 - 50 60 10" << drawA << 1 << false << "10000";
         QTest::newRow("empty first field") << "- 45 50 60 70 10" << drawA << 0 << false << "00000";
@@ -86,7 +88,8 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(int, index);
         QFETCH(int, style);
-        const auto draws = TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 7 8 9 10 11 12 3", "2015-03-10 1 2 3 4 6 6 2"});
+        const auto draws
+            = TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 7 8 9 10 11 12 3", "2015-03-10 1 2 3 4 6 6 2"});
         const DrawPick::Pick pick = DrawPick::forDate(draws, date);
         QCOMPARE(pick.index, index);
         QCOMPARE(int(pick.style), style);
@@ -97,10 +100,12 @@ private slots:
     {
         const Draw draw = TestData::draw("2017-10-27 3 8 12 40 75 7 2");
         using S = DrawDisplay::Style;
-        QCOMPARE(DrawDisplay::text(draw, S::Navigation), QStringLiteral("Fr 27.10.17    3  8  12  40  75   MB: 7 MP: 2"));
+        QCOMPARE(
+            DrawDisplay::text(draw, S::Navigation), QStringLiteral("Fr 27.10.17    3  8  12  40  75   MB: 7 MP: 2"));
         QCOMPARE(DrawDisplay::text(draw, S::FirstRecord), QStringLiteral("Fr 27.10.17     3  8  12  40  75 MB:7 MP:2"));
         QCOMPARE(DrawDisplay::text(draw, S::Found), QStringLiteral("Fr 27.10.17    3  8  12  40  75 MB:7 MP:2"));
-        QCOMPARE(DrawDisplay::text(draw, S::Search), QStringLiteral("Fr 27.10.17    3  8  12  40  75  MB: 7     MP: 2"));
+        QCOMPARE(
+            DrawDisplay::text(draw, S::Search), QStringLiteral("Fr 27.10.17    3  8  12  40  75  MB: 7     MP: 2"));
         QCOMPARE(DrawDisplay::text(draw, S::Update), QStringLiteral("Fr 27.10.17     3  8  12  40  75"));
         QCOMPARE(DrawDisplay::crossSum(MessageTable(), draw), QStringLiteral("Quersumme: 138"));
     }
@@ -110,7 +115,7 @@ private slots:
         MessageTable table;
         QCOMPARE(table.count(), 62);
         QCOMPARE(table.text(0) + QStringLiteral("01.01.2017") + table.text(1),
-                 QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem 01.01.2017 durchgeführt werden??"));
+            QStringLiteral("Soll die Analyse der Datenbank jetzt ab dem 01.01.2017 durchgeführt werden??"));
         QCOMPARE(table.text(61), QStringLiteral("Stop"));
         QVERIFY(table.text(62).isEmpty());
         QVERIFY(table.text(-1).isEmpty());

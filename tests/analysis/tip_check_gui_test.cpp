@@ -116,8 +116,8 @@ private slots:
                                     << "Di 03.03.15     1  2  3  4  5 MB:6 MP:2";
         QTest::newRow("between two") << QDate(2015, 3, 4) << QDate(2015, 3, 6) << 1
                                      << "Fr 06.03.15    7  8  9  10  11 MB:12 MP:3";
-        QTest::newRow("after the newest") << QDate(2016, 1, 1) << QDate(2015, 3, 10) << 2
-                                          << "Di 10.03.15    1  2  3  4  6   MB: 6 MP: 2";
+        QTest::newRow("after the newest")
+            << QDate(2016, 1, 1) << QDate(2015, 3, 10) << 2 << "Di 10.03.15    1  2  3  4  6   MB: 6 MP: 2";
     }
     void showAndEvaluatePicksTheDrawOfADate()
     {
@@ -126,7 +126,8 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, label);
         WindowFixture f;
-        f.useHistory(TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 7 8 9 10 11 12 3", "2015-03-10 1 2 3 4 6 6 2"}));
+        f.useHistory(
+            TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 7 8 9 10 11 12 3", "2015-03-10 1 2 3 4 6 6 2"}));
         MainWindow &w = f.create();
         showDraw(w, requested);
         QCOMPARE(w.state().shownDraw.date, shown);
@@ -172,7 +173,8 @@ private slots:
     void historySearchAsksAtTheStopLevel()
     {
         WindowFixture f;
-        f.useHistory(TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 1 2 3 10 11 12 3", "2015-03-10 1 2 30 40 50 7 2"}));
+        f.useHistory(TestData::draws(
+            {"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 1 2 3 10 11 12 3", "2015-03-10 1 2 30 40 50 7 2"}));
         MainWindow &w = f.create();
         w.charts()->DateTimePicker2->setDate(QDate(2015, 3, 1));
         w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
@@ -183,12 +185,13 @@ private slots:
         w.tipCheck()->historySearch();
 
         QCOMPARE(f.dialogs.inputPrompts.first(),
-                 QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?|Tipp-Test|7"));
-        QCOMPARE(f.dialogs.questions, (QStringList{
-                     "Ziehung gefunden|Ein Treffer gefunden am:  03.03.2015 . Weiter?",
-                     "Ziehung gefunden|Ein Treffer am  03.03.2015 gefunden. Weiter?",
-                     "Ziehung gefunden|Ein Treffer gefunden am:  06.03.2015 . Weiter?",
-                 }));
+            QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?|Tipp-Test|7"));
+        QCOMPARE(f.dialogs.questions,
+            (QStringList{
+                "Ziehung gefunden|Ein Treffer gefunden am:  03.03.2015 . Weiter?",
+                "Ziehung gefunden|Ein Treffer am  03.03.2015 gefunden. Weiter?",
+                "Ziehung gefunden|Ein Treffer gefunden am:  06.03.2015 . Weiter?",
+            }));
         // The search stopped at the second draw: it is shown, with that draw's counts.
         QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 6));
         QCOMPARE(w.database()->Label29->text(), QStringLiteral("Fr 06.03.15    1  2  3  10  11  MB: 12     MP: 3"));
@@ -250,7 +253,8 @@ private slots:
         f.dialogs.inputs = {QStringLiteral("5")};
         f.dialogs.answers = {false};
         w.tipCheck()->historySearch();
-        QCOMPARE(f.dialogs.questions, QStringList{QStringLiteral("Ziehung gefunden|Ein Treffer gefunden am:  24.02.2017 . Weiter?")});
+        QCOMPARE(f.dialogs.questions,
+            QStringList{QStringLiteral("Ziehung gefunden|Ein Treffer gefunden am:  24.02.2017 . Weiter?")});
     }
 };
 

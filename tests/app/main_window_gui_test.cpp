@@ -28,7 +28,7 @@ class MainWindowTest : public QObject {
         for (int n : {1, 2, 3, 9, 15, 20, 25, 30, 31})
             changed.setCheckBox(n, !changed.checkBox(n));
         const std::pair<int, int> spins[] = {{1, 60}, {2, 180}, {3, 3}, {4, 1}, {6, 5}, {7, 70}, {8, 12}, {12, 40},
-                                             {13, 45}, {17, 4}, {18, 100}, {19, 7}};
+            {13, 45}, {17, 4}, {18, 100}, {19, 7}};
         for (auto [number, value] : spins)
             changed.setUpDown(number, value);
         changed.megaballOption = 3;
@@ -128,11 +128,11 @@ private slots:
         f.settings->writeString(QStringLiteral("ProxyHostEdit"), QStringLiteral("host"));
         MainWindow &w = f.create();
         QVERIFY(w.generation()->checkBox(1)->isChecked());
-        QVERIFY(w.generation()->checkBox(5)->isChecked());   // design value
-        QVERIFY(!w.generation()->checkBox(6)->isChecked());  // not read
-        QCOMPARE(w.state().languageIndex, 0);                 // the group ended before "Sprache"
+        QVERIFY(w.generation()->checkBox(5)->isChecked()); // design value
+        QVERIFY(!w.generation()->checkBox(6)->isChecked()); // not read
+        QCOMPARE(w.state().languageIndex, 0); // the group ended before "Sprache"
         QCOMPARE(w.generation()->upDown(1)->value(), 70);
-        QCOMPARE(w.generation()->upDown(3)->value(), 2);      // after the failure: design value
+        QCOMPARE(w.generation()->upDown(3)->value(), 2); // after the failure: design value
         QVERIFY(w.tipSheet()->field(1, 0)->text().isEmpty()); // the tip fields belong to that group
         QCOMPARE(w.internet()->Edit82->text(), QStringLiteral("2,00"));
         QCOMPARE(w.internet()->ProxyHostEdit->text(), QStringLiteral("host"));

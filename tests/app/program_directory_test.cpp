@@ -34,8 +34,10 @@ private slots:
         write(dir.filePath(QStringLiteral("Land/DevuDirurero.txt")), "x");
         const ProgramDirectory program(dir.path());
         QVERIFY(program.path().endsWith(QLatin1Char('/')));
-        QCOMPARE(program.filePath(QStringLiteral("land/devudirurero.TXT")), dir.filePath(QStringLiteral("Land/DevuDirurero.txt")));
-        QCOMPARE(program.filePath(QStringLiteral("land\\Mega_en.txt")), dir.filePath(QStringLiteral("Land/Mega_en.txt")));
+        QCOMPARE(program.filePath(QStringLiteral("land/devudirurero.TXT")),
+            dir.filePath(QStringLiteral("Land/DevuDirurero.txt")));
+        QCOMPARE(
+            program.filePath(QStringLiteral("land\\Mega_en.txt")), dir.filePath(QStringLiteral("Land/Mega_en.txt")));
         // A name that does not exist yet keeps the spelling asked for.
         QCOMPARE(program.filePath(QStringLiteral("Tipps/neu.hlt")), dir.filePath(QStringLiteral("Tipps/neu.hlt")));
     }

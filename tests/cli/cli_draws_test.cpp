@@ -40,22 +40,25 @@ private slots:
     void importSortsPlacesAndCounts()
     {
         TestData::writeStore(store(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-10 7 8 9 10 11 12 3"}));
-        const QString csv = writeFile(QStringLiteral("new.csv"), "date,n1,n2,n3,n4,n5,megaball,megaplier\n"
-                                                                 "2015-03-06,40,3,75,12,8,7,5\n"
-                                                                 "2015-03-10,1,2,3,4,5,6,4\n"
-                                                                 "20150313;9;8;7;6;5;4;3;\n");
+        const QString csv = writeFile(QStringLiteral("new.csv"),
+            "date,n1,n2,n3,n4,n5,megaball,megaplier\n"
+            "2015-03-06,40,3,75,12,8,7,5\n"
+            "2015-03-10,1,2,3,4,5,6,4\n"
+            "20150313;9;8;7;6;5;4;3;\n");
         const CliRun run = runCli({"--dir", dir(), "import", csv});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out.trimmed(), QStringLiteral("imported 3 draws (2 added, 1 replaced)"));
         const QStringList lines = runCli({"--dir", dir(), "draws"}).outLines();
-        QCOMPARE(lines, (QStringList{"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 3 8 12 40 75 7 5", "2015-03-10 1 2 3 4 5 6 4",
-                                     "2015-03-13 5 6 7 8 9 4 3"}));
+        QCOMPARE(lines,
+            (QStringList{"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 3 8 12 40 75 7 5", "2015-03-10 1 2 3 4 5 6 4",
+                "2015-03-13 5 6 7 8 9 4 3"}));
     }
 
     void importWritesNothingWhenAnyLineIsBad()
     {
         TestData::writeStore(store(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2"}));
-        const QString csv = writeFile(QStringLiteral("bad.csv"), "2015-03-06,40,3,75,12,8,7,5\n2015-03-10,1,1,3,4,5,6,4\n");
+        const QString csv
+            = writeFile(QStringLiteral("bad.csv"), "2015-03-06,40,3,75,12,8,7,5\n2015-03-10,1,1,3,4,5,6,4\n");
         const CliRun run = runCli({"--dir", dir(), "import", csv});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.startsWith(QStringLiteral("line 2: ")));

@@ -107,10 +107,10 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("between two") << "2015-03-05 40 3 75 12 8 7 5"
                                      << QStringList{"2015-03-03", "2015-03-05", "2015-03-06", "2015-03-10"};
-        QTest::newRow("same date replaces") << "2015-03-06 40 3 75 12 8 7 5"
-                                            << QStringList{"2015-03-03", "2015-03-06", "2015-03-10"};
-        QTest::newRow("after all appends") << "2015-03-13 40 3 75 12 8 7 5"
-                                           << QStringList{"2015-03-03", "2015-03-06", "2015-03-10", "2015-03-13"};
+        QTest::newRow("same date replaces")
+            << "2015-03-06 40 3 75 12 8 7 5" << QStringList{"2015-03-03", "2015-03-06", "2015-03-10"};
+        QTest::newRow("after all appends")
+            << "2015-03-13 40 3 75 12 8 7 5" << QStringList{"2015-03-03", "2015-03-06", "2015-03-10", "2015-03-13"};
     }
     void manualEntry()
     {

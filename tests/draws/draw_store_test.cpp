@@ -50,7 +50,9 @@ private slots:
     {
         // 22.10.2013 is day 41569: 0x40E44C2000000000.
         const QByteArray bytes = DrawRecord::encode(TestData::draw("2013-10-22 2 3 19 52 71 14 5"));
-        QCOMPARE(bytes.left(16).toHex(), QByteArray("00000000204ce440020313344700" "0e05"));
+        QCOMPARE(bytes.left(16).toHex(),
+            QByteArray("00000000204ce440020313344700"
+                       "0e05"));
     }
 
     void placementKeepsDateOrder_data()
@@ -90,8 +92,9 @@ private slots:
 
     void removeDateRemovesEveryRecordOfThatDate()
     {
-        TestData::writeStore(storePath(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 7 8 9 10 11 12 3",
-                                                           "2015-03-06 7 8 9 10 13 12 3", "2015-03-10 1 2 3 4 6 6 2"}));
+        TestData::writeStore(storePath(),
+            TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-06 7 8 9 10 11 12 3", "2015-03-06 7 8 9 10 13 12 3",
+                "2015-03-10 1 2 3 4 6 6 2"}));
         const auto removed = DrawStore(storePath()).removeDate(QDate(2015, 3, 6));
         QVERIFY(removed.ok());
         QCOMPARE(*removed, 2);
@@ -145,7 +148,8 @@ private slots:
 
     void exportTextFormat()
     {
-        const QByteArray text = DrawText::exportText(TestData::draws({"2017-10-27 17 27 41 51 52 13 5", "2017-10-31 3 8 12 40 75 7 2"}));
+        const QByteArray text
+            = DrawText::exportText(TestData::draws({"2017-10-27 17 27 41 51 52 13 5", "2017-10-31 3 8 12 40 75 7 2"}));
         QCOMPARE(text, QByteArray("20171027;17;27;41;51;52;13;5;\r\n20171031;3;8;12;40;75;7;2;\r\n"));
     }
 

@@ -4,7 +4,10 @@
 
 #include <QProcess>
 
-QStringList CliRun::outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+QStringList CliRun::outLines() const
+{
+    return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 CliRun runCli(const QStringList &arguments)
 {

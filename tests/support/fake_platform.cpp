@@ -30,7 +30,10 @@ QString FakeDialogs::openFileName(const FileDialogOptions &options)
     return name;
 }
 
-QString FakeDialogs::saveFileName(const FileDialogOptions &options) { return openFileName(options); }
+QString FakeDialogs::saveFileName(const FileDialogOptions &options)
+{
+    return openFileName(options);
+}
 
 bool FakeShell::startProgram(const QString &program, const QStringList &arguments)
 {

@@ -13,13 +13,13 @@
 
 class FakeDialogs : public UserDialogs {
 public:
-    std::deque<bool> answers;                     // for askYesNo; empty answers "No"
-    std::deque<std::optional<QString>> inputs;    // for inputText; empty cancels
-    std::deque<QString> fileNames;                // for the file dialogs; empty cancels
+    std::deque<bool> answers; // for askYesNo; empty answers "No"
+    std::deque<std::optional<QString>> inputs; // for inputText; empty cancels
+    std::deque<QString> fileNames; // for the file dialogs; empty cancels
     QStringList messages;
     QStringList errors;
-    QStringList questions;                        // "caption|text"
-    QStringList inputPrompts;                     // "caption|prompt|proposal"
+    QStringList questions; // "caption|text"
+    QStringList inputPrompts; // "caption|prompt|proposal"
     std::vector<FileDialogOptions> fileDialogs;
 
     void showMessage(const QString &text) override { messages.append(text); }
@@ -48,7 +48,9 @@ public:
 // at what a window wrote after the window let go of its store.
 class SharedSettingsStore : public SettingsStore {
 public:
-    explicit SharedSettingsStore(std::shared_ptr<MemorySettingsStore> target) : m_target(std::move(target)) {}
+    explicit SharedSettingsStore(std::shared_ptr<MemorySettingsStore> target)
+        : m_target(std::move(target))
+    { }
     std::optional<RegistryValue> value(const QString &name) const override { return m_target->value(name); }
     QStringList valueNames() const override { return m_target->valueNames(); }
     void setValue(const QString &name, const RegistryValue &value) override { m_target->setValue(name, value); }

@@ -45,6 +45,15 @@ std::vector<Draw> TestData::csvHistory()
     return parsed.draws;
 }
 
-QString TestData::bundledStorePath() { return QStringLiteral(DEVU_BUNDLED_STORE); }
-QString TestData::binDir() { return QStringLiteral(DEVU_BIN_DIR); }
-QString TestData::sourceDir() { return QStringLiteral(DEVU_SOURCE_DIR); }
+QString TestData::bundledStorePath()
+{
+    return QStringLiteral(DEVU_BUNDLED_STORE);
+}
+QString TestData::binDir()
+{
+    return QStringLiteral(DEVU_BIN_DIR);
+}
+QString TestData::sourceDir()
+{
+    return QStringLiteral(DEVU_SOURCE_DIR);
+}

@@ -30,7 +30,10 @@ void WindowFixture::close()
     m_window.reset();
 }
 
-QString WindowFixture::storePath() const { return directory.filePath(QString::fromLatin1(DrawStore::FileName)); }
+QString WindowFixture::storePath() const
+{
+    return directory.filePath(QString::fromLatin1(DrawStore::FileName));
+}
 
 void WindowFixture::useBundledHistory()
 {
@@ -40,7 +43,10 @@ void WindowFixture::useBundledHistory()
     QFile(storePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
-void WindowFixture::useHistory(const std::vector<Draw> &draws) { TestData::writeStore(storePath(), draws); }
+void WindowFixture::useHistory(const std::vector<Draw> &draws)
+{
+    TestData::writeStore(storePath(), draws);
+}
 
 void click(QAbstractButton *button)
 {

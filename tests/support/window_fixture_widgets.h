@@ -27,8 +27,7 @@ public:
     void useHistory(const std::vector<Draw> &draws);
     QString storePath() const;
 
-    template <typename T>
-    T *get(const QString &name) const
+    template <typename T> T *get(const QString &name) const
     {
         T *control = m_window->components().get<T>(name);
         if (!control)

@@ -38,17 +38,28 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("0") << 0 << "0" << "";
-        QTest::newRow("76") << 0 << "76" << "";
-        QTest::newRow("-3") << 0 << "-3" << "";
-        QTest::newRow("x") << 0 << "x" << "";
-        QTest::newRow("75") << 0 << "75" << "75";
-        QTest::newRow("007") << 0 << "007" << "7";
-        QTest::newRow("huge") << 2 << "99999999999" << "";
-        QTest::newRow("Megaball 16") << 5 << "16" << "";
-        QTest::newRow("Megaball 15") << 5 << "15" << "15";
-        QTest::newRow("extra 16") << 6 << "16" << "";
-        QTest::newRow("extra 3") << 6 << "3" << "3";
+        QTest::newRow("0") << 0 << "0"
+                           << "";
+        QTest::newRow("76") << 0 << "76"
+                            << "";
+        QTest::newRow("-3") << 0 << "-3"
+                            << "";
+        QTest::newRow("x") << 0 << "x"
+                           << "";
+        QTest::newRow("75") << 0 << "75"
+                            << "75";
+        QTest::newRow("007") << 0 << "007"
+                             << "7";
+        QTest::newRow("huge") << 2 << "99999999999"
+                              << "";
+        QTest::newRow("Megaball 16") << 5 << "16"
+                                     << "";
+        QTest::newRow("Megaball 15") << 5 << "15"
+                                     << "15";
+        QTest::newRow("extra 16") << 6 << "16"
+                                  << "";
+        QTest::newRow("extra 3") << 6 << "3"
+                                 << "3";
     }
     void validation()
     {
@@ -67,7 +78,8 @@ private slots:
         WindowFixture f;
         MainWindow &w = f.create();
         QLineEdit *field = w.tipSheet()->field(1, 2);
-        const std::pair<const char *, const char *> cases[] = {{"75", "75"}, {"76", ""}, {"0", ""}, {"x", ""}, {"7a", ""}};
+        const std::pair<const char *, const char *> cases[]
+            = {{"75", "75"}, {"76", ""}, {"0", ""}, {"x", ""}, {"7a", ""}};
         for (auto [typed, kept] : cases) {
             field->clear();
             QTest::keyClicks(field, QString::fromLatin1(typed));
@@ -109,15 +121,16 @@ private slots:
     void pickerWritesBackTheCheckedNumbers_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<QList<int>>("before");      // the row's five main numbers, 0 for empty
+        QTest::addColumn<QList<int>>("before"); // the row's five main numbers, 0 for empty
         QTest::addColumn<QString>("megaball");
         QTest::addColumn<QList<int>>("checked");
-        QTest::addColumn<QStringList>("after");      // the row's six visible fields afterwards
-        QTest::newRow("same five, Megaball kept") << 1 << QList<int>{4, 9, 23, 51, 70} << "12" << QList<int>{4, 9, 23, 51, 70}
-                                                  << QStringList{"4", "9", "23", "51", "70", "12"};
-        QTest::newRow("seven checked: five smallest") << 1 << QList<int>{0, 0, 0, 0, 0} << "3"
-                                                      << QList<int>{60, 2, 33, 71, 8, 15, 44}
-                                                      << QStringList{"2", "8", "15", "33", "44", "3"};
+        QTest::addColumn<QStringList>("after"); // the row's six visible fields afterwards
+        QTest::newRow("same five, Megaball kept")
+            << 1 << QList<int>{4, 9, 23, 51, 70} << "12" << QList<int>{4, 9, 23, 51, 70}
+            << QStringList{"4", "9", "23", "51", "70", "12"};
+        QTest::newRow("seven checked: five smallest")
+            << 1 << QList<int>{0, 0, 0, 0, 0} << "3" << QList<int>{60, 2, 33, 71, 8, 15, 44}
+            << QStringList{"2", "8", "15", "33", "44", "3"};
         QTest::newRow("row 7") << 7 << QList<int>{1, 2, 3, 4, 5} << "6" << QList<int>{10, 20, 30, 40, 50}
                                << QStringList{"10", "20", "30", "40", "50", "6"};
         QTest::newRow("three checked keep the rest") << 7 << QList<int>{1, 2, 3, 4, 5} << "6" << QList<int>{10, 20, 30}
@@ -143,16 +156,19 @@ private slots:
 
         NumberChoiceDialog *dialog = w.numberDialog();
         QStringList marked;
-        whenDialogOpens(dialog, [&] {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Zahlen für Tipp  %1").arg(row));
-            QVERIFY(dialog->BitBtn4->isVisible());
-            QVERIFY(!dialog->BitBtn3->isVisible());
-            for (int n : dialog->checkedNumbers())
-                marked.append(QString::number(n));
-            dialog->resetBoxes(75);
-            for (int n : checked)
-                dialog->box(n)->setChecked(true);
-        }, dialog->BitBtn1);
+        whenDialogOpens(
+            dialog,
+            [&] {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Zahlen für Tipp  %1").arg(row));
+                QVERIFY(dialog->BitBtn4->isVisible());
+                QVERIFY(!dialog->BitBtn3->isVisible());
+                for (int n : dialog->checkedNumbers())
+                    marked.append(QString::number(n));
+                dialog->resetBoxes(75);
+                for (int n : checked)
+                    dialog->box(n)->setChecked(true);
+            },
+            dialog->BitBtn1);
         click(sheet->pickerButton(row));
 
         QStringList expectedMarks;
@@ -179,7 +195,8 @@ private slots:
         QSet<int> seen;
         for (int attempt = 0; attempt < 60; ++attempt) {
             w.tipSheet()->setRowTexts(1, {"4", "9", "23", "51", "70", "", ""});
-            whenDialogOpens(dialog, [] {}, dialog->BitBtn1);
+            whenDialogOpens(
+                dialog, [] {}, dialog->BitBtn1);
             click(w.tipSheet()->pickerButton(1));
             const int megaball = w.tipSheet()->field(1, 5)->text().toInt();
             QVERIFY(megaball >= 1 && megaball <= 14);
@@ -195,7 +212,8 @@ private slots:
         MainWindow &w = f.create();
         w.tipSheet()->setRowTexts(3, {"4", "9", "23", "51", "70", "", ""});
         NumberChoiceDialog *dialog = w.numberDialog();
-        whenDialogOpens(dialog, [dialog] { dialog->box(1)->setChecked(true); }, dialog->BitBtn2);
+        whenDialogOpens(
+            dialog, [dialog] { dialog->box(1)->setChecked(true); }, dialog->BitBtn2);
         click(w.tipSheet()->pickerButton(3));
         QCOMPARE(w.tipSheet()->rowTexts(3), (TipRowTexts{"4", "9", "23", "51", "70", "", ""}));
     }
@@ -246,11 +264,14 @@ private slots:
         WindowFixture f;
         MainWindow &w = f.create();
         NumberChoiceDialog *dialog = w.numberDialog();
-        whenDialogOpens(dialog, [dialog] {
-            dialog->BitBtn4->click();
-            dialog->timerTick();
-            dialog->BitBtn4->click(); // freeze one
-        }, dialog->BitBtn2);
+        whenDialogOpens(
+            dialog,
+            [dialog] {
+                dialog->BitBtn4->click();
+                dialog->timerTick();
+                dialog->BitBtn4->click(); // freeze one
+            },
+            dialog->BitBtn2);
         click(w.tipSheet()->pickerButton(1));
         QVERIFY(!dialog->isRandomRunning());
         QVERIFY(!dialog->Timer1->isActive());
