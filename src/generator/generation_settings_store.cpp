@@ -12,10 +12,8 @@ StoredGenerationSettings GenerationSettingsStore::read(const SettingsStore &stor
     const auto readChecks = [&]() {
         for (const CheckBoxOption &option : GenerationOptions::checkBoxes()) {
             const auto value = store.readBool(GenerationOptions::checkBoxValueName(option.number));
-            if (!value) {
-                result.checkBoxesComplete = false;
+            if (!value)
                 return false;
-            }
             if (value->has_value())
                 settings.setCheckBox(option.number, **value);
         }

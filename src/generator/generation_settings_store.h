@@ -10,7 +10,6 @@ class SettingsStore;
 
 struct StoredGenerationSettings {
     GenerationSettings settings;
-    bool checkBoxesComplete = true; // the check boxes all read
     bool checkGroupComplete = true; // check boxes and radio buttons all read
     bool spinGroupComplete = true; // UpDown1..UpDown19 all read
 };
