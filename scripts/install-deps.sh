@@ -2,9 +2,12 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 
+# Qt Charts needs the OpenGL module's CMake package and Qt HTTP Server the WebSockets
+# one; neither comes with the -dev package that asks for it.
 packages=(
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-httpserver-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev
+    qt6-httpserver-dev qt6-websockets-dev
     libbenchmark-dev fonts-dejavu-core
 )
 

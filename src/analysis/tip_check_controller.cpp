@@ -2,6 +2,7 @@
 
 #include "analysis/chart_page.h"
 #include "analysis/hit_rule.h"
+#include "analysis/sheet_evaluation.h"
 #include "app/main_window.h"
 #include "app/platform.h"
 #include "app/text_formats.h"
@@ -36,9 +37,9 @@ void TipCheckController::komplettcheck()
     if (!state.editChecksEnabled)
         return;
     TipSheetPage *sheet = m_window.tipSheet();
-    bool playSound = false;
+    const SheetEvaluation result = SheetEvaluation::of(sheet->sheetTexts(), state.shownDraw);
     for (int row = 1; row <= TipRows::RowCount; ++row) {
-        const HitRule::RowEvaluation evaluation = HitRule::evaluateRow(row, sheet->rowTexts(row), state.shownDraw);
+        const HitRule::RowEvaluation &evaluation = result.rows[size_t(row - 1)];
         if (!evaluation.evaluated) {
             sheet->hitLabel(row)->clear();
             for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
@@ -52,16 +53,15 @@ void TipCheckController::komplettcheck()
                 evaluation.hit.fieldHits[size_t(slot)] ? TipSheetPage::FieldColour::Hit
                                                        : TipSheetPage::FieldColour::Window);
         }
-        state.lastHit = evaluation.hit;
-        if (evaluation.hit.hitCount <= 5)
-            state.tally.add(evaluation.hit.hitCount, evaluation.hit.megaballHit);
         sheet->setHitLabel(row, evaluation.hitText, evaluation.highlighted);
-        playSound = playSound || evaluation.highlighted;
         sheet->setFieldColour(row, TipRows::MegaballSlot,
             evaluation.hit.megaballHit ? TipSheetPage::FieldColour::MegaballHit : TipSheetPage::FieldColour::Window);
     }
+    state.tally = result.tally;
+    if (result.lastHit)
+        state.lastHit = *result.lastHit;
     // Each notable row restarts the sound; starting it once at the end sounds the same.
-    if (playSound && m_window.services().sound)
+    if (result.playSound && m_window.services().sound)
         m_window.services().sound->play(m_window.hitSoundPath());
 }
 

@@ -2,6 +2,7 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
+#include "analysis/sheet_evaluation.h"
 #include "app/message_table.h"
 #include "generator/generation_run.h"
 #include "generator/random_source.h"
@@ -56,10 +57,9 @@ std::optional<Problem> takeBoundedInteger(
     return std::nullopt;
 }
 
-QString rowLine(int row, const GeneratedRow &generated)
+QString rowLine(int row, const TipRowTexts &texts)
 {
     QStringList parts;
-    const TipRowTexts texts = generated.texts();
     for (int slot = 0; slot <= TipRows::MegaballSlot; ++slot)
         parts << (texts[size_t(slot)].isEmpty() ? QStringLiteral("-") : texts[size_t(slot)]);
     return QString::number(row) + QStringLiteral(": ") + parts.join(QLatin1Char(' '));
@@ -101,8 +101,14 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
         random.seedFromCounter();
     const MessageTable messages;
     const GenerationOutcome outcome = GenerationRun(request, random, messages).run();
+    // The sheet as the window shows it after the run: the closing evaluation against
+    // reference 1 sorts every complete row, the locked ones too.
+    TipSheetTexts sheet;
+    for (size_t row = 0; row < sheet.size(); ++row)
+        sheet[row] = outcome.rows[row].texts();
+    sheet = SheetEvaluation::of(sheet, outcome.references.reference(1)).sortedSheet(sheet);
     for (int row = 1; row <= TipRows::RowCount; ++row)
-        context.out << rowLine(row, outcome.rows[size_t(row - 1)]) << '\n';
+        context.out << rowLine(row, sheet[size_t(row - 1)]) << '\n';
     context.out << "status: " << messages.text(outcome.statusEntry) << '\n';
     context.out << "attempts: " << outcome.attempts << '\n';
     return Cli::Success;

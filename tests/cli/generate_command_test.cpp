@@ -37,11 +37,27 @@ private slots:
         }
         QCOMPARE(lines[2], QStringLiteral("3: - - - - - -"));
         QCOMPARE(lines[3], QStringLiteral("4: 1 2 3 4 5 -"));
-        QCOMPARE(lines[11], QStringLiteral("12: 70 60 50 40 30 9"));
+        // Printed as the closing evaluation leaves the sheet: locked rows sorted too.
+        QCOMPARE(lines[11], QStringLiteral("12: 30 40 50 60 70 9"));
         QCOMPARE(lines[12], QStringLiteral("status: Tipps wurden neu berechnet"));
         QVERIFY(lines[13].startsWith(QStringLiteral("attempts: ")));
         QCOMPARE(
             generate(QStringLiteral("--seed 5 --rows 2 --lock 4=1,2,3,4,5 --lock 12=70,60,50,40,30,9")).out, run.out);
+    }
+
+    void lockedRowReadsAsTheSheetAfterTheRun()
+    {
+        const CliRun run = runCli({QStringLiteral("--dir"), m_dir.path(), QStringLiteral("generate"),
+            QStringLiteral("--defaults"), QStringLiteral("--seed"), QStringLiteral("29"), QStringLiteral("--end"),
+            QStringLiteral("2016-04-01"), QStringLiteral("--rows"), QStringLiteral("12"), QStringLiteral("--lock"),
+            QStringLiteral("3=40,3,75,12,8,7")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.outLines().value(2), QStringLiteral("3: 3 8 12 40 75 7"));
+        for (const QString &line : run.outLines().mid(0, 12)) {
+            const QStringList fields = line.section(QStringLiteral(": "), 1).split(QLatin1Char(' '));
+            for (int k = 1; k < 5; ++k)
+                QVERIFY2(fields[k - 1].toInt() < fields[k].toInt(), qPrintable(line));
+        }
     }
 
     void exhaustedBudget()

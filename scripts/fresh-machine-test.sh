@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Proves the README's two commands on a machine that has nothing installed: builds (once,
+# then cached) a minimal Debian 12 root, clones the committed HEAD into it and runs there,
+# as a newcomer would, the test command and then the run command for about 15 seconds.
+#
+#   scripts/fresh-machine-test.sh            # needs root (chroot and mounts)
+#
+# DEVU_FRESH_CACHE (default /var/cache/devu-fresh) keeps the root's tarball and apt's
+# downloads between runs; DEVU_FRESH_KEEP=1 leaves the root in place for a look inside.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cache=${DEVU_FRESH_CACHE:-/var/cache/devu-fresh}
+suite=bookworm
+tarball=$cache/$suite-apt.tar
+mirror=http://deb.debian.org/debian
+run_seconds=15
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "fresh-machine-test: must run as root (it uses chroot and mount)" >&2
+    exit 1
+fi
+
+mkdir -p "$cache/apt-archives/partial"
+
+if ! command -v mmdebstrap >/dev/null 2>&1; then
+    echo "== Installing mmdebstrap"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends mmdebstrap
+fi
+
+if [ ! -s "$tarball" ]; then
+    echo "== Building a minimal Debian root ($suite, variant apt) into $tarball"
+    mmdebstrap --variant=apt --mode=root --format=tar "$suite" "$tarball.partial" \
+        "deb $mirror $suite main" \
+        "deb $mirror $suite-updates main" \
+        "deb http://deb.debian.org/debian-security $suite-security main"
+    mv "$tarball.partial" "$tarball"
+fi
+
+root=$(mktemp -d /tmp/devu-fresh-root.XXXXXX)
+mounts=()
+
+cleanup() {
+    local status=$?
+    set +e
+    # Nothing may outlive the run inside the root, or its mounts stay busy.
+    for proc in /proc/[0-9]*; do
+        if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then
+            kill -9 "${proc#/proc/}" 2>/dev/null
+        fi
+    done
+    # Unmount in reverse order; a busy mount (a process still inside) is detached lazily.
+    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}"
+    done
+    if [ "${DEVU_FRESH_KEEP:-0}" = 1 ]; then
+        echo "fresh-machine-test: root kept at $root"
+    elif ! grep -q " $root" /proc/mounts; then
+        rm -rf "$root"
+    else
+        echo "fresh-machine-test: $root still has mounts; left in place" >&2
+    fi
+    exit $status
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+bind() {
+    mkdir -p "$2"
+    mount --bind "$1" "$2"
+    mounts+=("$2")
+}
+
+echo "== Unpacking the root into $root"
+tar -C "$root" -xf "$tarball"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+mount -t proc proc "$root/proc" && mounts+=("$root/proc")
+mount -t sysfs sysfs "$root/sys" && mounts+=("$root/sys")
+bind /dev "$root/dev"
+mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts" && mounts+=("$root/dev/pts")
+mount -t tmpfs tmpfs "$root/tmp" && mounts+=("$root/tmp")
+# apt's downloads survive between runs; the package lists do not, as on a new machine.
+bind "$cache/apt-archives" "$root/var/cache/apt/archives"
+
+commit=$(git -C "$repo" rev-parse HEAD)
+echo "== Cloning $commit into the root"
+git clone --quiet --no-hardlinks "$repo" "$root/root/devudirurero"
+git -C "$root/root/devudirurero" checkout --quiet --detach "$commit"
+
+inside() {
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        LANG=C.UTF-8 TERM=dumb "$@"
+}
+
+echo "== The README's test command: scripts/test.sh"
+inside /bin/bash -c 'cd /root/devudirurero && scripts/test.sh'
+
+echo "== The README's run command: scripts/run.sh (offscreen, ${run_seconds} s)"
+log=$root/tmp/run.log
+# Every step from chroot to the program execs in place, so this PID becomes the program.
+(exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=offscreen /bin/bash -c 'cd /root/devudirurero && exec scripts/run.sh') >"$log" 2>&1 &
+pid=$!
+program=$root/root/devudirurero/build/bin/devudirurero
+# run.sh first installs and builds (both no-ops by now), then execs the program: wait for
+# the exec, so that the 15 seconds count for the program alone.
+started=0
+for _ in $(seq 1 600); do
+    kill -0 "$pid" 2>/dev/null || break
+    if [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$program" ]; then
+        started=1
+        break
+    fi
+    sleep 0.5
+done
+if [ "$started" != 1 ]; then
+    echo "fresh-machine-test: the program did not start" >&2
+    cat "$log" >&2
+    exit 1
+fi
+sleep "$run_seconds"
+if ! kill -0 "$pid" 2>/dev/null; then
+    echo "fresh-machine-test: the program ended within ${run_seconds} seconds" >&2
+    cat "$log" >&2
+    exit 1
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "== The program ran for ${run_seconds} seconds"
+sed 's/^/   | /' "$log" | tail -n 20
+echo "fresh-machine-test: passed"
