@@ -173,37 +173,37 @@ QString averageText(const Counts &counts)
 
 std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const MessageTable &messages)
 {
-    const auto entry = [&](int index) { return messages.text(index); };
+    const auto entry = [&](Msg index) { return messages.text(index); };
     const QString draws = QString::number(counts.drawCount);
-    const auto groupTitle = [&](int foundEntry) -> QString {
-        return entry(53) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry) + QLatin1Char(':')
+    const auto groupTitle = [&](Msg foundEntry) -> QString {
+        return entry(Msg::ChartDraws) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry) + QLatin1Char(':')
             + QString::number(counts.total);
     };
     switch (kind) {
     case ChartKind::NumberDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
-        return entry(46) + QStringLiteral("     ") + entry(32) + QStringLiteral(": ") + draws + QStringLiteral("    ")
-            + entry(43) + QStringLiteral(": ") + averageText(counts);
+        return entry(Msg::DistributionTitle) + QStringLiteral("     ") + entry(Msg::Ziehungen) + QStringLiteral(": ") + draws + QStringLiteral("    ")
+            + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
     case ChartKind::Pairs:
-        return groupTitle(54);
+        return groupTitle(Msg::PairsFound);
     case ChartKind::Triples:
-        return groupTitle(55);
+        return groupTitle(Msg::TriplesFound);
     case ChartKind::Quads:
-        return groupTitle(57);
+        return groupTitle(Msg::QuadsFound);
     case ChartKind::Overdue:
-        return entry(26);
+        return entry(Msg::OverdueTitle);
     case ChartKind::TipDistribution:
-        return entry(25);
+        return entry(Msg::TipDistributionTitle);
     case ChartKind::SumDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
-        return entry(56) + QStringLiteral("     ") + entry(53) + draws + QStringLiteral("    ") + entry(43)
+        return entry(Msg::SumDistributionTitle) + QStringLiteral("     ") + entry(Msg::ChartDraws) + draws + QStringLiteral("    ") + entry(Msg::Quersumme)
             + QStringLiteral(": ") + averageText(counts);
     case ChartKind::MegaballOverdue:
-        return entry(10);
+        return entry(Msg::MegaballOverdueTitle);
     case ChartKind::MegaballFrequency:
-        return entry(47);
+        return entry(Msg::MegaballFrequencyTitle);
     }
     return std::nullopt;
 }

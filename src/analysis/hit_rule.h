@@ -2,9 +2,27 @@
 // computations; the windows only apply the results to their controls.
 #pragma once
 
-#include "app/session_state.h"
 #include "draws/draw.h"
 #include "tipsheet/tip_rows.h"
+
+#include <array>
+
+// How many rows of the last sheet evaluation had k hits (0..5), without and with the
+// Megaball.
+struct HitClassTally {
+    std::array<std::array<int, 2>, 6> cells{};
+
+    int at(int hits, bool megaball) const { return cells.at(size_t(hits)).at(megaball ? 1 : 0); }
+    void add(int hits, bool megaball) { ++cells.at(size_t(hits)).at(megaball ? 1 : 0); }
+    void clear() { cells = {}; }
+};
+
+// The results of the last comparison of one tip row with the shown draw.
+struct HitResult {
+    int hitCount = 0;
+    bool megaballHit = false;
+    std::array<bool, 5> fieldHits{};
+};
 
 namespace HitRule {
 // `Zettelcheck`: counts the row's main-number fields equal to a drawn main number and

@@ -3,72 +3,85 @@
 #include <array>
 
 namespace {
-// Entries 13, 14, 15, 27 and 44 are reserved: no operation shows them, they keep the
-// numbering of the others.
-constexpr std::array<const char16_t *, MessageTable::DefaultCount> germanDefaults{
-    u"Soll die Analyse der Datenbank jetzt ab dem ",
-    u" durchgeführt werden??",
-    u"aktuellen Tipps werden dabei gelöscht?",
-    u"Bei wievielen Zahlen Übereinstellung stoppen?",
-    u"Ziehungsergebnis vergleichen",
-    u"Ein Treffer am  ",
-    u" gefunden. Weiter?",
-    u"Ziehung gefunden",
-    u"Treffer von Ziehungen in der Datenbank",
-    u"Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen",
-    u"Welche Powerballzahl wurde am längsten nicht gezogen?",
-    u"Zahlen für Tipp ",
-    u"Zahlen für Berechnung wählen",
-    u"", // reserved
-    u"", // reserved
-    u"", // reserved
-    u"Fehler bei Eingabe der ZufallsZahl",
-    u"Soll die Analyse der Einstellungen jetzt ab dem ",
-    u" durchgeführt werden??",
-    u"aktuellen Tipps werden dabei gelöscht?",
-    u"Ihre Glückszahl (1-99999999)?",
-    u"Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!",
-    u"Glückszahl ",
-    u" gesetzt",
-    u"Aktuelle Einstellung brachten",
-    u"Zahlenverteilung des Tippes",
-    u"Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?",
-    u"", // reserved
-    u"Morvaks Lotto-Tipp für ",
-    u"Tipp",
-    u"Powerball",
-    u"Anzahl ohne",
-    u"Ziehungen",
-    u"mit je",
-    u"Reihen",
-    u"Berechnung der Paarbildung",
-    u"Berechnung der Dreiergruppenbildung",
-    u"Berechnung der Vierergruppenbildung",
-    u"Berechnung der Zahlenverteilung",
-    u"Berechnung der aussehenden Zahlen",
-    u"Berechnung der Nachbarzahlen der letzten Ziehung",
-    u"Beginn der Tippberechnung",
-    u"Stoppen",
-    u"Quersumme",
-    u"", // reserved
-    u"Keine Gewähr für die Richtigkeit der Zahlen!",
-    u"Zahlenverteilung",
-    u"Wie oft wurden die einzelnen Sternenzahlen gezogen?",
-    u"Bei wievielen Zahlen Übereinstellung stoppen?",
-    u"Tipp-Test",
-    u"Ein Treffer gefunden am:",
-    u"Weiter?",
-    u"Ziehung gefunden",
-    u"Ziehungen",
-    u"Paare gefunden",
-    u"Dreier gefunden",
-    u"Quersummenverteilung",
-    u"Vierer gefunden",
-    u"Ändern Sie die Parameter um 12 Tipps zuberechnen",
-    u"Tipps wurden neu berechnet",
-    u"Zufall",
-    u"Stop",
+struct Default {
+    Msg entry;
+    const char16_t *text;
 };
+// Reserved entries (13, 14, 15, 27, 44) are shown by no operation; they keep the numbering
+// of the others.
+constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
+    {Msg::RepeatQuestionStart, u"Soll die Analyse der Datenbank jetzt ab dem "},
+    {Msg::RepeatQuestionEnd, u" durchgeführt werden??"},
+    {Msg::RepeatQuestionCaption, u"aktuellen Tipps werden dabei gelöscht?"},
+    {Msg::RepeatStopLevelCaption, u"Bei wievielen Zahlen Übereinstellung stoppen?"},
+    {Msg::RepeatStopLevelPrompt, u"Ziehungsergebnis vergleichen"},
+    {Msg::RepeatHitStart, u"Ein Treffer am  "},
+    {Msg::RepeatHitEnd, u" gefunden. Weiter?"},
+    {Msg::RepeatHitCaption, u"Ziehung gefunden"},
+    {Msg::RepeatReportEarlier, u"Treffer von Ziehungen in der Datenbank"},
+    {Msg::RepeatReportNext, u"Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen"},
+    {Msg::MegaballOverdueTitle, u"Welche Powerballzahl wurde am längsten nicht gezogen?"},
+    {Msg::PickerCaption, u"Zahlen für Tipp "},
+    {Msg::ChoiceCaption, u"Zahlen für Berechnung wählen"},
+    {Msg::Reserved13, u""},
+    {Msg::Reserved14, u""},
+    {Msg::Reserved15, u""},
+    {Msg::SeedError, u"Fehler bei Eingabe der ZufallsZahl"},
+    {Msg::BacktestQuestionStart, u"Soll die Analyse der Einstellungen jetzt ab dem "},
+    {Msg::BacktestQuestionEnd, u" durchgeführt werden??"},
+    {Msg::BacktestQuestionCaption, u"aktuellen Tipps werden dabei gelöscht?"},
+    {Msg::LuckyNumberCaption, u"Ihre Glückszahl (1-99999999)?"},
+    {Msg::LuckyNumberPrompt, u"Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"},
+    {Msg::LuckyNumberSetStart, u"Glückszahl "},
+    {Msg::LuckyNumberSetEnd, u" gesetzt"},
+    {Msg::BacktestReportTitle, u"Aktuelle Einstellung brachten"},
+    {Msg::TipDistributionTitle, u"Zahlenverteilung des Tippes"},
+    {Msg::OverdueTitle, u"Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?"},
+    {Msg::Reserved27, u""},
+    {Msg::TipListTitle, u"Morvaks Lotto-Tipp für "},
+    {Msg::Tipp, u"Tipp"},
+    {Msg::Powerball, u"Powerball"},
+    {Msg::AnzahlOhne, u"Anzahl ohne"},
+    {Msg::Ziehungen, u"Ziehungen"},
+    {Msg::MitJe, u"mit je"},
+    {Msg::Reihen, u"Reihen"},
+    {Msg::StatusPairs, u"Berechnung der Paarbildung"},
+    {Msg::StatusTriples, u"Berechnung der Dreiergruppenbildung"},
+    {Msg::StatusQuads, u"Berechnung der Vierergruppenbildung"},
+    {Msg::StatusDistribution, u"Berechnung der Zahlenverteilung"},
+    {Msg::StatusOverdue, u"Berechnung der aussehenden Zahlen"},
+    {Msg::StatusNeighbours, u"Berechnung der Nachbarzahlen der letzten Ziehung"},
+    {Msg::StatusBegin, u"Beginn der Tippberechnung"},
+    {Msg::Stoppen, u"Stoppen"},
+    {Msg::Quersumme, u"Quersumme"},
+    {Msg::Reserved44, u""},
+    {Msg::Disclaimer, u"Keine Gewähr für die Richtigkeit der Zahlen!"},
+    {Msg::DistributionTitle, u"Zahlenverteilung"},
+    {Msg::MegaballFrequencyTitle, u"Wie oft wurden die einzelnen Sternenzahlen gezogen?"},
+    {Msg::SearchStopLevelCaption, u"Bei wievielen Zahlen Übereinstellung stoppen?"},
+    {Msg::SearchStopLevelPrompt, u"Tipp-Test"},
+    {Msg::SearchHitFound, u"Ein Treffer gefunden am:"},
+    {Msg::SearchGoOn, u"Weiter?"},
+    {Msg::SearchHitCaption, u"Ziehung gefunden"},
+    {Msg::ChartDraws, u"Ziehungen"},
+    {Msg::PairsFound, u"Paare gefunden"},
+    {Msg::TriplesFound, u"Dreier gefunden"},
+    {Msg::SumDistributionTitle, u"Quersummenverteilung"},
+    {Msg::QuadsFound, u"Vierer gefunden"},
+    {Msg::BudgetUsedUp, u"Ändern Sie die Parameter um 12 Tipps zuberechnen"},
+    {Msg::TipsComputed, u"Tipps wurden neu berechnet"},
+    {Msg::Zufall, u"Zufall"},
+    {Msg::Stop, u"Stop"},
+}};
+
+constexpr bool inTableOrder()
+{
+    for (size_t i = 0; i < germanDefaults.size(); ++i)
+        if (int(germanDefaults[i].entry) != int(i))
+            return false;
+    return true;
+}
+static_assert(inTableOrder(), "the defaults stand in the order of their entries");
 } // namespace
 
 MessageTable::MessageTable()
@@ -80,8 +93,8 @@ QStringList MessageTable::defaults()
 {
     QStringList lines;
     lines.reserve(DefaultCount);
-    for (const char16_t *line : germanDefaults)
-        lines.append(QString::fromUtf16(line));
+    for (const Default &line : germanDefaults)
+        lines.append(QString::fromUtf16(line.text));
     return lines;
 }
 

@@ -5,15 +5,84 @@
 #include <QString>
 #include <QStringList>
 
+// The entries by name, in table order; the German default of each stands beside its
+// name in message_table.cpp. Entries the program added keep growing the list at its end.
+enum class Msg : int {
+    RepeatQuestionStart, // 0
+    RepeatQuestionEnd, // 1
+    RepeatQuestionCaption, // 2
+    RepeatStopLevelCaption, // 3
+    RepeatStopLevelPrompt, // 4
+    RepeatHitStart, // 5
+    RepeatHitEnd, // 6
+    RepeatHitCaption, // 7
+    RepeatReportEarlier, // 8
+    RepeatReportNext, // 9
+    MegaballOverdueTitle, // 10
+    PickerCaption, // 11
+    ChoiceCaption, // 12
+    Reserved13, // 13
+    Reserved14, // 14
+    Reserved15, // 15
+    SeedError, // 16
+    BacktestQuestionStart, // 17
+    BacktestQuestionEnd, // 18
+    BacktestQuestionCaption, // 19
+    LuckyNumberCaption, // 20
+    LuckyNumberPrompt, // 21
+    LuckyNumberSetStart, // 22
+    LuckyNumberSetEnd, // 23
+    BacktestReportTitle, // 24
+    TipDistributionTitle, // 25
+    OverdueTitle, // 26
+    Reserved27, // 27
+    TipListTitle, // 28
+    Tipp, // 29
+    Powerball, // 30
+    AnzahlOhne, // 31
+    Ziehungen, // 32
+    MitJe, // 33
+    Reihen, // 34
+    StatusPairs, // 35
+    StatusTriples, // 36
+    StatusQuads, // 37
+    StatusDistribution, // 38
+    StatusOverdue, // 39
+    StatusNeighbours, // 40
+    StatusBegin, // 41
+    Stoppen, // 42
+    Quersumme, // 43
+    Reserved44, // 44
+    Disclaimer, // 45
+    DistributionTitle, // 46
+    MegaballFrequencyTitle, // 47
+    SearchStopLevelCaption, // 48
+    SearchStopLevelPrompt, // 49
+    SearchHitFound, // 50
+    SearchGoOn, // 51
+    SearchHitCaption, // 52
+    ChartDraws, // 53
+    PairsFound, // 54
+    TriplesFound, // 55
+    SumDistributionTitle, // 56
+    QuadsFound, // 57
+    BudgetUsedUp, // 58
+    TipsComputed, // 59
+    Zufall, // 60
+    Stop, // 61
+    Count
+};
+
 class MessageTable {
 public:
     MessageTable();
 
-    static constexpr int DefaultCount = 62;
+    static constexpr int DefaultCount = int(Msg::Count);
     static constexpr int MaxLineLength = 4096;
 
     // Entry n with its blanks; empty text past the end.
     QString text(int index) const;
+    QString text(Msg entry) const { return text(int(entry)); }
     int count() const { return int(m_lines.size()); }
     void replaceAll(const QStringList &lines);
     void restoreDefaults();

@@ -109,7 +109,7 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
     sheet = SheetEvaluation::of(sheet, outcome.references.reference(1)).sortedSheet(sheet);
     for (int row = 1; row <= TipRows::RowCount; ++row)
         context.out << rowLine(row, sheet[size_t(row - 1)]) << '\n';
-    context.out << "status: " << messages.text(outcome.statusEntry) << '\n';
+    context.out << "status: " << messages.text(outcome.status) << '\n';
     context.out << "attempts: " << outcome.attempts << '\n';
     return Cli::Success;
 }

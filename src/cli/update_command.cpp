@@ -73,7 +73,8 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
         settings.proxyPort = stored.value(ProxyPortValue, settings.proxyPort);
     }
 
-    DrawUpdater updater;
+    const std::unique_ptr<HttpClient> http = makeNetworkHttpClient();
+    DrawUpdater updater(*http);
     FailedRequests failed;
     DrawUpdateSummary summary;
     QEventLoop loop;

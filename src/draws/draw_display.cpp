@@ -30,7 +30,7 @@ QString DrawDisplay::text(const Draw &draw, Style style)
 
 QString DrawDisplay::crossSum(const MessageTable &messages, const Draw &draw)
 {
-    return messages.text(43) + QStringLiteral(": ") + QString::number(draw.sum());
+    return messages.text(Msg::Quersumme) + QStringLiteral(": ") + QString::number(draw.sum());
 }
 
 DrawPick::Pick DrawPick::forDate(const std::vector<Draw> &draws, QDate date)

@@ -4,17 +4,15 @@
 // signals, so a window and the command-line tool can both drive it.
 #pragma once
 
+#include "app/http_client.h"
 #include "draws/draw.h"
 
 #include <QDate>
 #include <QObject>
-#include <QPointer>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <memory>
 
 struct DrawUpdateSettings {
     QUrl serviceUrl; // scheme, host and port; defaults to the local service
@@ -50,7 +48,8 @@ public:
     // The status text while a request waits.
     static QString loadingText();
 
-    explicit DrawUpdater(QObject *parent = nullptr);
+    // Asks through `http`, which must outlive the updater.
+    explicit DrawUpdater(HttpClient &http, QObject *parent = nullptr);
     ~DrawUpdater() override;
 
     // Starts an update of the store file at `storePath`; everything after this call is
@@ -81,19 +80,15 @@ private:
     void requestNext();
     void sendRequest();
     void onReplyFinished();
-    void onWatchdog();
-    void armWatchdog(int timeoutMs);
     bool storeBody(const QByteArray &bytes);
     void finish(DrawUpdateSummary::Outcome outcome, const QString &message = {});
 
-    QNetworkAccessManager *m_network = nullptr;
-    QPointer<QNetworkReply> m_reply;
-    QTimer m_watchdog;
-    bool m_waitingForConnection = false;
-    bool m_timedOut = false;
+    HttpClient &m_http;
+    std::unique_ptr<HttpReply> m_reply;
 
     QString m_storePath;
     DrawUpdateSettings m_settings;
+    quint16 m_proxyPort = 0;
     QDate m_date;
     bool m_running = false;
     bool m_stopRequested = false;

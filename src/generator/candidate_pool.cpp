@@ -86,15 +86,15 @@ constexpr int ReferenceLimits[3] = {4, 5, 11};
 struct GroupOption {
     int frequentBox;
     int rareBox;
-    int messageEntry;
+    Msg message;
     int runLength;
     int lastStart; // the highest start number scanned
     ChartKind chart;
 };
 constexpr GroupOption GroupOptions[3] = {
-    {1, 11, 35, 2, 73, ChartKind::Pairs},
-    {6, 12, 36, 3, 71, ChartKind::Triples},
-    {7, 13, 37, 4, 72, ChartKind::Quads},
+    {1, 11, Msg::StatusPairs, 2, 73, ChartKind::Pairs},
+    {6, 12, Msg::StatusTriples, 3, 71, ChartKind::Triples},
+    {7, 13, Msg::StatusQuads, 4, 72, ChartKind::Quads},
 };
 
 class PoolBuilder {
@@ -169,7 +169,7 @@ private:
         const bool rare = m_settings.checkBox(option.rareBox);
         if (!frequent && !rare)
             return;
-        say(m_messages.text(option.messageEntry));
+        say(m_messages.text(option.message));
         const NumberStatistic groups = statistic(option.chart);
         if (frequent) {
             const BandBounds band = PoolBands::frequentGroups(groups);
@@ -209,7 +209,7 @@ private:
         const bool seldom = m_settings.checkBox(14);
         if (!often && !seldom)
             return;
-        say(m_messages.text(38));
+        say(m_messages.text(Msg::StatusDistribution));
         const NumberStatistic frequency = statistic(ChartKind::NumberDistribution);
         if (often)
             addPercentBand(frequency, Side::Top, m_settings.upDown(12), MaxGap::Two);
@@ -221,7 +221,7 @@ private:
     {
         if (!m_settings.checkBox(10))
             return;
-        say(m_messages.text(39));
+        say(m_messages.text(Msg::StatusOverdue));
         addPercentBand(statistic(ChartKind::Overdue), Side::Top, m_settings.upDown(13), MaxGap::One);
     }
 
@@ -229,7 +229,7 @@ private:
     {
         if (!m_settings.checkBox(19))
             return;
-        say(m_messages.text(40));
+        say(m_messages.text(Msg::StatusNeighbours));
         for (const int m : m_sources.references.reference(1).numbers) {
             // The all-zero draw of an empty history (or a damaged record) has no neighbours.
             if (m < 1 || m > Game::MaxMain)

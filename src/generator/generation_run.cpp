@@ -8,10 +8,6 @@
 namespace {
 using DrawStatistics::ChartKind;
 
-constexpr int StatusBegin = 41;
-constexpr int StatusBudgetUsedUp = 58;
-constexpr int StatusDone = 59;
-constexpr int TippEntry = 29;
 // How often the attempt loop looks at the clock for its next yield.
 constexpr int ClockCheckMask = 31;
 constexpr int RejectedMegaball = 999999;
@@ -54,7 +50,7 @@ GenerationRun::GenerationRun(
 QString GenerationRun::attemptStatusText(int row, const CandidateRow &candidate, const MessageTable &messages)
 {
     const auto &n = candidate.numbers;
-    QString text = QString::number(row) + QLatin1Char('.') + messages.text(TippEntry) + QStringLiteral(":  ")
+    QString text = QString::number(row) + QLatin1Char('.') + messages.text(Msg::Tipp) + QStringLiteral(":  ")
         + QString::number(n[0]) + QLatin1Char(' ') + QString::number(n[1]) + QStringLiteral("  ")
         + QString::number(n[2]) + QStringLiteral("  ") + QString::number(n[3]) + QStringLiteral("  ")
         + QString::number(n[4]);
@@ -98,7 +94,7 @@ GenerationOutcome GenerationRun::run()
         outcome.aborted = true;
         return outcome;
     }
-    say(m_messages.text(StatusBegin));
+    say(m_messages.text(Msg::StatusBegin));
     m_attempts = 0;
     m_filters.emplace(m_request.draws, m_request.start, m_references);
     m_placedRows.clear();
@@ -118,7 +114,7 @@ GenerationOutcome GenerationRun::run()
             m_hooks.rowWritten(row, result);
     }
     outcome.attempts = m_attempts;
-    outcome.statusEntry = !poolUsable || m_attempts >= m_attemptLimit ? StatusBudgetUsedUp : StatusDone;
+    outcome.status = !poolUsable || m_attempts >= m_attemptLimit ? Msg::BudgetUsedUp : Msg::TipsComputed;
     return outcome;
 }
 

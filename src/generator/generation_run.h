@@ -7,6 +7,7 @@
 #pragma once
 
 #include "analysis/draw_statistics.h"
+#include "app/message_table.h"
 #include "generator/candidate_pool.h"
 #include "generator/generation_options.h"
 #include "generator/reference_draws.h"
@@ -23,7 +24,6 @@
 #include <span>
 #include <vector>
 
-class MessageTable;
 class RandomSource;
 
 // One tip row as the sheet holds it before the run.
@@ -91,9 +91,9 @@ struct GenerationOutcome {
     // The preferred-number list was aborted: nothing was computed.
     bool aborted = false;
     std::array<GeneratedRow, TipRows::RowCount> rows{};
-    // MessageTable entry for the end: 58 (budget used up, or a pool too small to draw a
-    // row from) or 59; 0 after an abort.
-    int statusEntry = 0;
+    // The status text at the end: BudgetUsedUp (also for a pool too small to draw a row
+    // from) or TipsComputed; entry 0 after an abort.
+    Msg status = Msg(0);
     int attempts = 0;
     ReferenceDraws references;
 };

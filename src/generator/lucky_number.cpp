@@ -6,8 +6,6 @@
 
 namespace {
 constexpr quint32 ProposalRange = 99999;
-constexpr int SetPrefixEntry = 22;
-constexpr int SetSuffixEntry = 23;
 } // namespace
 
 QString LuckyNumber::proposal(RandomSource &random)
@@ -28,5 +26,5 @@ std::optional<qint32> LuckyNumber::apply(RandomSource &random, const QString &te
 
 QString LuckyNumber::statusText(const MessageTable &messages, qint32 seed)
 {
-    return messages.text(SetPrefixEntry) + QString::number(seed) + messages.text(SetSuffixEntry);
+    return messages.text(Msg::LuckyNumberSetStart) + QString::number(seed) + messages.text(Msg::LuckyNumberSetEnd);
 }

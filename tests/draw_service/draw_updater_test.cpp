@@ -11,6 +11,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 constexpr int Patience = 20000; // ms; a generous upper bound, normally reached in milliseconds
@@ -44,6 +45,7 @@ class DrawUpdaterTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<DrawService> m_service;
+    std::unique_ptr<HttpClient> m_http;
     std::unique_ptr<DrawUpdater> m_updater;
     DrawUpdateSettings m_settings;
 
@@ -81,7 +83,8 @@ private slots:
         m_service = std::make_unique<DrawService>();
         const auto port = m_service->listen(QHostAddress::LocalHost, 0);
         QVERIFY2(port.ok(), qPrintable(port.error()));
-        m_updater = std::make_unique<DrawUpdater>();
+        m_http = makeNetworkHttpClient();
+        m_updater = std::make_unique<DrawUpdater>(*m_http);
         m_settings = DrawUpdateSettings();
         m_settings.serviceUrl = m_service->url();
         Clock::setToday(NextFriday);

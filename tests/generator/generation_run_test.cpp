@@ -121,7 +121,7 @@ private slots:
             QCOMPARE(outcome.rows[r].megaball, megaballs[r]);
         }
         QCOMPARE(outcome.attempts, attempts);
-        QCOMPARE(outcome.statusEntry, 59);
+        QCOMPARE(outcome.status, Msg::TipsComputed);
     }
 
     void sameSeedSameRows()
@@ -164,7 +164,7 @@ private slots:
                 QVERIFY2(isEmpty(result) && result.sum() == 0, qPrintable(QString::number(row)));
         }
         QVERIFY(outcome.rows[4].locked);
-        QCOMPARE(outcome.statusEntry, 59);
+        QCOMPARE(outcome.status, Msg::TipsComputed);
     }
 
     void lockedRowsAreAmongThePlacedRows()
@@ -186,7 +186,7 @@ private slots:
         // A locked row of empty fields is a row of zeros, which no candidate shares.
         lock(req, 1, {});
         const GenerationOutcome empty = run(req, 3);
-        QCOMPARE(empty.statusEntry, 58);
+        QCOMPARE(empty.status, Msg::BudgetUsedUp);
         QCOMPARE(empty.attempts, 50000);
         for (size_t r = 1; r < 12; ++r)
             QVERIFY(isEmpty(empty.rows[r]));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(outcome.attempts, std::min(limit, 12));
         for (int r = 0; r < 12; ++r)
             QCOMPARE(isEmpty(outcome.rows[size_t(r)]), r >= filledRows);
-        QCOMPARE(outcome.statusEntry, limit <= 12 ? 58 : 59);
+        QCOMPARE(outcome.status, limit <= 12 ? Msg::BudgetUsedUp : Msg::TipsComputed);
     }
 
     void loosenedOptions_data()
@@ -253,7 +253,7 @@ private slots:
         const GenerationOutcome outcome = run(req, 5, hooks);
         QCOMPARE(seen, changes);
         QCOMPARE(outcome.attempts, 30000);
-        QCOMPARE(outcome.statusEntry, 58);
+        QCOMPARE(outcome.status, Msg::BudgetUsedUp);
     }
 
     void stopRequest_data()
@@ -282,7 +282,7 @@ private slots:
         hooks.stopRequested = [&] { return ++checks >= stopAtCheck; };
         const GenerationOutcome outcome = run(req, 21, hooks);
         QCOMPARE(outcome.attempts, attempts);
-        QCOMPARE(outcome.statusEntry, 59);
+        QCOMPARE(outcome.status, Msg::TipsComputed);
         QCOMPARE(isEmpty(outcome.rows[0]), !firstRowFilled);
         QCOMPARE(outcome.rows[0].megaball, 0); // accepted without a Megaball
         QCOMPARE(outcome.rows[3].texts(), (TipRowTexts{"1", "2", "3", "4", "5", "6", ""}));
@@ -314,7 +314,7 @@ private slots:
             return true;
         };
         const GenerationOutcome outcome = run(req, 1, hooks);
-        QCOMPARE(outcome.statusEntry, 58);
+        QCOMPARE(outcome.status, Msg::BudgetUsedUp);
         QCOMPARE(outcome.attempts, 0);
         QCOMPARE(outcome.rows[1].texts(), (TipRowTexts{"10", "20", "30", "40", "50", "", ""}));
         QVERIFY(isEmpty(outcome.rows[0]));
@@ -332,7 +332,7 @@ private slots:
             return true;
         };
         const GenerationOutcome outcome = run(request(settings), 8, hooks);
-        QCOMPARE(outcome.statusEntry, 59);
+        QCOMPARE(outcome.status, Msg::TipsComputed);
         for (size_t r = 0; r < 5; ++r)
             QCOMPARE(numbersOf(outcome.rows[r]), (std::vector<int>{11, 12, 13, 14, 15}));
     }

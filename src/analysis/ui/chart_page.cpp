@@ -1,0 +1,185 @@
+#include "analysis/ui/chart_page.h"
+
+#include "ui/form_builder.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+QColor colourOf(DrawStatistics::BarColour colour)
+{
+    const DrawStatistics::Rgb rgb = DrawStatistics::rgb(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+} // namespace
+
+QDate ChartPage::startPickerMinimum()
+{
+    return QDate(2013, 10, 22);
+}
+
+ChartPage::ChartPage(FormBuilder &builder, QWidget *parent)
+    : QWidget(parent)
+{
+    buildChart();
+    DateTimePicker2 = builder.datePicker(QStringLiteral("DateTimePicker2"), startPickerMinimum());
+    DateTimePicker2->setDate(startPickerMinimum());
+    SpeedButton2 = builder.speedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Verteilung"),
+        QStringLiteral("Verteilung der gezogenen Zahlen"));
+    FormWidgets::setHint(SpeedButton2, SpeedButton2->toolTip(), true);
+    SpeedButton1 = builder.speedButton(QStringLiteral("SpeedButton1"), QStringLiteral("2x"));
+    SpeedButton3 = builder.speedButton(QStringLiteral("SpeedButton3"), QStringLiteral("3x"));
+    SpeedButton12 = builder.speedButton(QStringLiteral("SpeedButton12"), QStringLiteral("4x"));
+    SpeedButton19 = builder.speedButton(QStringLiteral("SpeedButton19"), QStringLiteral("Ausstehende"));
+    SpeedButton9 = builder.speedButton(QStringLiteral("SpeedButton9"), QStringLiteral("CS"));
+    SpeedButton20 = builder.speedButton(QStringLiteral("SpeedButton20"), QStringLiteral("Megaball"));
+    SpeedButton21 = builder.speedButton(QStringLiteral("SpeedButton21"), QStringLiteral("Megaball offen"),
+        QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
+    FormWidgets::setHint(SpeedButton21, SpeedButton21->toolTip(), true);
+
+    // Two rows of buttons keep the page within the window's design width.
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(new QLabel(QStringLiteral("ab")), 0, 0);
+    buttons->addWidget(DateTimePicker2, 1, 0);
+    int column = 1;
+    for (QToolButton *button : {SpeedButton2, SpeedButton19, SpeedButton9, SpeedButton1, SpeedButton3, SpeedButton12,
+             SpeedButton20, SpeedButton21}) {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        buttons->addWidget(button, (column - 1) / 4, 1 + (column - 1) % 4);
+        ++column;
+    }
+    buttons->setColumnStretch(5, 1);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(2, 2, 2, 2);
+    page->setSpacing(2);
+    page->addWidget(Chart1, 1);
+    page->addLayout(buttons);
+}
+
+void ChartPage::buildChart()
+{
+    m_chart = new QChart;
+    m_chart->legend()->hide();
+    m_chart->setMargins(QMargins(2, 2, 2, 2));
+    m_chart->setBackgroundRoundness(0);
+
+    Series2 = new QBarSeries;
+    Series2->setObjectName(QStringLiteral("Series2"));
+    Series2->setBarWidth(0.85);
+    m_bars = new QBarSet(QString());
+    m_bars->setColor(colourOf(DrawStatistics::BarColour::Series));
+    m_bars->setBorderColor(Qt::transparent);
+    // Prime bars are drawn as the "selected" ones of the set, in pure red.
+    m_bars->setSelectedColor(colourOf(DrawStatistics::BarColour::Prime));
+    Series2->append(m_bars);
+    Series1 = new QBarSeries(this);
+    Series1->setObjectName(QStringLiteral("Series1"));
+    Series1->setVisible(false);
+    // Series1 stays out of the chart: a second bar series would halve every bar's width.
+    m_chart->addSeries(Series2);
+
+    m_xAxis = new QValueAxis;
+    m_xAxis->setLabelFormat(QStringLiteral("%d"));
+    m_xAxis->setTickType(QValueAxis::TicksDynamic);
+    m_xAxis->setTickAnchor(0);
+    m_xAxis->setTickInterval(5);
+    m_xAxis->setMinorTickCount(4);
+    m_xAxis->setGridLineVisible(false);
+    m_yAxis = new QValueAxis;
+    m_yAxis->setLabelFormat(QStringLiteral("%d"));
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
+    Series2->attachAxis(m_xAxis);
+    Series2->attachAxis(m_yAxis);
+
+    Chart1 = new QChartView(m_chart);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setRenderHint(QPainter::Antialiasing, false);
+    Chart1->setMinimumHeight(120);
+}
+
+void ChartPage::setBars(const std::vector<DrawStatistics::ChartPoint> &points)
+{
+    m_points = points;
+    Series2->setVisible(true);
+    Series1->setVisible(false);
+    // A bar series places bar k at position k, so the set is padded with zeros from 0
+    // up to the first X: every bar then stands at its own X value on the value axis.
+    const int from = points.empty() ? 1 : std::max(points.front().x, 0);
+    const int to = points.empty() ? 1 : std::max(points.back().x, from);
+    QList<qreal> values(qsizetype(to + 1), 0.0);
+    QList<int> primes;
+    for (const auto &point : points) {
+        if (point.x < 0 || point.x > to)
+            continue;
+        values[point.x] = point.y;
+        if (point.colour == DrawStatistics::BarColour::Prime)
+            primes.append(point.x);
+    }
+    m_bars->deselectAllBars();
+    m_bars->remove(0, m_bars->count());
+    m_bars->append(values);
+    m_bars->selectBars(primes);
+
+    m_xAxis->setRange(from - 0.5, to + 0.5);
+    // Labels on every fifth number; wider on the wide sum chart, every one on short charts.
+    m_xAxis->setTickInterval(to - from > 120 ? 20 : (to - from > 30 ? 5 : 1));
+    m_xAxis->setMinorTickCount(0);
+}
+
+void ChartPage::showChart(const DrawStatistics::ChartResult &result)
+{
+    setBars(result.points);
+    if (result.bottomTitle)
+        setBottomTitle(*result.bottomTitle);
+    const auto &axis = result.leftAxis;
+    if (axis.mode == DrawStatistics::LeftAxis::Mode::SmallestToLargest) {
+        // A flat chart still needs a visible range.
+        m_yAxis->setRange(axis.minimum, std::max(axis.maximum, axis.minimum + 1));
+    } else {
+        int largest = 0;
+        for (const auto &point : result.points)
+            largest = std::max(largest, point.y);
+        m_yAxis->setRange(0, std::max(largest, 1));
+        m_yAxis->applyNiceNumbers();
+    }
+}
+
+void ChartPage::showBars(const std::vector<DrawStatistics::ChartPoint> &points, const QString &title)
+{
+    setBars(points);
+    if (!title.isEmpty())
+        setBottomTitle(title);
+    int largest = 0;
+    for (const auto &point : points)
+        largest = std::max(largest, point.y);
+    m_yAxis->setRange(0, std::max(largest, 1));
+    m_yAxis->applyNiceNumbers();
+}
+
+void ChartPage::setBottomTitle(const QString &title)
+{
+    m_title = title;
+    // The axis renders its title as rich text, which would fold the titles' runs of blanks.
+    m_xAxis->setTitleText(QString(title).replace(QLatin1Char(' '), QChar(0x00A0)));
+}
+double ChartPage::leftAxisMinimum() const
+{
+    return m_yAxis->min();
+}
+double ChartPage::leftAxisMaximum() const
+{
+    return m_yAxis->max();
+}

@@ -1,0 +1,45 @@
+// Process start: the application, the main window with its dialogs, the step after
+// creation, then the event loop until the main window closes.
+#include "app/ui/main_window.h"
+#include "ui/platform_services.h"
+#include "app/program_directory.h"
+#include "app/settings_store.h"
+#include "generator/random_source.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Morvak"));
+    QApplication::setApplicationName(QStringLiteral("DevuDirurero"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Morvaks DevuDirurero"));
+    // German number formats throughout: decimal comma, thousands dot.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // The window is laid out for its compact design size; a smaller face keeps every
+    // page within it.
+    QFont font = QApplication::font();
+    font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+    QApplication::setFont(font);
+
+    WidgetUserDialogs dialogs;
+    MultimediaSoundPlayer sound;
+    QtDesktopShell shell;
+    RandomSource random;
+
+    MainWindow::Services services;
+    services.dialogs = &dialogs;
+    services.sound = &sound;
+    services.shell = &shell;
+    services.random = &random;
+    services.openSettings
+        = [] { return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true); };
+
+    MainWindow window(ProgramDirectory::resolve(QApplication::applicationDirPath()), services);
+    dialogs.setParent(&window);
+    window.show();
+    window.afterCreation();
+    return app.exec();
+}

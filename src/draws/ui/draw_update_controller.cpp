@@ -1,0 +1,223 @@
+#include "draws/ui/draw_update_controller.h"
+
+#include "analysis/ui/tip_check_controller.h"
+#include "draws/ui/internet_page.h"
+#include "app/ui/main_window.h"
+#include "ui/platform.h"
+#include "draws/ui/database_page.h"
+#include "draws/draw_display.h"
+#include "draws/draw_download.h"
+#include "tipsheet/ui/tip_sheet_page.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <utility>
+
+namespace {
+const QString UpdateMenuEntry = QStringLiteral("Aktualisieren1");
+} // namespace
+
+DrawUpdateController::DrawUpdateController(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_http(makeNetworkHttpClient())
+    , m_updater(new DrawUpdater(*m_http, this))
+{
+    DatabasePage *page = window.database();
+    connect(page->BitBtn1, &QAbstractButton::clicked, this, &DrawUpdateController::ziehwerkClick);
+    connect(window.tipSheet()->updateButton(), &QAbstractButton::clicked, this, &DrawUpdateController::ziehwerkClick);
+    connect(window.menuAction(UpdateMenuEntry), &QAction::triggered, this, &DrawUpdateController::ziehwerkClick);
+    connect(page->SpeedButton8, &QAbstractButton::clicked, this, &DrawUpdateController::stop);
+    connect(page->BitBtn2, &QAbstractButton::clicked, this, &DrawUpdateController::rebuildStore);
+
+    connect(m_updater, &DrawUpdater::dateChanged, this, &DrawUpdateController::onDateChanged);
+    connect(m_updater, &DrawUpdater::requestStarted, this, &DrawUpdateController::onRequestStarted);
+    connect(m_updater, &DrawUpdater::requestFinished, this, &DrawUpdateController::onRequestFinished);
+    connect(m_updater, &DrawUpdater::drawStored, this, &DrawUpdateController::onDrawStored);
+    connect(m_updater, &DrawUpdater::finished, this, &DrawUpdateController::onFinished);
+}
+
+DrawUpdateController::~DrawUpdateController() = default;
+
+void DrawUpdateController::setTimeouts(int connectMs, int readMs)
+{
+    m_connectTimeoutMs = connectMs;
+    m_readTimeoutMs = readMs;
+}
+
+void DrawUpdateController::ziehwerkClick()
+{
+    if (isRunning())
+        return;
+    const auto settings = settingsFromPage();
+    if (!settings) {
+        m_window.services().dialogs->showError(settings.error());
+        return;
+    }
+    start(*settings);
+}
+
+void DrawUpdateController::rebuildStore()
+{
+    if (isRunning())
+        return;
+    UserDialogs *dialogs = m_window.services().dialogs;
+    if (!dialogs->askYesNo(QStringLiteral("Soll die Datenbank gelöscht und neu aus dem Internet geladen werden?"),
+            QStringLiteral("Datenbank neu anlegen")))
+        return;
+    // Checked before the store is touched: a typing error must not cost the history.
+    const auto settings = settingsFromPage();
+    if (!settings) {
+        dialogs->showError(settings.error());
+        return;
+    }
+    if (auto moved = moveStoreAside(); !moved) {
+        dialogs->showError(moved.error());
+        return;
+    }
+    start(*settings);
+}
+
+void DrawUpdateController::start(const DrawUpdateSettings &settings)
+{
+    m_atFirstDate = true;
+    setRunning(true);
+    m_updater->start(m_window.drawStorePath(), settings);
+}
+
+void DrawUpdateController::stop()
+{
+    m_window.database()->SpeedButton8->setVisible(false);
+    m_updater->stop();
+}
+
+Result<DrawUpdateSettings> DrawUpdateController::settingsFromPage() const
+{
+    const InternetPage *page = m_window.internet();
+    const auto url = DrawDownload::parseServiceUrl(page->DrawServiceUrlEdit->text());
+    if (!url)
+        return fail(url.error());
+    DrawUpdateSettings settings;
+    settings.serviceUrl = *url;
+    settings.proxyHost = page->ProxyHostEdit->text();
+    settings.proxyPort = page->ProxyPortEdit->text();
+    settings.connectTimeoutMs = m_connectTimeoutMs;
+    settings.readTimeoutMs = m_readTimeoutMs;
+    return settings;
+}
+
+void DrawUpdateController::setRunning(bool running)
+{
+    DatabasePage *page = m_window.database();
+    for (QWidget *button :
+        std::initializer_list<QWidget *>{page->BitBtn1, page->BitBtn2, m_window.tipSheet()->updateButton()})
+        button->setEnabled(!running);
+    m_window.menuAction(UpdateMenuEntry)->setEnabled(!running);
+    page->SpeedButton8->setVisible(running);
+}
+
+void DrawUpdateController::onDateChanged(QDate date)
+{
+    m_window.database()->DateTimePicker1->setDate(date);
+    if (m_atFirstDate)
+        m_window.state().selectedDate = date;
+    m_atFirstDate = false;
+}
+
+void DrawUpdateController::onRequestStarted()
+{
+    m_window.setStatusText(0, DrawUpdater::loadingText());
+}
+
+void DrawUpdateController::onRequestFinished(QDate, int, const QString &statusLine)
+{
+    m_window.setStatusText(0, statusLine);
+    m_window.setStatusText(1, m_window.messages().text(Msg::Disclaimer));
+}
+
+void DrawUpdateController::onDrawStored(const Draw &draw)
+{
+    SessionState &state = m_window.state();
+    // Only the date: the numbers follow when the sheet is evaluated at the end.
+    state.shownDraw.date = draw.date;
+    state.selectedDate = draw.date;
+    m_window.database()->Label29->setText(DrawDisplay::text(draw, DrawDisplay::Style::Update));
+}
+
+void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
+{
+    using Outcome = DrawUpdateSummary::Outcome;
+    m_summary = summary;
+    setRunning(false);
+    reportFailure(summary);
+    putBackStoreIfNothingCame(summary);
+    m_window.tipSheet()->drawLabel()->setText(m_window.database()->Label29->text());
+    // Bad settings left the store untouched; a file error may have left it unreadable.
+    const bool storeRead = summary.outcome != Outcome::InvalidSettings
+        && (summary.outcome != Outcome::FileError || summary.storedCount > 0);
+    if (storeRead)
+        m_window.tipCheck()->showAndEvaluate();
+    if (summary.outcome == Outcome::Completed || summary.outcome == Outcome::Stopped)
+        m_window.tipCheck()->komplettcheck();
+    emit finished();
+}
+
+void DrawUpdateController::reportFailure(const DrawUpdateSummary &summary)
+{
+    UserDialogs *dialogs = m_window.services().dialogs;
+    switch (summary.outcome) {
+    case DrawUpdateSummary::Outcome::Unparsable:
+        if (!summary.message.isEmpty())
+            dialogs->showMessage(summary.message);
+        break;
+    case DrawUpdateSummary::Outcome::FileError:
+    case DrawUpdateSummary::Outcome::InvalidSettings:
+        dialogs->showError(summary.message);
+        break;
+    case DrawUpdateSummary::Outcome::Completed:
+    case DrawUpdateSummary::Outcome::Stopped:
+        break;
+    }
+}
+
+QString DrawUpdateController::backupPath() const
+{
+    return m_window.dataFilePath(QString::fromLatin1(BackupFileName));
+}
+
+Result<void> DrawUpdateController::moveStoreAside()
+{
+    QFile store(m_window.drawStorePath());
+    m_backupMade = false;
+    if (!store.exists())
+        return {};
+    QFile::remove(backupPath());
+    if (!store.rename(backupPath()))
+        return fail(QStringLiteral("%1: %2").arg(store.fileName(), store.errorString()));
+    m_backupMade = true;
+    return {};
+}
+
+void DrawUpdateController::putBackStoreIfNothingCame(const DrawUpdateSummary &summary)
+{
+    const bool backupMade = std::exchange(m_backupMade, false);
+    // With at least one draw loaded the rebuilt store stands; the old one stays as the
+    // backup file until the next rebuild.
+    if (!backupMade || summary.storedCount > 0)
+        return;
+    UserDialogs *dialogs = m_window.services().dialogs;
+    const QString storePath = m_window.drawStorePath();
+    QFile::remove(storePath);
+    QFile backup(backupPath());
+    if (!backup.rename(storePath)) {
+        dialogs->showError(QStringLiteral("%1: %2").arg(backup.fileName(), backup.errorString()));
+        return;
+    }
+    dialogs->showMessage(QStringLiteral("Es wurden keine Ziehungen geladen. Die bisherige Datenbank bleibt erhalten."));
+}

@@ -1,0 +1,90 @@
+#include "generator/ui/preferred_list_controller.h"
+
+#include "app/clock.h"
+#include "app/ui/main_window.h"
+#include "ui/platform.h"
+#include "generator/preferred_numbers.h"
+#include "tipsheet/ui/number_choice_dialog.h"
+#include "tipsheet/ui/tip_sheet_page.h"
+
+#include <QGuiApplication>
+#include <QToolButton>
+
+namespace {
+// The run writes status panel 1 right after the dialog; panel 0 keeps these notes.
+constexpr int RebuildNotePanel = 0;
+} // namespace
+
+PreferredListController::PreferredListController(MainWindow &window, NumberChoiceDialog &dialog)
+    : QObject(&window)
+    , m_window(window)
+    , m_dialog(dialog)
+{
+    connect(dialog.SpeedButton1, &QToolButton::clicked, this, &PreferredListController::saveList);
+    connect(dialog.SpeedButton2, &QToolButton::clicked, this, &PreferredListController::loadList);
+}
+
+bool PreferredListController::edit(CandidatePool &pool)
+{
+    m_dialog.setPreferredList(PreferredNumbers::fromPool(pool));
+    m_window.showPage(m_window.tipSheet());
+    // The normal cursor over the wait cursor of the run while the dialog is open.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int outcome = m_dialog.exec();
+    QGuiApplication::restoreOverrideCursor();
+    if (outcome == NumberChoiceDialog::Abort)
+        return false;
+    if (outcome == NumberChoiceDialog::Recalculate) {
+        PreferredNumberList list = m_dialog.preferredList();
+        PreferredNumbers::Rebuild rebuild = PreferredNumbers::rebuildPool(list);
+        m_dialog.setPreferredList(list);
+        QStringList notes;
+        if (!rebuild.invalidWeights.empty())
+            notes << PreferredNumbers::invalidWeightsText(rebuild.invalidWeights);
+        if (rebuild.pool.hasOverflowed())
+            notes << poolFullText();
+        if (!notes.isEmpty())
+            m_window.setStatusText(RebuildNotePanel, notes.join(QStringLiteral("; ")));
+        pool = std::move(rebuild.pool);
+    }
+    return true;
+}
+
+namespace {
+FileDialogOptions listFileOptions(const MainWindow &window)
+{
+    FileDialogOptions options;
+    options.folder = window.state().programDirectory;
+    options.fileName = ValueListFile::defaultFileName(Clock::today());
+    options.filter = ValueListFile::Filter;
+    options.defaultSuffix = ValueListFile::Suffix;
+    return options;
+}
+} // namespace
+
+void PreferredListController::saveList()
+{
+    UserDialogs *dialogs = m_window.services().dialogs;
+    const QString path = dialogs->saveFileName(listFileOptions(m_window));
+    if (path.isEmpty())
+        return;
+    PreferredNumberList list = m_dialog.preferredList();
+    const Result<void> saved = ValueListFile::save(path, list);
+    m_dialog.setPreferredList(list);
+    if (!saved)
+        dialogs->showError(saved.error());
+}
+
+void PreferredListController::loadList()
+{
+    UserDialogs *dialogs = m_window.services().dialogs;
+    const QString path = dialogs->openFileName(listFileOptions(m_window));
+    if (path.isEmpty())
+        return;
+    const Result<PreferredNumberList> loaded = ValueListFile::load(path);
+    if (!loaded) {
+        dialogs->showError(loaded.error());
+        return;
+    }
+    m_dialog.setPreferredList(*loaded);
+}

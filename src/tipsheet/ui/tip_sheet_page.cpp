@@ -1,0 +1,319 @@
+#include "tipsheet/ui/tip_sheet_page.h"
+
+#include "ui/form_builder.h"
+#include "generator/generation_options.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// A field two or three digits wide whatever the font, so that the rows keep their shape
+// when the page is scaled.
+class NumberField : public QLineEdit {
+public:
+    QSize sizeHint() const override
+    {
+        const QSize base = QLineEdit::sizeHint();
+        return {fontMetrics().horizontalAdvance(QStringLiteral("888")) + 12, base.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+constexpr int TipFieldTag = 8; // tip fields are data, never translated
+
+const QString lockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+} // namespace
+
+TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
+    : QWidget(parent)
+{
+    buildRows(builder);
+    buildStrips(builder);
+}
+
+void TipSheetPage::buildRows(FormBuilder &builder)
+{
+    ComponentList &components = builder.components();
+    for (const TipRows::RowLayout &layout : TipRows::layouts()) {
+        Row &row = m_rows[size_t(layout.row - 1)];
+        row.lock = builder.label(
+            QStringLiteral("Label%1").arg(layout.lockLabel), QStringLiteral("%1. Tipp").arg(layout.row));
+        FormWidgets::setHint(row.lock, lockHint, true);
+        row.lock->setCursor(Qt::PointingHandCursor);
+        row.lock->installEventFilter(this);
+        for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot) {
+            // The visible fields carry tag 8; the hidden extra field is not shown at all.
+            auto *field = components.add(new NumberField, TipRows::fieldName(layout.row, slot), ComponentKind::Edit,
+                slot == TipRows::ExtraSlot ? 0 : TipFieldTag);
+            field->setAlignment(Qt::AlignCenter);
+            field->setMaxLength(11);
+            field->setAutoFillBackground(true);
+            const int maximum = TipRows::maximumFor(slot);
+            connect(field, &QLineEdit::textChanged, field, [field, maximum](const QString &text) {
+                const QString valid = TipRows::normalized(text, maximum);
+                if (valid != text)
+                    field->setText(valid);
+            });
+            field->installEventFilter(this);
+            if (slot == TipRows::ExtraSlot)
+                field->setVisible(false);
+            row.fields[size_t(slot)] = field;
+            if (slot == TipRows::MainFields - 1) {
+                const QString hint = layout.row >= 5 && layout.row <= 8
+                    ? QStringLiteral("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
+                                     "Zufallsgenerator erzeugen wollen")
+                    : QStringLiteral(
+                        "Klicken Sie hier um den Tipp zu ändern oder per Zufallsgenerator erzeugen wollen");
+                row.picker
+                    = builder.speedButton(QStringLiteral("Tipp%1Edit").arg(layout.row), QStringLiteral("…"), hint);
+                FormWidgets::setHint(row.picker, hint, true);
+                const int number = layout.row;
+                connect(row.picker, &QToolButton::clicked, this, [this, number] { emit pickRequested(number); });
+            }
+        }
+        row.hit = builder.label(QStringLiteral("Label%1").arg(layout.hitLabel), QString());
+        row.sum = builder.label(QStringLiteral("Label%1").arg(layout.sumLabel), QString());
+    }
+}
+
+void TipSheetPage::buildStrips(FormBuilder &builder)
+{
+    auto *drawStrip = new QFrame;
+    drawStrip->setObjectName(QStringLiteral("Panel4"));
+    drawStrip->setFrameShape(QFrame::StyledPanel);
+    m_drawLabel = builder.label(QStringLiteral("Label35"), QString());
+    m_drawLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_updateButton
+        = builder.speedButton(QStringLiteral("SpeedButton10"), QString(), QStringLiteral("Ziehungsdaten laden"));
+    m_updateButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    FormWidgets::setHint(m_updateButton, m_updateButton->toolTip(), true);
+    m_ticketLabel = builder.label(QStringLiteral("Losnummer"), QString());
+    auto *stripLayout = new QHBoxLayout(drawStrip);
+    stripLayout->setContentsMargins(4, 1, 4, 1);
+    stripLayout->addWidget(m_drawLabel, 1);
+    stripLayout->addWidget(m_ticketLabel);
+    stripLayout->addWidget(m_updateButton);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(1);
+    for (int r = 0; r < TipRows::RowCount; ++r) {
+        const Row &row = m_rows[size_t(r)];
+        int column = 0;
+        grid->addWidget(row.lock, r, column++);
+        for (int slot = 0; slot < TipRows::MainFields; ++slot)
+            grid->addWidget(row.fields[size_t(slot)], r, column++);
+        grid->addWidget(row.picker, r, column++);
+        grid->addWidget(row.fields[TipRows::MegaballSlot], r, column++);
+        grid->addWidget(row.hit, r, column++);
+        grid->addWidget(row.sum, r, column++);
+        row.hit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("5 + MB")) + 4);
+        row.sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    grid->setColumnStretch(grid->columnCount(), 1);
+
+    m_clearButton
+        = builder.speedButton(QStringLiteral("SpeedButton11"), QString(), QStringLiteral("Löschen aller Tipps"));
+    m_clearButton->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    connect(m_clearButton, &QToolButton::clicked, this, &TipSheetPage::clearUnlocked);
+    m_saveButton
+        = builder.speedButton(QStringLiteral("SpeedButton15"), QString(), QStringLiteral("Speichern des Tipps"));
+    m_saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    m_loadButton
+        = builder.speedButton(QStringLiteral("SpeedButton16"), QString(), QStringLiteral("Tipp laden aus Datei"));
+    m_loadButton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    m_searchButton = builder.speedButton(QStringLiteral("SpeedButton4"), QStringLiteral("Tipps in DB suchen"),
+        QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
+    m_distributionButton = builder.button(QStringLiteral("Button6"), QStringLiteral("Verteilung der Tipps"),
+        QStringLiteral("Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden"));
+    for (QWidget *w : {static_cast<QWidget *>(m_clearButton), static_cast<QWidget *>(m_saveButton),
+             static_cast<QWidget *>(m_loadButton), static_cast<QWidget *>(m_searchButton),
+             static_cast<QWidget *>(m_distributionButton)})
+        FormWidgets::setHint(w, w->toolTip(), true);
+    m_searchButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    auto *sideColumn = new QVBoxLayout;
+    auto *fileButtons = new QHBoxLayout;
+    fileButtons->addWidget(m_clearButton);
+    fileButtons->addWidget(m_saveButton);
+    fileButtons->addWidget(m_loadButton);
+    fileButtons->addStretch();
+    sideColumn->addLayout(fileButtons);
+    sideColumn->addWidget(m_searchButton);
+    sideColumn->addWidget(m_distributionButton);
+    sideColumn->addStretch();
+
+    m_generateButton = builder.bitmapButton(QStringLiteral("BitBtn4"), QStringLiteral("Tipps berechnen"),
+        QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
+    FormWidgets::setHint(m_generateButton, m_generateButton->toolTip(), true);
+    m_rowCountSpin = builder.spin(*GenerationOptions::spin(8));
+    m_luckyButton = builder.speedButton(QStringLiteral("SpeedButton13"), QStringLiteral("Glückszahl"),
+        QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
+    FormWidgets::setHint(m_luckyButton, m_luckyButton->toolTip(), true);
+    m_onlineButton = builder.button(QStringLiteral("OnlineTipp"), QStringLiteral("Tipp abgeben"),
+        QStringLiteral("Hier können Sie den Tipp Online abgeben"));
+    FormWidgets::setHint(m_onlineButton, m_onlineButton->toolTip(), true);
+    m_printButton = builder.bitmapButton(QStringLiteral("BitBtn7"), QStringLiteral("Tipp ausdrucken"),
+        QStringLiteral("Drucken SIe hier die berechneten Tipps aus"));
+    FormWidgets::setHint(m_printButton, m_printButton->toolTip(), true);
+
+    // Tip files, the printable list and playing online are not available yet.
+    for (QWidget *later : std::initializer_list<QWidget *>{m_saveButton, m_loadButton, m_onlineButton, m_printButton})
+        later->setEnabled(false);
+
+    auto *commandStrip = new QHBoxLayout;
+    commandStrip->addWidget(m_generateButton);
+    commandStrip->addWidget(m_rowCountSpin);
+    commandStrip->addWidget(m_luckyButton);
+    commandStrip->addStretch();
+    commandStrip->addWidget(m_onlineButton);
+    commandStrip->addWidget(m_printButton);
+
+    auto *middle = new QHBoxLayout;
+    middle->addLayout(grid, 1);
+    middle->addLayout(sideColumn);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
+    page->addWidget(drawStrip);
+    page->addLayout(middle, 1);
+    page->addLayout(commandStrip);
+}
+
+QLineEdit *TipSheetPage::field(int number, int slot) const
+{
+    return row(number).fields.at(size_t(slot));
+}
+QLabel *TipSheetPage::lockLabel(int number) const
+{
+    return row(number).lock;
+}
+QLabel *TipSheetPage::hitLabel(int number) const
+{
+    return row(number).hit;
+}
+QLabel *TipSheetPage::sumLabel(int number) const
+{
+    return row(number).sum;
+}
+QToolButton *TipSheetPage::pickerButton(int number) const
+{
+    return row(number).picker;
+}
+
+TipRowTexts TipSheetPage::rowTexts(int number) const
+{
+    TipRowTexts texts;
+    for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
+        texts[size_t(slot)] = field(number, slot)->text();
+    return texts;
+}
+
+void TipSheetPage::setRowTexts(int number, const TipRowTexts &texts)
+{
+    for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
+        field(number, slot)->setText(texts[size_t(slot)]);
+}
+
+TipSheetTexts TipSheetPage::sheetTexts() const
+{
+    TipSheetTexts sheet;
+    for (int number = 1; number <= TipRows::RowCount; ++number)
+        sheet[size_t(number - 1)] = rowTexts(number);
+    return sheet;
+}
+
+bool TipSheetPage::isLocked(int number) const
+{
+    return lockLabel(number)->palette().color(QPalette::WindowText) == lockedColour();
+}
+
+void TipSheetPage::setLocked(int number, bool locked)
+{
+    QLabel *label = lockLabel(number);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, locked ? lockedColour() : this->palette().color(QPalette::WindowText));
+    label->setPalette(palette);
+}
+
+void TipSheetPage::toggleLock(int number)
+{
+    setLocked(number, !isLocked(number));
+}
+
+void TipSheetPage::setFieldColour(int number, int slot, FieldColour colour)
+{
+    QLineEdit *edit = field(number, slot);
+    QPalette palette = edit->palette();
+    switch (colour) {
+    case FieldColour::Window:
+        palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
+        break;
+    case FieldColour::Hit:
+        palette.setColor(QPalette::Base, QColor(0, 255, 0));
+        break;
+    case FieldColour::MegaballHit:
+        palette.setColor(QPalette::Base, QColor(255, 0, 0));
+        break;
+    }
+    edit->setPalette(palette);
+}
+
+TipSheetPage::FieldColour TipSheetPage::fieldColour(int number, int slot) const
+{
+    const QColor base = field(number, slot)->palette().color(QPalette::Base);
+    if (base == QColor(0, 255, 0))
+        return FieldColour::Hit;
+    if (base == QColor(255, 0, 0))
+        return FieldColour::MegaballHit;
+    return FieldColour::Window;
+}
+
+void TipSheetPage::setHitLabel(int number, const QString &text, bool highlighted)
+{
+    QLabel *label = hitLabel(number);
+    label->setText(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    label->setPalette(palette);
+}
+
+void TipSheetPage::clearUnlocked()
+{
+    for (int number = 1; number <= TipRows::RowCount; ++number) {
+        if (isLocked(number))
+            continue;
+        for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot) {
+            field(number, slot)->clear();
+            setFieldColour(number, slot, FieldColour::Window);
+        }
+        hitLabel(number)->clear();
+        sumLabel(number)->clear();
+    }
+}
+
+bool TipSheetPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit *>(watched)) {
+        emit fieldLeft();
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        for (int number = 1; number <= TipRows::RowCount; ++number) {
+            if (watched == lockLabel(number) && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                toggleLock(number);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

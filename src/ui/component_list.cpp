@@ -1,0 +1,15 @@
+#include "ui/component_list.h"
+
+const Component *ComponentList::component(const QString &name) const
+{
+    for (const Component &entry : m_components)
+        if (entry.name == name && entry.object)
+            return &entry;
+    return nullptr;
+}
+
+QObject *ComponentList::find(const QString &name) const
+{
+    const Component *entry = component(name);
+    return entry ? entry->object.data() : nullptr;
+}

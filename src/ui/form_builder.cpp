@@ -1,0 +1,97 @@
+#include "ui/form_builder.h"
+
+#include "generator/generation_options.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+void FormWidgets::setHint(QWidget *widget, const QString &hint, bool toStatusBar)
+{
+    widget->setToolTip(hint);
+    widget->setProperty(StatusHintProperty, toStatusBar);
+}
+
+QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
+{
+    return m_components.add(new QLabel(text), name, ComponentKind::Label, tag);
+}
+
+namespace {
+QPushButton *pushButton(
+    ComponentList &components, const QString &name, const QString &caption, const QString &hint, ComponentKind kind)
+{
+    auto *button = components.add(new QPushButton(caption), name, kind);
+    if (!hint.isEmpty())
+        FormWidgets::setHint(button, hint);
+    return button;
+}
+} // namespace
+
+QPushButton *FormBuilder::button(const QString &name, const QString &caption, const QString &hint)
+{
+    return pushButton(m_components, name, caption, hint, ComponentKind::Button);
+}
+
+QPushButton *FormBuilder::bitmapButton(const QString &name, const QString &caption, const QString &hint)
+{
+    return pushButton(m_components, name, caption, hint, ComponentKind::BitmapButton);
+}
+
+QToolButton *FormBuilder::speedButton(const QString &name, const QString &caption, const QString &hint)
+{
+    auto *button = m_components.add(new QToolButton, name, ComponentKind::SpeedButton);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    if (!hint.isEmpty())
+        FormWidgets::setHint(button, hint);
+    return button;
+}
+
+QCheckBox *FormBuilder::checkBox(const QString &name, const QString &caption, const QString &hint)
+{
+    auto *box = m_components.add(new QCheckBox(caption), name, ComponentKind::CheckBox);
+    if (!hint.isEmpty())
+        FormWidgets::setHint(box, hint);
+    return box;
+}
+
+QRadioButton *FormBuilder::radioButton(const QString &name, const QString &caption)
+{
+    auto *button = m_components.add(new QRadioButton(caption), name, ComponentKind::RadioButton);
+    // The three Megaball buttons exclude each other by their own click handlers, not by
+    // the toolkit's grouping, so that stored states come back exactly as they were.
+    button->setAutoExclusive(false);
+    return button;
+}
+
+QLineEdit *FormBuilder::edit(const QString &name, int tag)
+{
+    return m_components.add(new QLineEdit, name, ComponentKind::Edit, tag);
+}
+
+QSpinBox *FormBuilder::spin(const SpinOption &option)
+{
+    auto *spin
+        = m_components.add(new QSpinBox, GenerationOptions::spinValueName(option.number), ComponentKind::SpinControl);
+    spin->setRange(option.minimum, option.maximum);
+    spin->setValue(option.defaultValue);
+    spin->setProperty(FormWidgets::EditNameProperty, QStringLiteral("Edit%1").arg(option.editNumber));
+    spin->setAccelerated(true);
+    return spin;
+}
+
+QDateEdit *FormBuilder::datePicker(const QString &name, QDate minimum)
+{
+    auto *picker = m_components.add(new QDateEdit, name, ComponentKind::DatePicker);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    picker->setMinimumDate(minimum);
+    picker->setMaximumDate(QDate(9999, 12, 31));
+    return picker;
+}

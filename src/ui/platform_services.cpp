@@ -1,0 +1,107 @@
+#include "ui/platform_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+// "Textdatei|*.txt" becomes "Textdatei (*.txt)".
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString startPath(const FileDialogOptions &options)
+{
+    if (options.fileName.isEmpty())
+        return options.folder;
+    if (QFileInfo(options.fileName).isAbsolute() || options.folder.isEmpty())
+        return options.fileName;
+    return options.folder + QLatin1Char('/') + options.fileName;
+}
+
+QString withSuffix(QString fileName, const QString &suffix)
+{
+    if (!fileName.isEmpty() && !suffix.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
+        fileName += QLatin1Char('.') + suffix;
+    return fileName;
+}
+} // namespace
+
+void WidgetUserDialogs::showMessage(const QString &text)
+{
+    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text);
+}
+
+void WidgetUserDialogs::showError(const QString &text)
+{
+    QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), text);
+}
+
+bool WidgetUserDialogs::askYesNo(const QString &text, const QString &caption)
+{
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<QString> WidgetUserDialogs::inputText(
+    const QString &caption, const QString &prompt, const QString &proposal)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, proposal, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+QString WidgetUserDialogs::openFileName(const FileDialogOptions &options)
+{
+    return QFileDialog::getOpenFileName(m_parent, options.caption, startPath(options), qtFilter(options.filter));
+}
+
+QString WidgetUserDialogs::saveFileName(const FileDialogOptions &options)
+{
+    return withSuffix(
+        QFileDialog::getSaveFileName(m_parent, options.caption, startPath(options), qtFilter(options.filter)),
+        options.defaultSuffix);
+}
+
+MultimediaSoundPlayer::MultimediaSoundPlayer() = default;
+
+MultimediaSoundPlayer::~MultimediaSoundPlayer()
+{
+    delete m_effect;
+}
+
+void MultimediaSoundPlayer::play(const QString &filePath)
+{
+    if (!QFileInfo::exists(filePath))
+        return;
+    // Created on first use: a machine without sound then costs nothing at start-up.
+    if (!m_effect)
+        m_effect = new QSoundEffect;
+    const QUrl source = QUrl::fromLocalFile(filePath);
+    if (m_effect->source() != source)
+        m_effect->setSource(source);
+    m_effect->stop();
+    m_effect->play();
+}
+
+void QtDesktopShell::open(const QString &pathOrUrl)
+{
+    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl) : QUrl::fromUserInput(pathOrUrl);
+    QDesktopServices::openUrl(url);
+}
+
+bool QtDesktopShell::startProgram(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}

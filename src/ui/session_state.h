@@ -1,0 +1,24 @@
+// The few values the main window holds for the whole run beside its controls.
+#pragma once
+
+#include "analysis/hit_rule.h"
+#include "draws/draw.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+struct SessionState {
+    QString programDirectory; // with a trailing separator
+    QDate selectedDate; // selects the draw to show and evaluate
+    Draw shownDraw; // what the draw labels show and the checks compare with
+    int shownDrawIndex = 0; // its 0-based record number
+    bool editChecksEnabled = false; // leaving a tip field evaluates the sheet
+    int attemptLimit = 100000; // the generation's attempt budget
+    int languageIndex = 0; // 1..8, 0 while no language was applied
+    int designHeight = 0; // the height the pages were last scaled against
+    bool generationRunning = false;
+    HitResult lastHit;
+    HitClassTally tally;
+};

@@ -1,0 +1,50 @@
+// A main window on a temporary program directory with recording platform services and
+// an in-memory settings store, for the window tests.
+#pragma once
+
+#include "app/ui/main_window.h"
+#include "ui/fake_platform.h"
+#include "generator/random_source.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QAbstractButton;
+
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    // Creates the window (running its start-up reading of the settings).
+    MainWindow &create();
+    // Closes the window (writing the settings) and destroys it.
+    void close();
+    MainWindow &window() { return *m_window; }
+    // Copies the bundled history, or the given draws, into the program directory.
+    void useBundledHistory();
+    void useHistory(const std::vector<Draw> &draws);
+    QString storePath() const;
+
+    template <typename T> T *get(const QString &name) const
+    {
+        T *control = m_window->components().get<T>(name);
+        if (!control)
+            qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+
+    QTemporaryDir directory;
+    FakeDialogs dialogs;
+    FakeSound sound;
+    FakeShell shell;
+    RandomSource random{12345};
+    std::shared_ptr<MemorySettingsStore> settings = std::make_shared<MemorySettingsStore>();
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Clicks a button as the user would (the button must be enabled).
+void click(QAbstractButton *button);
