@@ -4,29 +4,14 @@
 // (both the main window and the number dialog have a CheckBox1).
 #pragma once
 
+#include "app/component_kind.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <vector>
 
-enum class ComponentKind {
-    MenuItem,
-    Label,
-    Panel,
-    SpeedButton,
-    Button,
-    BitmapButton,
-    CheckBox,
-    RadioButton,
-    TabSheet,
-    RadioGroup,
-    Edit,
-    SpinControl,
-    DatePicker,
-    Window,
-    Other,
-};
 
 struct Component {
     QPointer<QObject> object;

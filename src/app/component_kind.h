@@ -1,0 +1,21 @@
+// The kinds of components a window registers, as localization and its translation tool
+// tell them apart.
+#pragma once
+
+enum class ComponentKind {
+    MenuItem,
+    Label,
+    Panel,
+    SpeedButton,
+    Button,
+    BitmapButton,
+    CheckBox,
+    RadioButton,
+    TabSheet,
+    RadioGroup,
+    Edit,
+    SpinControl,
+    DatePicker,
+    Window,
+    Other,
+};
