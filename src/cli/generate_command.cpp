@@ -93,7 +93,7 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
     request.settings = input.settings;
     if (rows)
         request.settings.setUpDown(8, *rows);
-    request.attemptLimit = request.settings.upDown(7) * 1000;
+    request.attemptLimit = request.settings.attemptLimit();
     RandomSource random;
     if (seed)
         random.setSeed(*seed);

@@ -13,7 +13,7 @@
 #include <vector>
 
 namespace Cli {
-inline const QDate DefaultStart(2013, 10, 22);
+inline const QDate DefaultStart = Game::firstFormatDraw();
 
 // An input that does not parse is a usage error; one that parses but is refused by the
 // computation is a failed operation.

@@ -5,33 +5,12 @@
 #include "draws/draw_download.h"
 #include "draws/draw_text.h"
 #include "draws/draw_updater.h"
+#include "draws/stored_connection.h"
 
 #include <QEventLoop>
-#include <QMap>
 
 namespace {
 const QString UsageLine = QStringLiteral("update [--url URL] [--proxy HOST:PORT]");
-const QString ServiceUrlValue = QStringLiteral("DrawServiceUrl");
-const QString ProxyHostValue = QStringLiteral("ProxyHostEdit");
-const QString ProxyPortValue = QStringLiteral("ProxyPortEdit");
-
-// The address and proxy the window uses, as it reads them at its start: in order, a
-// value of the wrong type ending the reading. Absent values are left out.
-QMap<QString, QString> storedConnection()
-{
-    QMap<QString, QString> values;
-    const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
-    if (!store)
-        return values;
-    for (const QString &name : {QStringLiteral("URLEdit"), ProxyHostValue, ProxyPortValue, ServiceUrlValue}) {
-        const auto value = store->readString(name);
-        if (!value)
-            break;
-        if (value->has_value())
-            values.insert(name, **value);
-    }
-    return values;
-}
 
 // "HOST:PORT"; the port text is checked by the update itself, like the window's field.
 void applyProxy(const QString &proxy, DrawUpdateSettings &settings)
@@ -59,9 +38,11 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error(), UsageLine);
 
-    const QMap<QString, QString> stored = storedConnection();
+    // The address and proxy the window uses, unless given here.
+    const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
+    const StoredConnection stored = store ? StoredConnection::read(*store) : StoredConnection();
     DrawUpdateSettings settings;
-    const QString urlText = url.value_or(stored.value(ServiceUrlValue, DrawDownload::defaultServiceUrl().toString()));
+    const QString urlText = url.value_or(stored.drawServiceUrl);
     const auto serviceUrl = DrawDownload::parseServiceUrl(urlText);
     if (!serviceUrl)
         return context.failWith(serviceUrl.error());
@@ -69,8 +50,8 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
     if (proxy) {
         applyProxy(*proxy, settings);
     } else {
-        settings.proxyHost = stored.value(ProxyHostValue);
-        settings.proxyPort = stored.value(ProxyPortValue, settings.proxyPort);
+        settings.proxyHost = stored.proxyHost;
+        settings.proxyPort = stored.proxyPort;
     }
 
     const std::unique_ptr<HttpClient> http = makeNetworkHttpClient();

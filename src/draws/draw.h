@@ -12,6 +12,16 @@ constexpr int MainCount = 5;
 constexpr int MaxMain = 75;
 constexpr int MaxMegaball = 15;
 constexpr int MaxMegaplier = 5;
+// The earliest date a draw date can be set to; an empty store's update starts from it.
+inline QDate earliestDate()
+{
+    return QDate(2000, 5, 17);
+}
+// The first draw of the five-of-75 format: the earliest start of a statistics window.
+inline QDate firstFormatDraw()
+{
+    return QDate(2013, 10, 22);
+}
 } // namespace Game
 
 struct Draw {

@@ -20,6 +20,8 @@ inline const QString DateKey = QStringLiteral("Datum");
 inline const QString DateFormat = QStringLiteral("yyyyMMdd");
 
 QUrl defaultServiceUrl(); // http://127.0.0.1:8787
+// The proxy port field's text when no proxy host is given.
+inline const QString DefaultProxyPort = QStringLiteral("80");
 // An http or https URL with a host, else a readable error.
 Result<void> checkServiceUrl(const QUrl &url);
 // The service address as the user typed it; blanks around it are ignored.
@@ -30,7 +32,7 @@ QUrl requestUrl(const QUrl &serviceUrl, QDate date);
 // The date an empty store starts from; the first request is for the draw date after it.
 inline QDate firstCursorDate()
 {
-    return QDate(2000, 5, 17);
+    return Game::earliestDate();
 }
 // Draws fall on Tuesdays and Fridays: 3 days on from a Tuesday, else 4.
 QDate nextDrawDate(QDate date);

@@ -6,6 +6,7 @@
 
 #include "app/http_client.h"
 #include "draws/draw.h"
+#include "draws/draw_download.h"
 
 #include <QDate>
 #include <QObject>
@@ -17,7 +18,7 @@
 struct DrawUpdateSettings {
     QUrl serviceUrl; // scheme, host and port; defaults to the local service
     QString proxyHost; // empty: no proxy
-    QString proxyPort = QStringLiteral("80"); // the field's text, checked only with a host
+    QString proxyPort = DrawDownload::DefaultProxyPort; // the field's text, checked only with a host
     int connectTimeoutMs = 5000;
     int readTimeoutMs = 5000;
     int maxRedirects = 15;

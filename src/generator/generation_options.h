@@ -67,6 +67,8 @@ struct GenerationSettings {
     int upDown(int number) const { return upDowns.at(size_t(number)); }
     void setCheckBox(int number, bool on) { checkBoxes.at(size_t(number)) = on; }
     void setUpDown(int number, int value) { upDowns.at(size_t(number)) = value; }
+    // `AttemptLimit`: the generation's attempt budget, UpDown7 thousand attempts.
+    int attemptLimit() const { return upDown(7) * 1000; }
 
     // Sets one value by its settings-store name ("Chekcbox2", "UpDown13", "RadioButton2");
     // booleans take 0 or 1, spin values are checked against the control's range.

@@ -49,10 +49,20 @@ StoredGenerationSettings GenerationSettingsStore::read(const SettingsStore &stor
 
 void GenerationSettingsStore::write(SettingsStore &store, const GenerationSettings &settings)
 {
+    writeChoices(store, settings);
+    writeSpins(store, settings);
+}
+
+void GenerationSettingsStore::writeChoices(SettingsStore &store, const GenerationSettings &settings)
+{
     for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
         store.writeBool(GenerationOptions::checkBoxValueName(option.number), settings.checkBox(option.number));
     for (const RadioOption &option : GenerationOptions::radioButtons())
         store.writeBool(GenerationOptions::radioValueName(option.number), settings.megaballOption == option.number);
+}
+
+void GenerationSettingsStore::writeSpins(SettingsStore &store, const GenerationSettings &settings)
+{
     for (const SpinOption &option : GenerationOptions::spins())
         store.writeInteger(GenerationOptions::spinValueName(option.number), settings.upDown(option.number));
 }

@@ -18,4 +18,7 @@ namespace GenerationSettingsStore {
 StoredGenerationSettings read(const SettingsStore &store);
 // Writes every option under its store name (check boxes, radio buttons, spins).
 void write(SettingsStore &store, const GenerationSettings &settings);
+// The two halves, for a caller that writes other values between them.
+void writeChoices(SettingsStore &store, const GenerationSettings &settings); // check boxes, radio buttons
+void writeSpins(SettingsStore &store, const GenerationSettings &settings);
 } // namespace GenerationSettingsStore

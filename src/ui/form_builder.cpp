@@ -2,10 +2,11 @@
 
 #include "generator/generation_options.h"
 
-#include <QCheckBox>
 #include <QDateEdit>
-#include <QLabel>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -17,9 +18,86 @@ void FormWidgets::setHint(QWidget *widget, const QString &hint, bool toStatusBar
     widget->setProperty(StatusHintProperty, toStatusBar);
 }
 
+CaptionCheckBox::CaptionCheckBox(const QString &caption, QWidget *parent)
+    : QCheckBox(parent)
+{
+    setFullCaption(caption);
+}
+
+QStringList CaptionCheckBox::split(const QString &caption)
+{
+    static const QRegularExpression gap(QStringLiteral(" {3,}"));
+    return caption.split(gap);
+}
+
+void CaptionCheckBox::setFullCaption(const QString &caption)
+{
+    m_caption = caption;
+    const QStringList parts = split(caption);
+    setText(parts.value(0));
+    for (size_t k = 1; k < m_pieces.size(); ++k) {
+        const QString part = parts.value(qsizetype(k));
+        m_pieces[k]->setText(part);
+        m_pieces[k]->setVisible(!part.trimmed().isEmpty());
+    }
+}
+
+QLabel *CaptionCheckBox::piece(int k)
+{
+    if (size_t(k) >= m_pieces.size())
+        m_pieces.resize(size_t(k) + 1, nullptr);
+    if (!m_pieces[size_t(k)]) {
+        const QString part = split(m_caption).value(k);
+        m_pieces[size_t(k)] = new QLabel(part);
+        m_pieces[size_t(k)]->setVisible(!part.trimmed().isEmpty());
+    }
+    return m_pieces[size_t(k)];
+}
+
+LinkLabel::LinkLabel(const QString &caption, QWidget *parent)
+    : QLabel(parent)
+{
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(this, &QLabel::linkActivated, this, &LinkLabel::clicked);
+    setCaption(caption);
+}
+
+void LinkLabel::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    setText(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
+}
+
 QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
 {
     return m_components.add(new QLabel(text), name, ComponentKind::Label, tag);
+}
+
+LinkLabel *FormBuilder::linkLabel(const QString &name, const QString &text, int tag)
+{
+    return m_components.add(new LinkLabel(text), name, ComponentKind::Label, tag);
+}
+
+QFrame *FormBuilder::panel(const QString &name)
+{
+    auto *frame = m_components.add(new QFrame, name, ComponentKind::Panel);
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+}
+
+QGroupBox *FormBuilder::radioGroup(const QString &name, const QString &caption)
+{
+    return m_components.add(new QGroupBox(caption), name, ComponentKind::RadioGroup);
+}
+
+QGroupBox *FormBuilder::groupBox(const QString &name, const QString &caption)
+{
+    return m_components.add(new QGroupBox(caption), name, ComponentKind::Panel);
+}
+
+QWidget *FormBuilder::tabSheet(const QString &name, QWidget *sheet)
+{
+    return m_components.add(sheet, name, ComponentKind::TabSheet);
 }
 
 namespace {
@@ -56,6 +134,14 @@ QToolButton *FormBuilder::speedButton(const QString &name, const QString &captio
 QCheckBox *FormBuilder::checkBox(const QString &name, const QString &caption, const QString &hint)
 {
     auto *box = m_components.add(new QCheckBox(caption), name, ComponentKind::CheckBox);
+    if (!hint.isEmpty())
+        FormWidgets::setHint(box, hint);
+    return box;
+}
+
+CaptionCheckBox *FormBuilder::captionCheckBox(const QString &name, const QString &caption, const QString &hint)
+{
+    auto *box = m_components.add(new CaptionCheckBox(caption), name, ComponentKind::CheckBox);
     if (!hint.isEmpty())
         FormWidgets::setHint(box, hint);
     return box;

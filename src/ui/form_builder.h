@@ -5,12 +5,16 @@
 
 #include "ui/component_list.h"
 
+#include <QCheckBox>
 #include <QDate>
+#include <QLabel>
 #include <QString>
 
-class QCheckBox;
+#include <vector>
+
 class QDateEdit;
-class QLabel;
+class QFrame;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,9 +28,48 @@ namespace FormWidgets {
 inline constexpr char StatusHintProperty[] = "devuStatusHint";
 // Property naming the edit field that belongs to a spin control ("Edit55" for UpDown7).
 inline constexpr char EditNameProperty[] = "devuEditName";
+// The caption of a component without a visible caption of its own (a panel).
+inline constexpr char CaptionProperty[] = "devuCaption";
+// The hint of a menu entry.
+inline constexpr char HintProperty[] = "devuHint";
 
 void setHint(QWidget *widget, const QString &hint, bool toStatusBar = false);
 } // namespace FormWidgets
+
+// A check box whose caption runs on around spin controls: "Tipp darf keinen      er aus
+// ..." is one caption, and the runs of three or more blanks mark where the spins sit.
+// The box shows the first piece and labels beside the spins the others, so that a
+// translated caption replaces all pieces at once.
+class CaptionCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CaptionCheckBox(const QString &caption, QWidget *parent = nullptr);
+
+    QString fullCaption() const { return m_caption; }
+    void setFullCaption(const QString &caption);
+    // The label of piece k (1 ..), shown after the k-th spin; created on first use.
+    QLabel *piece(int k);
+    static QStringList split(const QString &caption);
+
+private:
+    QString m_caption;
+    std::vector<QLabel *> m_pieces;
+};
+
+// A label that reads as a link and reports clicks; its caption is the plain text.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString &caption, QWidget *parent = nullptr);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+signals:
+    void clicked();
+
+private:
+    QString m_caption;
+};
 
 class FormBuilder {
 public:
@@ -37,15 +80,23 @@ public:
     ComponentList &components() { return m_components; }
 
     QLabel *label(const QString &name, const QString &text, int tag = 0);
+    LinkLabel *linkLabel(const QString &name, const QString &text, int tag = 0);
+    QFrame *panel(const QString &name);
+    QGroupBox *radioGroup(const QString &name, const QString &caption);
+    // A framed group with a title, registered as a panel.
+    QGroupBox *groupBox(const QString &name, const QString &caption);
     QPushButton *button(const QString &name, const QString &caption, const QString &hint = {});
     QPushButton *bitmapButton(const QString &name, const QString &caption, const QString &hint = {});
     QToolButton *speedButton(const QString &name, const QString &caption, const QString &hint = {});
     QCheckBox *checkBox(const QString &name, const QString &caption, const QString &hint = {});
+    CaptionCheckBox *captionCheckBox(const QString &name, const QString &caption, const QString &hint = {});
     QRadioButton *radioButton(const QString &name, const QString &caption);
     QLineEdit *edit(const QString &name, int tag = 0);
     // A spin control named UpDown<n>, remembering the name of its edit field.
     QSpinBox *spin(const SpinOption &option);
     QDateEdit *datePicker(const QString &name, QDate minimum);
+    // A page of a tab widget, registered before anything on it.
+    QWidget *tabSheet(const QString &name, QWidget *sheet);
 
 private:
     ComponentList &m_components;

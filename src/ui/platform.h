@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QDialog;
+
 struct FileDialogOptions {
     QString caption;
     QString folder;
@@ -27,6 +29,9 @@ public:
     // Empty when the user cancels.
     virtual QString openFileName(const FileDialogOptions &options) = 0;
     virtual QString saveFileName(const FileDialogOptions &options) = 0;
+    // Shows one of the program's own modal dialogs (the draw entry, the number dialog,
+    // the click-script dialog) and returns its result code.
+    virtual int exec(QDialog &dialog) = 0;
 };
 
 class SoundPlayer {

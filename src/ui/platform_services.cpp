@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -72,6 +73,11 @@ QString WidgetUserDialogs::saveFileName(const FileDialogOptions &options)
     return withSuffix(
         QFileDialog::getSaveFileName(m_parent, options.caption, startPath(options), qtFilter(options.filter)),
         options.defaultSuffix);
+}
+
+int WidgetUserDialogs::exec(QDialog &dialog)
+{
+    return dialog.exec();
 }
 
 MultimediaSoundPlayer::MultimediaSoundPlayer() = default;

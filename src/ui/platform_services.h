@@ -22,6 +22,7 @@ public:
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &proposal) override;
     QString openFileName(const FileDialogOptions &options) override;
     QString saveFileName(const FileDialogOptions &options) override;
+    int exec(QDialog &dialog) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -1,13 +1,14 @@
-// The few values the main window holds for the whole run beside its controls.
+// The few values the main window holds for the whole run beside its controls, shared by
+// the controllers that read or change them.
 #pragma once
 
 #include "analysis/hit_rule.h"
+#include "app/program_directory.h"
 #include "draws/draw.h"
+#include "draws/draw_store.h"
 
 #include <QDate>
 #include <QString>
-
-#include <array>
 
 struct SessionState {
     QString programDirectory; // with a trailing separator
@@ -21,4 +22,8 @@ struct SessionState {
     bool generationRunning = false;
     HitResult lastHit;
     HitClassTally tally;
+
+    // A file of the program directory, found regardless of the case of its name.
+    QString dataFile(const QString &name) const { return ProgramDirectory(programDirectory).filePath(name); }
+    QString drawStorePath() const { return dataFile(QString::fromLatin1(DrawStore::FileName)); }
 };

@@ -1,6 +1,7 @@
 // The chart operations of the Diagramm page: they count the history inside the
 // statistics window (or the tip sheet) and show the counts as bars. Every button that
-// shows a chart, on any page, ends up here.
+// shows a chart, on any page, ends up here; the main window connects the buttons of
+// the other pages with `connectButton`.
 #pragma once
 
 #include "analysis/draw_statistics.h"
@@ -10,12 +11,35 @@
 #include <array>
 #include <span>
 
-class MainWindow;
+class ChartPage;
+class MessageTable;
+class PageSwitcher;
+class QAbstractButton;
+class TipSheetPage;
+class UserDialogs;
+class WindowDates;
+struct SessionState;
+
+struct ChartWiring {
+    ChartPage &page;
+    const TipSheetPage &sheet; // for the tip distribution
+    WindowDates &dates;
+    SessionState &state;
+    UserDialogs &dialogs;
+    const MessageTable &messages;
+    PageSwitcher &pages;
+};
 
 class ChartController : public QObject {
     Q_OBJECT
 public:
-    explicit ChartController(MainWindow &window);
+    explicit ChartController(const ChartWiring &wiring, QObject *parent = nullptr);
+
+    // A click on `button` shows the chart of that kind, after switching to the chart
+    // page when `switchFirst`.
+    void connectButton(QAbstractButton *button, DrawStatistics::ChartKind kind, bool switchFirst);
+    // Switches to the chart page, then shows the chart.
+    void showOnChartPage(DrawStatistics::ChartKind kind);
 
     // Reads the draw store and shows the chart of that kind (not the tip distribution).
     void showChart(DrawStatistics::ChartKind kind);
@@ -27,8 +51,7 @@ public:
     void showSearchTotals(const std::array<int, 12> &totals);
 
 private:
-    void connectButtons();
     void apply(const DrawStatistics::ChartResult &result);
 
-    MainWindow &m_window;
+    ChartWiring m_wiring;
 };

@@ -23,17 +23,13 @@ QColor colourOf(DrawStatistics::BarColour colour)
 }
 } // namespace
 
-QDate ChartPage::startPickerMinimum()
-{
-    return QDate(2013, 10, 22);
-}
-
 ChartPage::ChartPage(FormBuilder &builder, QWidget *parent)
     : QWidget(parent)
 {
     buildChart();
-    DateTimePicker2 = builder.datePicker(QStringLiteral("DateTimePicker2"), startPickerMinimum());
-    DateTimePicker2->setDate(startPickerMinimum());
+    auto *startLabel = builder.label(QStringLiteral("Label16"), QStringLiteral("ab"));
+    DateTimePicker2 = builder.datePicker(QStringLiteral("DateTimePicker2"), Game::firstFormatDraw());
+    DateTimePicker2->setDate(Game::firstFormatDraw());
     SpeedButton2 = builder.speedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Verteilung"),
         QStringLiteral("Verteilung der gezogenen Zahlen"));
     FormWidgets::setHint(SpeedButton2, SpeedButton2->toolTip(), true);
@@ -50,7 +46,7 @@ ChartPage::ChartPage(FormBuilder &builder, QWidget *parent)
     // Two rows of buttons keep the page within the window's design width.
     auto *buttons = new QGridLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(new QLabel(QStringLiteral("ab")), 0, 0);
+    buttons->addWidget(startLabel, 0, 0);
     buttons->addWidget(DateTimePicker2, 1, 0);
     int column = 1;
     for (QToolButton *button : {SpeedButton2, SpeedButton19, SpeedButton9, SpeedButton1, SpeedButton3, SpeedButton12,

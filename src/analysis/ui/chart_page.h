@@ -20,8 +20,6 @@ class ChartPage : public QWidget {
 public:
     ChartPage(FormBuilder &builder, QWidget *parent = nullptr);
 
-    static QDate startPickerMinimum(); // 22.10.2013
-
     // Shows the points of a chart operation: bars at their X values, coloured, with the
     // left axis set as the operation asks and its bottom-axis title (kept when none).
     void showChart(const DrawStatistics::ChartResult &result);

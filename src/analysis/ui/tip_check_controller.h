@@ -3,22 +3,44 @@
 // hits (`HistorySearch`).
 #pragma once
 
+#include "ui/sheet_checks.h"
+
 #include <QObject>
 
 #include <array>
 
-class MainWindow;
+class DrawView;
+class LongWork;
+class MessageTable;
+class SettingsSource;
+class SoundPlayer;
+class TipSheetPage;
+class UserDialogs;
+class WindowDates;
 struct Draw;
+struct SessionState;
 
-class TipCheckController : public QObject {
+struct TipCheckWiring {
+    TipSheetPage &sheet;
+    DrawView &view;
+    WindowDates &dates;
+    SessionState &state;
+    UserDialogs &dialogs;
+    SoundPlayer &sound;
+    const MessageTable &messages;
+    const SettingsSource &settings;
+    LongWork &work;
+};
+
+class TipCheckController : public QObject, public SheetChecks {
     Q_OBJECT
 public:
-    explicit TipCheckController(MainWindow &window);
+    explicit TipCheckController(const TipCheckWiring &wiring, QObject *parent = nullptr);
 
     // Evaluates all twelve rows against the shown draw.
-    void komplettcheck();
-    // Shows the draw for the date of DateTimePicker1 and evaluates the sheet against it.
-    void showAndEvaluate();
+    void komplettcheck() override;
+    // Shows the draw for the draw date and evaluates the sheet against it.
+    void showAndEvaluate() override;
     // Walks the draws of the statistics window and stops with a question at hits.
     void historySearch();
 
@@ -30,8 +52,6 @@ signals:
     void searchFinished(const std::array<int, 12> &totals);
 
 private:
-    void showDraw(const Draw &draw, const QString &text);
-
-    MainWindow &m_window;
+    TipCheckWiring m_wiring;
     std::array<int, 12> m_searchTotals{};
 };

@@ -1,10 +1,11 @@
 // Process start: the application, the main window with its dialogs, the step after
 // creation, then the event loop until the main window closes.
-#include "app/ui/main_window.h"
-#include "ui/platform_services.h"
+#include "app/http_client.h"
 #include "app/program_directory.h"
 #include "app/settings_store.h"
+#include "app/ui/main_window.h"
 #include "generator/random_source.h"
+#include "ui/platform_services.h"
 
 #include <QApplication>
 #include <QFont>
@@ -28,12 +29,14 @@ int main(int argc, char *argv[])
     MultimediaSoundPlayer sound;
     QtDesktopShell shell;
     RandomSource random;
+    const std::unique_ptr<HttpClient> http = makeNetworkHttpClient();
 
     MainWindow::Services services;
     services.dialogs = &dialogs;
     services.sound = &sound;
     services.shell = &shell;
     services.random = &random;
+    services.http = http.get();
     services.openSettings
         = [] { return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true); };
 

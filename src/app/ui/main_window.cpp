@@ -4,22 +4,28 @@
 #include "analysis/ui/chart_page.h"
 #include "analysis/ui/tip_check_controller.h"
 #include "app/clock.h"
-#include "ui/form_builder.h"
-#include "draws/ui/internet_page.h"
-#include "ui/platform.h"
 #include "app/program_directory.h"
 #include "app/settings_store.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_controller.h"
-#include "draws/draw_store.h"
+#include "draws/ui/draw_entry_dialog.h"
 #include "draws/ui/draw_update_controller.h"
-#include "generator/ui/generation_controller.h"
-#include "generator/ui/generation_page.h"
-#include "generator/generation_settings_store.h"
+#include "draws/ui/draw_view.h"
+#include "draws/ui/internet_page.h"
 #include "generator/random_source.h"
+#include "generator/ui/generation_controller.h"
+#include "generator/ui/generation_options_form.h"
+#include "generator/ui/generation_page.h"
+#include "generator/ui/preferred_list_controller.h"
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "tipsheet/ui/tip_picker_controller.h"
 #include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/form_builder.h"
+#include "ui/long_work.h"
+#include "ui/page_switcher.h"
+#include "ui/platform.h"
+#include "ui/status_panels.h"
+#include "ui/window_dates.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,12 +35,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <array>
 
@@ -53,38 +60,6 @@ constexpr std::array<LanguageEntry, 8> languageEntries{{
     {"Porugiesisch1", u"português"},
     {"N2", u"中国的"},
 }};
-
-const QString defaultUrl = QStringLiteral("http://127.0.0.1:8787/");
-
-// Reads values in order until one has the wrong type; the rest of the group is then
-// skipped and keeps its design values. Absent values are skipped without ending it.
-class GroupReader {
-public:
-    explicit GroupReader(const SettingsStore &store)
-        : m_store(store)
-    { }
-    bool failed() const { return m_failed; }
-
-    template <typename Apply> void integer(const QString &name, Apply apply) { read(m_store.readInteger(name), apply); }
-    template <typename Apply> void text(const QString &name, Apply apply) { read(m_store.readString(name), apply); }
-    void failed(bool value) { m_failed = m_failed || value; }
-
-private:
-    template <typename T, typename Apply> void read(const Result<std::optional<T>> &value, Apply apply)
-    {
-        if (m_failed)
-            return;
-        if (!value) {
-            m_failed = true;
-            return;
-        }
-        if (value->has_value())
-            apply(**value);
-    }
-
-    const SettingsStore &m_store;
-    bool m_failed = false;
-};
 } // namespace
 
 MainWindow::MainWindow(const QString &programDirectory, Services services, QWidget *parent)
@@ -95,28 +70,27 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     setWindowTitle(QStringLiteral("Morvaks DevuDirurero"));
     m_state.programDirectory = ProgramDirectory(programDirectory).path();
 
+    // The components register themselves as they are made, so this order is the order
+    // in which localization walks them: the menu, then the pages from left to right.
     buildMenu();
     buildPages();
-    buildStatusBar();
+    m_status = new StatusPanels(*statusBar());
     routeStatusHints();
     resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
 
-    m_tipCheck = std::make_unique<TipCheckController>(*this);
-    m_chartControl = std::make_unique<ChartController>(*this);
-    m_drawControl = std::make_unique<DrawController>(*this);
-    m_drawUpdate = std::make_unique<DrawUpdateController>(*this);
-    m_tipPicker = std::make_unique<TipPickerController>(*this);
-    m_generationControl = std::make_unique<GenerationController>(*this);
+    // The dialogs follow the main window, as the windows list them.
+    m_entryDialog = new DrawEntryDialog(this);
+    m_numberDialog = new NumberChoiceDialog(*m_services.random, this);
+    m_windows.add(QStringLiteral("Form1"), this, m_components);
+    m_windows.add(QStringLiteral("Form3"), m_entryDialog, m_entryDialog->components());
+    m_windows.add(QStringLiteral("Form6"), m_numberDialog, m_numberDialog->components());
 
+    buildControllers();
+    connectSubsystems();
     formCreate();
 }
 
 MainWindow::~MainWindow() = default;
-
-NumberChoiceDialog *MainWindow::numberDialog() const
-{
-    return m_tipPicker ? m_tipPicker->dialog() : nullptr;
-}
 
 void MainWindow::buildMenu()
 {
@@ -168,47 +142,117 @@ void MainWindow::buildPages()
 {
     FormBuilder builder(m_components);
     m_pageControl = m_components.add(new QTabWidget, QStringLiteral("PageControl1"), ComponentKind::Other);
-    const auto addPage = [&](QWidget *content, const QString &name, const QString &caption) {
-        // Each page scrolls rather than forcing the window to grow when it is scaled up.
+    // A page's sheet is registered before the controls on it. Each page scrolls rather
+    // than forcing the window to grow when it is scaled up.
+    const auto addPage = [&](const QString &name, const QString &caption, const auto &build) {
         auto *scroll = new QScrollArea;
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
+        builder.tabSheet(name, scroll);
+        const int index = m_pageControl->addTab(scroll, caption);
+        QWidget *content = build();
         scroll->setWidget(content);
-        m_components.add(scroll, name, ComponentKind::TabSheet);
-        return m_pageControl->addTab(scroll, caption);
+        return index;
     };
 
-    m_tipSheet = new TipSheetPage(builder);
-    addPage(m_tipSheet, QStringLiteral("TabSheet1"), QStringLiteral("Tipp-Übersicht"));
-    const int hidden = addPage(new QWidget, QStringLiteral("TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"));
+    addPage(QStringLiteral("TabSheet1"), QStringLiteral("Tipp-Übersicht"),
+        [&] { return m_tipSheet = new TipSheetPage(builder); });
+    const int hidden
+        = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"), [] { return new QWidget; });
     m_pageControl->setTabVisible(hidden, false);
-    m_internet = new InternetPage(builder);
-    addPage(m_internet, QStringLiteral("TabSheet3"), QStringLiteral("Internet-Optionen"));
-    m_database = new DatabasePage(builder);
-    addPage(m_database, QStringLiteral("TabSheet4"), QStringLiteral("Datenbank"));
-    m_charts = new ChartPage(builder);
-    addPage(m_charts, QStringLiteral("TabSheet5"), QStringLiteral("Diagramm"));
-    m_generation = new GenerationPage(builder);
-    addPage(m_generation, QStringLiteral("TabSheet6"), QStringLiteral("Berechnung"));
+    addPage(QStringLiteral("TabSheet3"), QStringLiteral("Internet-Optionen"),
+        [&] { return m_internet = new InternetPage(builder); });
+    addPage(QStringLiteral("TabSheet4"), QStringLiteral("Datenbank"),
+        [&] { return m_database = new DatabasePage(builder); });
+    addPage(QStringLiteral("TabSheet5"), QStringLiteral("Diagramm"), [&] { return m_charts = new ChartPage(builder); });
+    addPage(QStringLiteral("TabSheet6"), QStringLiteral("Berechnung"),
+        [&] { return m_generation = new GenerationPage(builder); });
     setCentralWidget(m_pageControl);
-
-    connect(m_generation->upDown(7), &QSpinBox::valueChanged, this,
-        [this](int value) { m_state.attemptLimit = value * 1000; });
 }
 
-void MainWindow::buildStatusBar()
+// Every controller gets the pages it drives and the narrow services it needs. The tip
+// check comes first: the draw update and the generation ask it to evaluate the sheet.
+void MainWindow::buildControllers()
 {
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(true);
-    for (size_t i = 0; i < m_statusPanels.size(); ++i) {
-        m_statusPanels[i] = new QLabel;
-        m_statusPanels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-    }
-    m_statusPanels[0]->setFixedWidth(150);
-    m_statusPanels[1]->setMinimumWidth(50);
-    bar->addWidget(m_statusPanels[0]);
-    bar->addWidget(m_statusPanels[1], 1);
+    UserDialogs &dialogs = *m_services.dialogs;
+    m_pages = std::make_unique<PageSwitcher>(*m_pageControl);
+    m_dates = std::make_unique<WindowDates>(*m_database->DateTimePicker1, *m_charts->DateTimePicker2);
+    m_drawView = std::make_unique<DrawView>(*m_database, *m_tipSheet->drawLabel(), m_messages);
+    m_options = std::make_unique<GenerationOptionsForm>(*m_generation, *m_tipSheet->rowCountSpin());
+    m_work = std::make_unique<LongWork>(dialogs);
+
+    m_tipCheck = std::make_unique<TipCheckController>(TipCheckWiring{
+        *m_tipSheet, *m_drawView, *m_dates, m_state, dialogs, *m_services.sound, m_messages, *m_options, *m_work});
+    m_chartControl = std::make_unique<ChartController>(
+        ChartWiring{*m_charts, *m_tipSheet, *m_dates, m_state, dialogs, m_messages, *m_pages});
+    m_drawControl
+        = std::make_unique<DrawController>(*m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs);
+    m_drawUpdate = std::make_unique<DrawUpdateController>(DrawUpdateWiring{*m_database, *m_internet, *m_drawView,
+        *m_dates, m_state, *m_status, dialogs, m_messages, *m_services.http, *m_tipCheck});
+    m_tipPicker = std::make_unique<TipPickerController>(
+        *m_tipSheet, *m_numberDialog, dialogs, *m_services.random, m_messages);
+    m_preferredList = std::make_unique<PreferredListController>(
+        *m_numberDialog, dialogs, *m_status, *m_pages, m_tipSheet, m_state);
+    m_generationControl = std::make_unique<GenerationController>(GenerationWiring{*m_tipSheet, *m_options, *m_dates,
+        m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList,
+        *m_work});
+}
+
+// What one subsystem does when another has acted, in one place.
+void MainWindow::connectSubsystems()
+{
+    using DrawStatistics::ChartKind;
+
+    // The draw update starts from three places and switches all three off while it runs.
+    QAction *updateEntry = menuAction(QStringLiteral("Aktualisieren1"));
+    connect(m_tipSheet->updateButton(), &QAbstractButton::clicked, m_drawUpdate.get(),
+        &DrawUpdateController::ziehwerkClick);
+    connect(updateEntry, &QAction::triggered, m_drawUpdate.get(), &DrawUpdateController::ziehwerkClick);
+    connect(m_drawUpdate.get(), &DrawUpdateController::runningChanged, this, [this, updateEntry](bool running) {
+        m_tipSheet->updateButton()->setEnabled(!running);
+        updateEntry->setEnabled(!running);
+    });
+
+    connect(menuAction(QStringLiteral("Berechnen1")), &QAction::triggered, m_generationControl.get(),
+        &GenerationController::startOrStop);
+    connect(m_generationControl.get(), &GenerationController::chartComputed, m_chartControl.get(),
+        [this](ChartKind kind, const std::vector<Draw> &draws) { m_chartControl->showChart(kind, draws); });
+
+    connect(m_database->SpeedButton5, &QAbstractButton::clicked, m_tipCheck.get(),
+        &TipCheckController::showAndEvaluate);
+    connect(m_drawControl.get(), &DrawController::shownDrawChanged, m_tipCheck.get(),
+        &TipCheckController::komplettcheck);
+    connect(m_drawControl.get(), &DrawController::storeChanged, m_tipCheck.get(),
+        &TipCheckController::showAndEvaluate);
+    connect(m_tipCheck.get(), &TipCheckController::searchFinished, m_chartControl.get(),
+        &ChartController::showSearchTotals);
+
+    // The chart buttons of the other pages.
+    ChartController *charts = m_chartControl.get();
+    charts->connectButton(m_database->Button2, ChartKind::Pairs, false);
+    charts->connectButton(m_database->Button3, ChartKind::Triples, false);
+    charts->connectButton(m_database->Button4, ChartKind::Quads, false);
+    charts->connectButton(m_database->Button5, ChartKind::Overdue, false);
+    charts->connectButton(m_database->Button8, ChartKind::MegaballOverdue, false);
+    charts->connectButton(m_generation->SpeedButton26, ChartKind::NumberDistribution, true);
+    charts->connectButton(m_generation->SpeedButton23, ChartKind::Pairs, true);
+    charts->connectButton(m_generation->SpeedButton24, ChartKind::Triples, true);
+    charts->connectButton(m_generation->SpeedButton25, ChartKind::Quads, true);
+    charts->connectButton(m_generation->SpeedButton22, ChartKind::Overdue, true);
+    charts->connectButton(m_generation->SuperAus, ChartKind::MegaballOverdue, false);
+    charts->connectButton(m_generation->Superselten, ChartKind::MegaballFrequency, true);
+    connect(m_tipSheet->distributionButton(), &QAbstractButton::clicked, charts, &ChartController::showTipDistribution);
+    connect(m_generation, &GenerationPage::labelClicked, charts, [this](QLabel *label) {
+        const QLabel *links[] = {m_generation->Label88, m_generation->Label89, m_generation->Label91,
+            m_generation->Label90};
+        const ChartKind kinds[] = {ChartKind::SumDistribution, ChartKind::Pairs, ChartKind::Triples, ChartKind::Quads};
+        for (size_t i = 0; i < std::size(links); ++i)
+            if (label == links[i])
+                m_chartControl->showOnChartPage(kinds[i]);
+    });
+
+    connect(m_generation->upDown(7), &QSpinBox::valueChanged, this,
+        [this] { m_state.attemptLimit = generationSettings().attemptLimit(); });
 }
 
 void MainWindow::routeStatusHints()
@@ -226,43 +270,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter) {
         if (auto *widget = qobject_cast<QWidget *>(watched))
-            setStatusText(1, widget->toolTip());
+            m_status->setText(1, widget->toolTip());
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::setStatusText(int panel, const QString &text)
-{
-    m_statusPanels.at(size_t(panel))->setText(text);
-}
-
 QString MainWindow::statusText(int panel) const
 {
-    return m_statusPanels.at(size_t(panel))->text();
-}
-
-void MainWindow::showPage(QWidget *page)
-{
-    for (int i = 0; i < m_pageControl->count(); ++i) {
-        auto *scroll = qobject_cast<QScrollArea *>(m_pageControl->widget(i));
-        if (m_pageControl->widget(i) == page || (scroll && scroll->widget() == page)) {
-            m_pageControl->setCurrentIndex(i);
-            return;
-        }
-    }
-}
-
-QString MainWindow::dataFilePath(const QString &name) const
-{
-    return ProgramDirectory(m_state.programDirectory).filePath(name);
-}
-QString MainWindow::drawStorePath() const
-{
-    return dataFilePath(QString::fromLatin1(DrawStore::FileName));
-}
-QString MainWindow::hitSoundPath() const
-{
-    return dataFilePath(QStringLiteral("yippee.wav"));
+    return m_status->text(panel);
 }
 
 QAction *MainWindow::menuAction(const QString &name) const
@@ -272,30 +287,12 @@ QAction *MainWindow::menuAction(const QString &name) const
 
 GenerationSettings MainWindow::generationSettings() const
 {
-    GenerationSettings settings;
-    for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
-        settings.setCheckBox(option.number, m_generation->checkBox(option.number)->isChecked());
-    for (const SpinOption &option : GenerationOptions::spins()) {
-        const QSpinBox *spin = option.number == 8 ? m_tipSheet->rowCountSpin() : m_generation->upDown(option.number);
-        settings.setUpDown(option.number, spin->value());
-    }
-    settings.megaballOption = 1;
-    for (const RadioOption &option : GenerationOptions::radioButtons())
-        if (m_generation->radioButton(option.number)->isChecked())
-            settings.megaballOption = option.number;
-    return settings;
+    return m_options->generationSettings();
 }
 
 void MainWindow::applyGenerationSettings(const GenerationSettings &settings)
 {
-    for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
-        m_generation->checkBox(option.number)->setChecked(settings.checkBox(option.number));
-    for (const RadioOption &option : GenerationOptions::radioButtons())
-        m_generation->radioButton(option.number)->setChecked(settings.megaballOption == option.number);
-    for (const SpinOption &option : GenerationOptions::spins()) {
-        QSpinBox *spin = option.number == 8 ? m_tipSheet->rowCountSpin() : m_generation->upDown(option.number);
-        spin->setValue(settings.upDown(option.number));
-    }
+    m_options->apply(settings);
 }
 
 void MainWindow::formCreate()
@@ -304,114 +301,55 @@ void MainWindow::formCreate()
     m_state.attemptLimit = 100000;
     m_state.editChecksEnabled = false;
 
-    std::unique_ptr<SettingsStore> store = m_services.openSettings ? m_services.openSettings() : nullptr;
-    if (store)
-        readSettings(*store);
-
-    m_state.attemptLimit = m_generation->upDown(7)->value() * 1000;
-    if (m_internet->ProxyHostEdit->text().isEmpty())
-        m_internet->ProxyPortEdit->setText(QStringLiteral("80"));
-    if (m_services.random)
-        m_services.random->seedFromCounter();
-    m_state.selectedDate = m_charts->DateTimePicker2->date();
-    m_database->DateTimePicker1->setDate(Clock::today());
-}
-
-void MainWindow::readSettings(SettingsStore &store)
-{
-    if (const auto ticket = store.readString(QStringLiteral("Losnummer")); ticket && ticket->has_value())
-        m_tipSheet->ticketLabel()->setText(**ticket);
-    if (const auto neuerSchein = store.readInteger(QStringLiteral("NeuerSchein"));
-        neuerSchein && neuerSchein->has_value())
-        m_neuerSchein = **neuerSchein;
-
-    // First group: the options, then the window's own values and the language.
-    const StoredGenerationSettings options = GenerationSettingsStore::read(store);
-    // Applying CheckBox31 also sets the maximum of UpDown6, before the spins are set.
-    applyGenerationSettings(options.settings);
-
-    GroupReader first(store);
-    first.failed(!options.checkGroupComplete);
-    first.integer(QStringLiteral("Land"), [this](int value) { m_land = value; });
-    int storedHeight = height();
-    int storedWidth = width();
-    first.integer(QStringLiteral("height"), [&](int value) { storedHeight = value; });
-    first.integer(QStringLiteral("width"), [&](int value) { storedWidth = value; });
-    if (!first.failed())
-        resize(storedWidth, storedHeight);
-    first.integer(QStringLiteral("TippTop"), [this](int value) { m_tippTop = value; });
-    first.integer(QStringLiteral("TippLeft"), [this](int value) { m_tippLeft = value; });
-    if (!first.failed()) {
-        m_state.languageIndex = 2;
-        first.integer(QStringLiteral("Sprache"), [this](int value) { m_state.languageIndex = value; });
-    }
-
-    // Second group: the spin positions (read with the options above), then the tip fields.
-    GroupReader second(store);
-    second.failed(!options.spinGroupComplete);
-    for (const QString &name : TipRows::storedFieldNames()) {
-        auto *field = m_components.get<QLineEdit>(name);
-        second.text(name, [field](const QString &value) { field->setText(value); });
-    }
-
-    GroupReader third(store);
-    third.text(QStringLiteral("ZWEIPREIS"), [this](const QString &value) { m_internet->Edit81->setText(value); });
-    third.text(QStringLiteral("EINPREIS"), [this](const QString &value) { m_internet->Edit82->setText(value); });
-    if (const auto browser = store.value(QStringLiteral("Browser"))) {
-        // A text stored here by older versions reads as unchecked.
-        if (browser->type == RegistryValue::Type::Integer)
-            m_internet->CheckBox21->setChecked(browser->integer != 0);
-        else if (browser->type == RegistryValue::Type::String)
-            m_internet->CheckBox21->setChecked(false);
-    }
-
+    if (std::unique_ptr<SettingsStore> store = m_services.openSettings ? m_services.openSettings() : nullptr)
+        applySettings(MainWindowSettings::read(*store));
     m_state.editChecksEnabled = true;
 
-    m_internet->URLEdit->setText(defaultUrl);
-    GroupReader fourth(store);
-    fourth.text(QStringLiteral("URLEdit"), [this](const QString &value) { m_internet->URLEdit->setText(value); });
-    fourth.text(
-        QStringLiteral("ProxyHostEdit"), [this](const QString &value) { m_internet->ProxyHostEdit->setText(value); });
-    fourth.text(
-        QStringLiteral("ProxyPortEdit"), [this](const QString &value) { m_internet->ProxyPortEdit->setText(value); });
-    fourth.text(QStringLiteral("DrawServiceUrl"),
-        [this](const QString &value) { m_internet->DrawServiceUrlEdit->setText(value); });
-
-    QDateEdit *start = m_charts->DateTimePicker2;
-    const auto storedStart = store.readDate(QStringLiteral("DateTimePicker2"));
-    start->setDate(storedStart && storedStart->has_value() ? **storedStart : start->minimumDate());
-    if (start->date() > Clock::today().addDays(-7))
-        start->setDate(ChartPage::startPickerMinimum());
+    m_state.attemptLimit = generationSettings().attemptLimit();
+    if (m_services.random)
+        m_services.random->seedFromCounter();
+    m_state.selectedDate = m_dates->statisticsStart();
+    m_dates->setDrawDate(Clock::today());
 }
 
-void MainWindow::writeSettings(SettingsStore &store) const
+void MainWindow::applySettings(const StoredMainWindow &stored)
 {
-    store.writeInteger(QStringLiteral("NeuerSchein"), m_neuerSchein);
-    const GenerationSettings settings = generationSettings();
-    for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
-        store.writeBool(GenerationOptions::checkBoxValueName(option.number), settings.checkBox(option.number));
-    for (const RadioOption &option : GenerationOptions::radioButtons())
-        store.writeBool(GenerationOptions::radioValueName(option.number), settings.megaballOption == option.number);
-    if (!isMaximized() && !isMinimized() && !isFullScreen()) {
-        store.writeInteger(QStringLiteral("height"), height());
-        store.writeInteger(QStringLiteral("width"), width());
-    }
-    store.writeInteger(QStringLiteral("Sprache"), m_state.languageIndex);
-    store.writeInteger(QStringLiteral("TippTop"), m_tippTop);
-    store.writeInteger(QStringLiteral("TippLeft"), m_tippLeft);
-    for (const SpinOption &option : GenerationOptions::spins())
-        store.writeInteger(GenerationOptions::spinValueName(option.number), settings.upDown(option.number));
-    for (const QString &name : TipRows::storedFieldNames())
-        store.writeString(name, m_components.get<QLineEdit>(name)->text());
-    store.writeString(QStringLiteral("ZWEIPREIS"), m_internet->Edit81->text());
-    store.writeString(QStringLiteral("EINPREIS"), m_internet->Edit82->text());
-    store.writeBool(QStringLiteral("Browser"), m_internet->CheckBox21->isChecked());
-    store.writeString(QStringLiteral("URLEdit"), m_internet->URLEdit->text());
-    store.writeString(QStringLiteral("ProxyHostEdit"), m_internet->ProxyHostEdit->text());
-    store.writeString(QStringLiteral("ProxyPortEdit"), m_internet->ProxyPortEdit->text());
-    store.writeString(QStringLiteral("DrawServiceUrl"), m_internet->DrawServiceUrlEdit->text());
-    store.writeDate(QStringLiteral("DateTimePicker2"), m_charts->DateTimePicker2->date());
-    store.writeInteger(QStringLiteral("Land"), m_land);
+    const MainWindowValues &values = stored.values;
+    m_stored = values;
+    m_tipSheet->ticketLabel()->setText(values.ticketNumber);
+    // Applying CheckBox31 also sets the maximum of UpDown6, before the spins are set.
+    m_options->apply(stored.options.settings);
+    if (values.height > 0 || values.width > 0)
+        resize(values.width > 0 ? values.width : width(), values.height > 0 ? values.height : height());
+    m_state.languageIndex = values.language;
+    for (int row = 1; row <= TipRows::RowCount; ++row)
+        m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]);
+    m_internet->Edit81->setText(values.zweipreis);
+    m_internet->Edit82->setText(values.einpreis);
+    m_internet->CheckBox21->setChecked(values.browser);
+    m_internet->URLEdit->setText(values.connection.urlEdit);
+    m_internet->ProxyHostEdit->setText(values.connection.proxyHost);
+    m_internet->ProxyPortEdit->setText(values.connection.proxyPort);
+    m_internet->DrawServiceUrlEdit->setText(values.connection.drawServiceUrl);
+    m_dates->startPicker().setDate(values.statisticsStart);
+}
+
+MainWindowValues MainWindow::currentValues() const
+{
+    MainWindowValues values = m_stored;
+    values.height = height();
+    values.width = width();
+    values.language = m_state.languageIndex;
+    values.tips = m_tipSheet->sheetTexts();
+    values.zweipreis = m_internet->Edit81->text();
+    values.einpreis = m_internet->Edit82->text();
+    values.browser = m_internet->CheckBox21->isChecked();
+    values.connection.urlEdit = m_internet->URLEdit->text();
+    values.connection.proxyHost = m_internet->ProxyHostEdit->text();
+    values.connection.proxyPort = m_internet->ProxyPortEdit->text();
+    values.connection.drawServiceUrl = m_internet->DrawServiceUrlEdit->text();
+    values.statisticsStart = m_dates->statisticsStart();
+    return values;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -419,7 +357,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_generationControl->stopForClose();
     if (m_services.openSettings) {
         if (std::unique_ptr<SettingsStore> store = m_services.openSettings()) {
-            writeSettings(*store);
+            const bool normalState = !isMaximized() && !isMinimized() && !isFullScreen();
+            MainWindowSettings::write(*store, generationSettings(), currentValues(), normalState);
             // A failed save loses only this session's changes; closing goes on.
             (void)store->save();
         }

@@ -1,13 +1,15 @@
-// The main window: the page control with its six pages, the main menu, the status bar,
-// proportional resizing, and the settings that are read when it is created and written
-// when it closes. The subsystems' controllers do the work; the window owns the state
-// they share.
+// The main window `Form1` and the composition root of the window layer: it builds the
+// page control with its six pages, the menu and the status bar, creates the dialogs
+// `Form3` and `Form6`, hands every controller the pages and services it works with, and
+// connects what one subsystem does in reaction to another. It reads the settings when
+// it is created and writes them when it closes. No other file knows every page.
 #pragma once
 
-#include "ui/component_list.h"
 #include "app/message_table.h"
+#include "app/ui/main_window_settings.h"
+#include "ui/component_list.h"
 #include "ui/session_state.h"
-#include "generator/generation_options.h"
+#include "ui/window_registry.h"
 
 #include <QMainWindow>
 
@@ -19,32 +21,41 @@ class ChartPage;
 class DatabasePage;
 class DesktopShell;
 class DrawController;
-class DrawStore;
+class DrawEntryDialog;
 class DrawUpdateController;
+class DrawView;
 class GenerationController;
+class GenerationOptionsForm;
 class GenerationPage;
+class HttpClient;
 class InternetPage;
+class LongWork;
 class NumberChoiceDialog;
+class PageSwitcher;
+class PreferredListController;
 class QAction;
-class QLabel;
 class QMenu;
 class QTabWidget;
 class RandomSource;
 class SettingsStore;
 class SoundPlayer;
+class StatusPanels;
 class TipCheckController;
 class TipPickerController;
 class TipSheetPage;
 class UserDialogs;
+class WindowDates;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The platform services, made by main() (or a test) and outliving the window.
     struct Services {
         UserDialogs *dialogs = nullptr;
         SoundPlayer *sound = nullptr;
         DesktopShell *shell = nullptr;
         RandomSource *random = nullptr;
+        HttpClient *http = nullptr;
         // Opens (creating when missing) the program's settings key.
         std::function<std::unique_ptr<SettingsStore>()> openSettings;
     };
@@ -58,12 +69,12 @@ public:
     static constexpr int DesignClientWidth = 547;
     static constexpr int DesignClientHeight = 456;
 
+    // For the tests and the localization: the window's state, texts and parts.
     SessionState &state() { return m_state; }
     const SessionState &state() const { return m_state; }
     MessageTable &messages() { return m_messages; }
-    const MessageTable &messages() const { return m_messages; }
     ComponentList &components() { return m_components; }
-    const Services &services() const { return m_services; }
+    const WindowRegistry &windows() const { return m_windows; }
 
     TipSheetPage *tipSheet() const { return m_tipSheet; }
     DatabasePage *database() const { return m_database; }
@@ -71,28 +82,21 @@ public:
     GenerationPage *generation() const { return m_generation; }
     InternetPage *internet() const { return m_internet; }
     QTabWidget *pageControl() const { return m_pageControl; }
+    DrawEntryDialog *entryDialog() const { return m_entryDialog; }
+    NumberChoiceDialog *numberDialog() const { return m_numberDialog; }
+    StatusPanels &status() const { return *m_status; }
     TipCheckController *tipCheck() const { return m_tipCheck.get(); }
     ChartController *chartControl() const { return m_chartControl.get(); }
     DrawController *drawControl() const { return m_drawControl.get(); }
     DrawUpdateController *drawUpdate() const { return m_drawUpdate.get(); }
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     GenerationController *generationControl() const { return m_generationControl.get(); }
-    NumberChoiceDialog *numberDialog() const;
+    PreferredListController *preferredList() const { return m_preferredList.get(); }
 
-    // Switches the page control to a page (one of the pages above).
-    void showPage(QWidget *page);
-    void setStatusText(int panel, const QString &text);
     QString statusText(int panel) const;
-
-    // A file of the program directory, found regardless of the case of its name.
-    QString dataFilePath(const QString &name) const;
-    QString drawStorePath() const;
-    QString hitSoundPath() const;
-
-    // The generation options as the controls hold them now, and back.
+    // The generation options as the controls hold them now.
     GenerationSettings generationSettings() const;
     void applyGenerationSettings(const GenerationSettings &settings);
-
     // Language entries of the menu: checks entry `index` (1..8) and remembers it.
     void chooseLanguage(int index);
     QAction *menuAction(const QString &name) const;
@@ -105,17 +109,22 @@ protected:
 private:
     void buildMenu();
     void buildPages();
-    void buildStatusBar();
+    void buildControllers();
+    void connectSubsystems();
     void routeStatusHints();
     void formCreate();
-    void readSettings(SettingsStore &store);
-    void writeSettings(SettingsStore &store) const;
+    void applySettings(const StoredMainWindow &stored);
+    MainWindowValues currentValues() const;
     void scalePages(double ratio);
 
     Services m_services;
     SessionState m_state;
     MessageTable m_messages;
     ComponentList m_components;
+    WindowRegistry m_windows;
+    // Values carried from start-up to shutdown unchanged (and the ones the controls hold
+    // are refreshed from them when the window closes).
+    MainWindowValues m_stored;
 
     QTabWidget *m_pageControl = nullptr;
     TipSheetPage *m_tipSheet = nullptr;
@@ -124,20 +133,24 @@ private:
     ChartPage *m_charts = nullptr;
     GenerationPage *m_generation = nullptr;
     QMenu *m_languageMenu = nullptr;
-    std::array<QLabel *, 2> m_statusPanels{};
-
-    // Carried along by the settings store unchanged.
-    int m_neuerSchein = 0;
-    int m_land = 1;
-    int m_tippTop = 39;
-    int m_tippLeft = 47;
+    DrawEntryDialog *m_entryDialog = nullptr;
+    NumberChoiceDialog *m_numberDialog = nullptr;
     double m_zoom = 1.0;
     double m_baseFontSize = 0;
+
+    // What the controllers share; made after the pages, before the controllers.
+    StatusPanels *m_status = nullptr;
+    std::unique_ptr<PageSwitcher> m_pages;
+    std::unique_ptr<WindowDates> m_dates;
+    std::unique_ptr<DrawView> m_drawView;
+    std::unique_ptr<GenerationOptionsForm> m_options;
+    std::unique_ptr<LongWork> m_work;
 
     std::unique_ptr<TipCheckController> m_tipCheck;
     std::unique_ptr<ChartController> m_chartControl;
     std::unique_ptr<DrawController> m_drawControl;
     std::unique_ptr<DrawUpdateController> m_drawUpdate;
     std::unique_ptr<TipPickerController> m_tipPicker;
+    std::unique_ptr<PreferredListController> m_preferredList;
     std::unique_ptr<GenerationController> m_generationControl;
 };

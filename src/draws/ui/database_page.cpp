@@ -1,5 +1,6 @@
 #include "draws/ui/database_page.h"
 
+#include "draws/draw.h"
 #include "ui/form_builder.h"
 
 #include <QDateEdit>
@@ -12,17 +13,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-QDate DatabasePage::pickerMinimum()
-{
-    return QDate(2000, 5, 17);
-}
-
 DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     : QWidget(parent)
 {
     const auto statusHint = [](QWidget *widget) { FormWidgets::setHint(widget, widget->toolTip(), true); };
 
-    DateTimePicker1 = builder.datePicker(QStringLiteral("DateTimePicker1"), pickerMinimum());
+    auto *drawDateLabel = builder.label(QStringLiteral("Label12"), QStringLiteral("Ziehung vom"));
+    DateTimePicker1 = builder.datePicker(QStringLiteral("DateTimePicker1"), Game::earliestDate());
     SpeedButton5 = builder.speedButton(QStringLiteral("SpeedButton5"), QString(),
         QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
     SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -39,6 +36,8 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     Label29->setFont(drawFont);
     Label13 = builder.label(QStringLiteral("Label13"), QString());
 
+    auto *shown = builder.groupBox(QStringLiteral("GroupBox1"), QStringLiteral("Angezeigte Ziehung"));
+    auto *store = builder.groupBox(QStringLiteral("GroupBox2"), QStringLiteral("Ziehungsdaten"));
     BitBtn1 = builder.bitmapButton(QStringLiteral("BitBtn1"), QStringLiteral("&Datenbank aktualisieren"));
     SpeedButton8
         = builder.speedButton(QStringLiteral("SpeedButton8"), QString(), QStringLiteral("Stoppt das Einlesen"));
@@ -53,6 +52,7 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     BitBtn3 = builder.bitmapButton(QStringLiteral("BitBtn3"), QStringLiteral("Export nach Text"));
     BitBtn3->setVisible(false);
 
+    auto *statistics = builder.groupBox(QStringLiteral("GroupBox3"), QStringLiteral("Statistik"));
     Button2 = builder.button(QStringLiteral("Button2"), QStringLiteral("Paare suchen"),
         QStringLiteral("Erzeugen der Grafik für die Paarbildung der Zahlen"));
     Button3 = builder.button(QStringLiteral("Button3"), QStringLiteral("Dreier suchen"),
@@ -78,7 +78,7 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
         statusHint(w);
 
     auto *dateRow = new QHBoxLayout;
-    dateRow->addWidget(new QLabel(QStringLiteral("Ziehung vom")));
+    dateRow->addWidget(drawDateLabel);
     dateRow->addWidget(DateTimePicker1);
     dateRow->addWidget(SpeedButton5);
     dateRow->addSpacing(12);
@@ -86,12 +86,10 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     dateRow->addWidget(SpeedButton7);
     dateRow->addStretch();
 
-    auto *shown = new QGroupBox(QStringLiteral("Angezeigte Ziehung"));
     auto *shownLayout = new QVBoxLayout(shown);
     shownLayout->addWidget(Label29);
     shownLayout->addWidget(Label13);
 
-    auto *store = new QGroupBox(QStringLiteral("Ziehungsdaten"));
     auto *storeLayout = new QGridLayout(store);
     storeLayout->addWidget(BitBtn1, 0, 0);
     storeLayout->addWidget(SpeedButton8, 0, 1);
@@ -101,7 +99,6 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     storeLayout->addWidget(BitBtn3, 4, 0);
     storeLayout->setRowStretch(5, 1);
 
-    auto *statistics = new QGroupBox(QStringLiteral("Statistik"));
     auto *statisticsLayout = new QVBoxLayout(statistics);
     for (QWidget *w : std::initializer_list<QWidget *>{Button2, Button3, Button4, Button5, Button8})
         statisticsLayout->addWidget(w);

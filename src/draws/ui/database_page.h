@@ -16,8 +16,6 @@ class DatabasePage : public QWidget {
 public:
     DatabasePage(FormBuilder &builder, QWidget *parent = nullptr);
 
-    static QDate pickerMinimum(); // 17.05.2000
-
     QDateEdit *DateTimePicker1 = nullptr;
     QToolButton *SpeedButton5 = nullptr; // show and evaluate the chosen date
     QToolButton *SpeedButton6 = nullptr; // previous draw

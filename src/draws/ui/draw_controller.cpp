@@ -1,39 +1,37 @@
 #include "draws/ui/draw_controller.h"
 
-#include "analysis/ui/chart_page.h"
-#include "analysis/ui/tip_check_controller.h"
-#include "app/ui/main_window.h"
-#include "ui/platform.h"
-#include "ui/wait_cursor.h"
-#include "draws/ui/database_page.h"
-#include "draws/draw_display.h"
-#include "draws/ui/draw_entry_dialog.h"
+#include "app/atomic_file.h"
 #include "draws/draw_store.h"
 #include "draws/draw_text.h"
-#include "tipsheet/ui/tip_sheet_page.h"
+#include "draws/ui/database_page.h"
+#include "draws/ui/draw_entry_dialog.h"
+#include "draws/ui/draw_view.h"
+#include "ui/platform.h"
+#include "ui/session_state.h"
+#include "ui/wait_cursor.h"
+#include "ui/window_dates.h"
 
-#include <QDateEdit>
-#include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QToolButton>
 
 #include <algorithm>
 
-DrawController::DrawController(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
+DrawController::DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
+    SessionState &state, UserDialogs &dialogs, QObject *parent)
+    : QObject(parent)
+    , m_page(page)
+    , m_entryDialog(entryDialog)
+    , m_view(view)
+    , m_dates(dates)
+    , m_state(state)
+    , m_dialogs(dialogs)
 {
-    m_entryDialog = new DrawEntryDialog(&window);
-    DatabasePage *page = window.database();
-    connect(page->SpeedButton6, &QAbstractButton::clicked, this, &DrawController::previousDraw);
-    connect(page->SpeedButton7, &QAbstractButton::clicked, this, &DrawController::nextDraw);
-    connect(page->BitBtn6, &QAbstractButton::clicked, this, &DrawController::deleteShownDraw);
-    connect(page->BitBtn8, &QAbstractButton::clicked, this, &DrawController::enterDraw);
-    connect(page->BitBtn3, &QAbstractButton::clicked, this, &DrawController::exportAsText);
+    connect(page.SpeedButton6, &QAbstractButton::clicked, this, &DrawController::previousDraw);
+    connect(page.SpeedButton7, &QAbstractButton::clicked, this, &DrawController::nextDraw);
+    connect(page.BitBtn6, &QAbstractButton::clicked, this, &DrawController::deleteShownDraw);
+    connect(page.BitBtn8, &QAbstractButton::clicked, this, &DrawController::enterDraw);
+    connect(page.BitBtn3, &QAbstractButton::clicked, this, &DrawController::exportAsText);
 }
-
-DrawController::~DrawController() = default;
 
 void DrawController::previousDraw()
 {
@@ -46,12 +44,11 @@ void DrawController::nextDraw()
 
 void DrawController::step(int delta)
 {
-    SessionState &state = m_window.state();
-    DatabasePage *page = m_window.database();
-    state.selectedDate = m_window.charts()->DateTimePicker2->date();
-    const auto draws = DrawStore(m_window.drawStorePath()).readAll();
+    SessionState &state = m_state;
+    state.selectedDate = m_dates.statisticsStart();
+    const auto draws = DrawStore(state.drawStorePath()).readAll();
     if (!draws) {
-        m_window.services().dialogs->showError(draws.error());
+        m_dialogs.showError(draws.error());
         return;
     }
     if (draws->empty())
@@ -64,44 +61,41 @@ void DrawController::step(int delta)
     else
         state.shownDrawIndex = wanted;
     state.shownDraw = (*draws)[size_t(reached)];
-    page->Label29->setText(DrawDisplay::text(state.shownDraw, DrawDisplay::Style::Navigation));
-    m_window.tipSheet()->drawLabel()->setText(page->Label29->text());
-    page->Label13->setText(DrawDisplay::crossSum(m_window.messages(), state.shownDraw));
-    page->DateTimePicker1->setDate(state.shownDraw.date);
-    m_window.tipCheck()->komplettcheck();
+    m_view.show(state.shownDraw, DrawDisplay::Style::Navigation);
+    m_dates.setDrawDate(state.shownDraw.date);
+    emit shownDrawChanged();
 }
 
 void DrawController::deleteShownDraw()
 {
     {
         WaitCursor wait;
-        const DrawStore store(m_window.drawStorePath());
+        const DrawStore store(m_state.drawStorePath());
         if (!store.exists()) {
-            m_window.services().dialogs->showError(QStringLiteral("%1: Datei nicht gefunden").arg(store.path()));
+            m_dialogs.showError(QStringLiteral("%1: Datei nicht gefunden").arg(store.path()));
             return;
         }
-        const auto removed = store.removeDate(m_window.state().shownDraw.date);
+        const auto removed = store.removeDate(m_state.shownDraw.date);
         if (!removed) {
-            m_window.services().dialogs->showError(removed.error());
+            m_dialogs.showError(removed.error());
             return;
         }
     }
-    m_window.tipCheck()->showAndEvaluate();
+    emit storeChanged();
 }
 
 void DrawController::enterDraw()
 {
-    SessionState &state = m_window.state();
-    DatabasePage *page = m_window.database();
-    const DrawStore store(m_window.drawStorePath());
+    SessionState &state = m_state;
+    const DrawStore store(state.drawStorePath());
     const auto draws = store.readAll();
     if (!draws) {
-        m_window.services().dialogs->showError(draws.error());
+        m_dialogs.showError(draws.error());
         return;
     }
     Draw proposal;
-    proposal.date = page->DateTimePicker1->minimumDate();
-    const QDate wanted = page->DateTimePicker1->date();
+    proposal.date = m_dates.drawDateMinimum();
+    const QDate wanted = m_dates.drawDate();
     const auto match = std::find_if(draws->begin(), draws->end(), [&](const Draw &d) { return d.date == wanted; });
     if (match != draws->end())
         proposal = *match;
@@ -109,33 +103,32 @@ void DrawController::enterDraw()
         proposal = draws->back();
     state.selectedDate = proposal.date;
 
-    const std::optional<Draw> entered = m_entryDialog->edit(proposal);
-    if (!entered)
+    m_entryDialog.setDraw(proposal);
+    if (m_dialogs.exec(m_entryDialog) != QDialog::Accepted)
         return;
-    if (const auto stored = store.store(*entered); !stored) {
-        m_window.services().dialogs->showError(stored.error());
+    if (const auto stored = store.store(m_entryDialog.draw()); !stored) {
+        m_dialogs.showError(stored.error());
         return;
     }
-    page->DateTimePicker1->setDate(state.selectedDate);
-    m_window.tipCheck()->showAndEvaluate();
+    m_dates.setDrawDate(state.selectedDate);
+    emit storeChanged();
 }
 
 void DrawController::exportAsText()
 {
-    const auto draws = DrawStore(m_window.drawStorePath()).readAll();
+    const auto draws = DrawStore(m_state.drawStorePath()).readAll();
     if (!draws) {
-        m_window.services().dialogs->showError(draws.error());
+        m_dialogs.showError(draws.error());
         return;
     }
     FileDialogOptions options;
-    options.folder = m_window.state().programDirectory;
+    options.folder = m_state.programDirectory;
     options.fileName = QStringLiteral("Zahlen.txt");
     options.filter = QStringLiteral("Textdatei|*.txt");
     options.defaultSuffix = QStringLiteral("txt");
-    const QString fileName = m_window.services().dialogs->saveFileName(options);
+    const QString fileName = m_dialogs.saveFileName(options);
     if (fileName.isEmpty())
         return;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(DrawText::exportText(*draws)) < 0 || !file.commit())
-        m_window.services().dialogs->showError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+    if (const auto written = AtomicFile::write(fileName, DrawText::exportText(*draws)); !written)
+        m_dialogs.showError(written.error());
 }

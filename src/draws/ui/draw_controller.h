@@ -4,14 +4,18 @@
 
 #include <QObject>
 
+class DatabasePage;
 class DrawEntryDialog;
-class MainWindow;
+class DrawView;
+class UserDialogs;
+class WindowDates;
+struct SessionState;
 
 class DrawController : public QObject {
     Q_OBJECT
 public:
-    explicit DrawController(MainWindow &window);
-    ~DrawController() override;
+    DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
+        SessionState &state, UserDialogs &dialogs, QObject *parent = nullptr);
 
     void previousDraw();
     void nextDraw();
@@ -19,11 +23,19 @@ public:
     void enterDraw();
     void exportAsText();
 
-    DrawEntryDialog *entryDialog() const { return m_entryDialog; }
+signals:
+    // Navigation made another draw the shown one: the sheet is to be evaluated against it.
+    void shownDrawChanged();
+    // The store changed under the shown draw (deleted or entered): show and evaluate anew.
+    void storeChanged();
 
 private:
     void step(int delta);
 
-    MainWindow &m_window;
-    DrawEntryDialog *m_entryDialog = nullptr;
+    DatabasePage &m_page;
+    DrawEntryDialog &m_entryDialog;
+    DrawView &m_view;
+    WindowDates &m_dates;
+    SessionState &m_state;
+    UserDialogs &m_dialogs;
 };

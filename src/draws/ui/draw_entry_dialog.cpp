@@ -1,6 +1,5 @@
 #include "draws/ui/draw_entry_dialog.h"
 
-#include "draws/ui/database_page.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -22,7 +21,7 @@ DrawEntryDialog::DrawEntryDialog(QWidget *parent)
     DateTimePicker1 = m_components.add(new QDateEdit, QStringLiteral("DateTimePicker1"), ComponentKind::DatePicker);
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    DateTimePicker1->setMinimumDate(DatabasePage::pickerMinimum());
+    DateTimePicker1->setMinimumDate(Game::earliestDate());
 
     const auto spin = [this](const QString &name, int minimum, int maximum) {
         auto *box = m_components.add(new QSpinBox, name, ComponentKind::SpinControl);
@@ -40,9 +39,9 @@ DrawEntryDialog::DrawEntryDialog(QWidget *parent)
     UpDown8 = spin(QStringLiteral("UpDown8"), 0, Game::MaxMegaplier);
 
     auto *extras = new QHBoxLayout;
-    extras->addWidget(new QLabel(QStringLiteral("MB:")));
+    extras->addWidget(m_components.add(new QLabel(QStringLiteral("MB:")), QStringLiteral("Label7"), ComponentKind::Label));
     extras->addWidget(UpDown7);
-    extras->addWidget(new QLabel(QStringLiteral("MP:")));
+    extras->addWidget(m_components.add(new QLabel(QStringLiteral("MP:")), QStringLiteral("Label8"), ComponentKind::Label));
     extras->addWidget(UpDown8);
     extras->addStretch();
 
@@ -90,14 +89,6 @@ Draw DrawEntryDialog::draw() const
     draw.megaball = std::uint8_t(UpDown7->value());
     draw.megaplier = std::uint8_t(UpDown8->value());
     return draw;
-}
-
-std::optional<Draw> DrawEntryDialog::edit(const Draw &initial)
-{
-    setDraw(initial);
-    if (exec() != QDialog::Accepted)
-        return std::nullopt;
-    return draw();
 }
 
 void DrawEntryDialog::updateVerdict()

@@ -23,8 +23,6 @@ public:
     void setDraw(const Draw &draw);
     // The draw as entered, main numbers sorted ascending.
     Draw draw() const;
-    // Shows the dialog modally; the entered draw on OK, std::nullopt on abort.
-    std::optional<Draw> edit(const Draw &draw);
 
     ComponentList &components() { return m_components; }
 

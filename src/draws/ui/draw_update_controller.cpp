@@ -1,40 +1,32 @@
 #include "draws/ui/draw_update_controller.h"
 
-#include "analysis/ui/tip_check_controller.h"
-#include "draws/ui/internet_page.h"
-#include "app/ui/main_window.h"
-#include "ui/platform.h"
-#include "draws/ui/database_page.h"
-#include "draws/draw_display.h"
+#include "app/message_table.h"
 #include "draws/draw_download.h"
-#include "tipsheet/ui/tip_sheet_page.h"
+#include "draws/ui/database_page.h"
+#include "draws/ui/draw_view.h"
+#include "draws/ui/internet_page.h"
+#include "ui/platform.h"
+#include "ui/session_state.h"
+#include "ui/sheet_checks.h"
+#include "ui/status_panels.h"
+#include "ui/window_dates.h"
 
-#include <QAction>
-#include <QDateEdit>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 #include <utility>
 
-namespace {
-const QString UpdateMenuEntry = QStringLiteral("Aktualisieren1");
-} // namespace
-
-DrawUpdateController::DrawUpdateController(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_http(makeNetworkHttpClient())
-    , m_updater(new DrawUpdater(*m_http, this))
+DrawUpdateController::DrawUpdateController(const DrawUpdateWiring &wiring, QObject *parent)
+    : QObject(parent)
+    , m_wiring(wiring)
+    , m_updater(new DrawUpdater(wiring.http, this))
 {
-    DatabasePage *page = window.database();
-    connect(page->BitBtn1, &QAbstractButton::clicked, this, &DrawUpdateController::ziehwerkClick);
-    connect(window.tipSheet()->updateButton(), &QAbstractButton::clicked, this, &DrawUpdateController::ziehwerkClick);
-    connect(window.menuAction(UpdateMenuEntry), &QAction::triggered, this, &DrawUpdateController::ziehwerkClick);
-    connect(page->SpeedButton8, &QAbstractButton::clicked, this, &DrawUpdateController::stop);
-    connect(page->BitBtn2, &QAbstractButton::clicked, this, &DrawUpdateController::rebuildStore);
+    DatabasePage &page = wiring.page;
+    connect(page.BitBtn1, &QAbstractButton::clicked, this, &DrawUpdateController::ziehwerkClick);
+    connect(page.SpeedButton8, &QAbstractButton::clicked, this, &DrawUpdateController::stop);
+    connect(page.BitBtn2, &QAbstractButton::clicked, this, &DrawUpdateController::rebuildStore);
 
     connect(m_updater, &DrawUpdater::dateChanged, this, &DrawUpdateController::onDateChanged);
     connect(m_updater, &DrawUpdater::requestStarted, this, &DrawUpdateController::onRequestStarted);
@@ -57,7 +49,7 @@ void DrawUpdateController::ziehwerkClick()
         return;
     const auto settings = settingsFromPage();
     if (!settings) {
-        m_window.services().dialogs->showError(settings.error());
+        m_wiring.dialogs.showError(settings.error());
         return;
     }
     start(*settings);
@@ -67,7 +59,7 @@ void DrawUpdateController::rebuildStore()
 {
     if (isRunning())
         return;
-    UserDialogs *dialogs = m_window.services().dialogs;
+    UserDialogs *dialogs = &m_wiring.dialogs;
     if (!dialogs->askYesNo(QStringLiteral("Soll die Datenbank gelöscht und neu aus dem Internet geladen werden?"),
             QStringLiteral("Datenbank neu anlegen")))
         return;
@@ -88,18 +80,18 @@ void DrawUpdateController::start(const DrawUpdateSettings &settings)
 {
     m_atFirstDate = true;
     setRunning(true);
-    m_updater->start(m_window.drawStorePath(), settings);
+    m_updater->start(m_wiring.state.drawStorePath(), settings);
 }
 
 void DrawUpdateController::stop()
 {
-    m_window.database()->SpeedButton8->setVisible(false);
+    m_wiring.page.SpeedButton8->setVisible(false);
     m_updater->stop();
 }
 
 Result<DrawUpdateSettings> DrawUpdateController::settingsFromPage() const
 {
-    const InternetPage *page = m_window.internet();
+    const InternetPage *page = &m_wiring.internet;
     const auto url = DrawDownload::parseServiceUrl(page->DrawServiceUrlEdit->text());
     if (!url)
         return fail(url.error());
@@ -114,40 +106,39 @@ Result<DrawUpdateSettings> DrawUpdateController::settingsFromPage() const
 
 void DrawUpdateController::setRunning(bool running)
 {
-    DatabasePage *page = m_window.database();
-    for (QWidget *button :
-        std::initializer_list<QWidget *>{page->BitBtn1, page->BitBtn2, m_window.tipSheet()->updateButton()})
-        button->setEnabled(!running);
-    m_window.menuAction(UpdateMenuEntry)->setEnabled(!running);
-    page->SpeedButton8->setVisible(running);
+    DatabasePage &page = m_wiring.page;
+    page.BitBtn1->setEnabled(!running);
+    page.BitBtn2->setEnabled(!running);
+    page.SpeedButton8->setVisible(running);
+    emit runningChanged(running);
 }
 
 void DrawUpdateController::onDateChanged(QDate date)
 {
-    m_window.database()->DateTimePicker1->setDate(date);
+    m_wiring.dates.setDrawDate(date);
     if (m_atFirstDate)
-        m_window.state().selectedDate = date;
+        m_wiring.state.selectedDate = date;
     m_atFirstDate = false;
 }
 
 void DrawUpdateController::onRequestStarted()
 {
-    m_window.setStatusText(0, DrawUpdater::loadingText());
+    m_wiring.status.setText(0, DrawUpdater::loadingText());
 }
 
 void DrawUpdateController::onRequestFinished(QDate, int, const QString &statusLine)
 {
-    m_window.setStatusText(0, statusLine);
-    m_window.setStatusText(1, m_window.messages().text(Msg::Disclaimer));
+    m_wiring.status.setText(0, statusLine);
+    m_wiring.status.setText(1, m_wiring.messages.text(Msg::Disclaimer));
 }
 
 void DrawUpdateController::onDrawStored(const Draw &draw)
 {
-    SessionState &state = m_window.state();
+    SessionState &state = m_wiring.state;
     // Only the date: the numbers follow when the sheet is evaluated at the end.
     state.shownDraw.date = draw.date;
     state.selectedDate = draw.date;
-    m_window.database()->Label29->setText(DrawDisplay::text(draw, DrawDisplay::Style::Update));
+    m_wiring.view.showDownloaded(draw);
 }
 
 void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
@@ -157,20 +148,20 @@ void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
     setRunning(false);
     reportFailure(summary);
     putBackStoreIfNothingCame(summary);
-    m_window.tipSheet()->drawLabel()->setText(m_window.database()->Label29->text());
+    m_wiring.view.copyToTipSheet();
     // Bad settings left the store untouched; a file error may have left it unreadable.
     const bool storeRead = summary.outcome != Outcome::InvalidSettings
         && (summary.outcome != Outcome::FileError || summary.storedCount > 0);
     if (storeRead)
-        m_window.tipCheck()->showAndEvaluate();
+        m_wiring.checks.showAndEvaluate();
     if (summary.outcome == Outcome::Completed || summary.outcome == Outcome::Stopped)
-        m_window.tipCheck()->komplettcheck();
+        m_wiring.checks.komplettcheck();
     emit finished();
 }
 
 void DrawUpdateController::reportFailure(const DrawUpdateSummary &summary)
 {
-    UserDialogs *dialogs = m_window.services().dialogs;
+    UserDialogs *dialogs = &m_wiring.dialogs;
     switch (summary.outcome) {
     case DrawUpdateSummary::Outcome::Unparsable:
         if (!summary.message.isEmpty())
@@ -188,12 +179,12 @@ void DrawUpdateController::reportFailure(const DrawUpdateSummary &summary)
 
 QString DrawUpdateController::backupPath() const
 {
-    return m_window.dataFilePath(QString::fromLatin1(BackupFileName));
+    return m_wiring.state.dataFile(QString::fromLatin1(BackupFileName));
 }
 
 Result<void> DrawUpdateController::moveStoreAside()
 {
-    QFile store(m_window.drawStorePath());
+    QFile store(m_wiring.state.drawStorePath());
     m_backupMade = false;
     if (!store.exists())
         return {};
@@ -211,8 +202,8 @@ void DrawUpdateController::putBackStoreIfNothingCame(const DrawUpdateSummary &su
     // backup file until the next rebuild.
     if (!backupMade || summary.storedCount > 0)
         return;
-    UserDialogs *dialogs = m_window.services().dialogs;
-    const QString storePath = m_window.drawStorePath();
+    UserDialogs *dialogs = &m_wiring.dialogs;
+    const QString storePath = m_wiring.state.drawStorePath();
     QFile::remove(storePath);
     QFile backup(backupPath());
     if (!backup.rename(storePath)) {

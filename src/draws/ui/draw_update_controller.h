@@ -9,9 +9,30 @@
 
 #include <QObject>
 
-#include <memory>
+class DatabasePage;
+class DrawView;
+class HttpClient;
+class InternetPage;
+class MessageTable;
+class SheetChecks;
+class StatusPanels;
+class UserDialogs;
+class WindowDates;
+struct SessionState;
 
-class MainWindow;
+// What the update controller works with, handed in by the main window.
+struct DrawUpdateWiring {
+    DatabasePage &page;
+    InternetPage &internet;
+    DrawView &view;
+    WindowDates &dates;
+    SessionState &state;
+    StatusPanels &status;
+    UserDialogs &dialogs;
+    const MessageTable &messages;
+    HttpClient &http;
+    SheetChecks &checks;
+};
 
 class DrawUpdateController : public QObject {
     Q_OBJECT
@@ -19,7 +40,7 @@ public:
     // The old store waits here while a rebuild runs.
     static constexpr auto BackupFileName = "Devudirurero.bak";
 
-    explicit DrawUpdateController(MainWindow &window);
+    explicit DrawUpdateController(const DrawUpdateWiring &wiring, QObject *parent = nullptr);
     ~DrawUpdateController() override;
 
     void ziehwerkClick();
@@ -36,6 +57,9 @@ public:
     void setTimeouts(int connectMs, int readMs);
 
 signals:
+    // An update started (true) or ended (false): the commands that start one are off
+    // while it runs.
+    void runningChanged(bool running);
     // The update is over and the window is idle again.
     void finished();
 
@@ -53,8 +77,7 @@ private:
     void putBackStoreIfNothingCame(const DrawUpdateSummary &summary);
     QString backupPath() const;
 
-    MainWindow &m_window;
-    std::unique_ptr<HttpClient> m_http;
+    DrawUpdateWiring m_wiring;
     DrawUpdater *m_updater = nullptr;
     int m_connectTimeoutMs = DrawUpdateSettings().connectTimeoutMs;
     int m_readTimeoutMs = DrawUpdateSettings().readTimeoutMs;

@@ -13,9 +13,12 @@
 InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
     : QWidget(parent)
 {
+    auto *proxy = builder.groupBox(QStringLiteral("GroupBox4"), QStringLiteral("Proxy"));
+    auto *proxyHostLabel = builder.label(QStringLiteral("Label14"), QStringLiteral("Proxy-Server"));
     ProxyHostEdit = builder.edit(QStringLiteral("ProxyHostEdit"));
+    auto *proxyPortLabel = builder.label(QStringLiteral("Label15"), QStringLiteral("Proxy-Port"));
     ProxyPortEdit = builder.edit(QStringLiteral("ProxyPortEdit"));
-    ProxyPortEdit->setText(QStringLiteral("80"));
+    ProxyPortEdit->setText(DrawDownload::DefaultProxyPort);
     ProxyPortEdit->setMaximumWidth(80);
     URLEdit = builder.edit(QStringLiteral("URLEdit"));
     Edit81 = builder.edit(QStringLiteral("Edit81"));
@@ -23,6 +26,8 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
     Edit82 = builder.edit(QStringLiteral("Edit82"));
     Edit82->setText(QStringLiteral("1,00"));
     CheckBox21 = builder.checkBox(QStringLiteral("CheckBox21"), QStringLiteral("Browser"));
+    auto *service = builder.groupBox(QStringLiteral("GroupBox5"), QStringLiteral("Ziehungsdaten"));
+    auto *serviceLabel = builder.label(QStringLiteral("DrawServiceLabel"), QStringLiteral("Ziehungsdienst"));
     DrawServiceUrlEdit = builder.edit(QStringLiteral("DrawServiceUrlEdit"));
     DrawServiceUrlEdit->setText(DrawDownload::defaultServiceUrl().toString());
     FormWidgets::setHint(
@@ -30,15 +35,11 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
     for (QWidget *hidden : std::initializer_list<QWidget *>{URLEdit, Edit81, Edit82, CheckBox21})
         hidden->setVisible(false);
 
-    auto *proxy = new QGroupBox(QStringLiteral("Proxy"));
     auto *form = new QFormLayout(proxy);
-    form->addRow(builder.label(QStringLiteral("Label14"), QStringLiteral("Proxy-Server")), ProxyHostEdit);
-    form->addRow(builder.label(QStringLiteral("Label15"), QStringLiteral("Proxy-Port")), ProxyPortEdit);
-
-    auto *service = new QGroupBox(QStringLiteral("Ziehungsdaten"));
+    form->addRow(proxyHostLabel, ProxyHostEdit);
+    form->addRow(proxyPortLabel, ProxyPortEdit);
     auto *serviceForm = new QFormLayout(service);
-    serviceForm->addRow(
-        builder.label(QStringLiteral("DrawServiceLabel"), QStringLiteral("Ziehungsdienst")), DrawServiceUrlEdit);
+    serviceForm->addRow(serviceLabel, DrawServiceUrlEdit);
 
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);

@@ -5,20 +5,45 @@
 // number (SpeedButton13), which seeds the random source for a repeatable run.
 #pragma once
 
+#include "analysis/draw_statistics.h"
 #include "generator/generation_run.h"
 
 #include <QObject>
 
-#include <memory>
+#include <vector>
 
-class MainWindow;
+class GenerationOptionsForm;
+class LongWork;
+class MessageTable;
+class PageSwitcher;
 class PreferredListController;
+class RandomSource;
+class SheetChecks;
+class StatusPanels;
+class TipSheetPage;
+class UserDialogs;
+class WindowDates;
+struct SessionState;
+
+struct GenerationWiring {
+    TipSheetPage &sheet;
+    GenerationOptionsForm &options;
+    WindowDates &dates;
+    SessionState &state;
+    StatusPanels &status;
+    UserDialogs &dialogs;
+    RandomSource &random;
+    const MessageTable &messages;
+    PageSwitcher &pages;
+    SheetChecks &checks;
+    PreferredListController &preferredList;
+    LongWork &work;
+};
 
 class GenerationController : public QObject {
     Q_OBJECT
 public:
-    explicit GenerationController(MainWindow &window);
-    ~GenerationController() override;
+    explicit GenerationController(const GenerationWiring &wiring, QObject *parent = nullptr);
 
     // Starts a run; while one is going on, this is its stop request.
     void startOrStop();
@@ -30,8 +55,13 @@ public:
     void stopForClose();
     void luckyNumber();
 
-    PreferredListController *preferredList() const { return m_preferredList.get(); }
     const GenerationOutcome &lastOutcome() const { return m_lastOutcome; }
+
+signals:
+    // The run computed a statistic: the chart page shows it (its counting engine).
+    void chartComputed(DrawStatistics::ChartKind kind, const std::vector<Draw> &draws);
+    // A run ended, computed or not.
+    void runFinished();
 
 private:
     struct RememberedOptions {
@@ -42,15 +72,12 @@ private:
     };
 
     void run();
-    GenerationHooks hooks(std::span<const Draw> draws);
-    void applyOptionChange(const OptionChange &change);
+    GenerationHooks hooks(const std::vector<Draw> &draws);
     void restoreOptions();
     void finish(const GenerationOutcome *outcome);
 
-    MainWindow &m_window;
-    std::unique_ptr<PreferredListController> m_preferredList;
+    GenerationWiring m_wiring;
     bool m_running = false;
-    bool m_stopRequested = false;
     QString m_startCaption;
     RememberedOptions m_remembered;
     GenerationOutcome m_lastOutcome;

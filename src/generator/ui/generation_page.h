@@ -7,8 +7,11 @@
 #include <QWidget>
 
 #include <map>
+#include <vector>
 
+class CaptionCheckBox;
 class FormBuilder;
+class LinkLabel;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -34,10 +37,10 @@ public:
     QToolButton *SpeedButton24 = nullptr; // triples
     QToolButton *SpeedButton25 = nullptr; // quads
     QToolButton *SpeedButton26 = nullptr; // number distribution
-    QLabel *Label88 = nullptr; // sum distribution
-    QLabel *Label89 = nullptr; // pairs
-    QLabel *Label90 = nullptr; // quads
-    QLabel *Label91 = nullptr; // triples
+    LinkLabel *Label88 = nullptr; // sum distribution
+    LinkLabel *Label89 = nullptr; // pairs
+    LinkLabel *Label90 = nullptr; // quads
+    LinkLabel *Label91 = nullptr; // triples
     QToolButton *Superselten = nullptr; // Megaball frequency
     QToolButton *SuperAus = nullptr; // overdue Megaballs
 
@@ -49,14 +52,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls(FormBuilder &builder);
+    CaptionCheckBox *makeCheckBox(FormBuilder &builder, int number);
+    QSpinBox *makeSpin(FormBuilder &builder, int number);
+    QToolButton *makeChartButton(FormBuilder &builder, const QString &name);
+    LinkLabel *makeChartLabel(FormBuilder &builder, const QString &name, const QString &text);
+    QLabel *heading(FormBuilder &builder, const QString &name, const QString &text);
+    QWidget *optionRow(FormBuilder &builder, int checkBox, const std::vector<int> &spins);
+    QWidget *buildMathematisch(FormBuilder &builder, QWidget *sheet);
+    QWidget *buildStatistisch(FormBuilder &builder, QWidget *sheet);
+    QWidget *buildScheinOptimierung(FormBuilder &builder, QWidget *sheet);
+    QWidget *buildAllgemein(FormBuilder &builder, QWidget *sheet);
+    QWidget *buildMegaBall(FormBuilder &builder, QWidget *sheet);
     void installCoupledLimits();
-    QWidget *buildMathematisch();
-    QWidget *buildStatistisch();
-    QWidget *buildScheinOptimierung();
-    QWidget *buildAllgemein();
-    QWidget *buildMegaBall();
-    QWidget *optionRow(int checkBox, std::initializer_list<int> spins, std::initializer_list<QWidget *> extras = {});
 
     std::map<int, QCheckBox *> m_checkBoxes;
     std::map<int, QSpinBox *> m_spins;

@@ -1,11 +1,12 @@
 #include "generator/ui/preferred_list_controller.h"
 
 #include "app/clock.h"
-#include "app/ui/main_window.h"
-#include "ui/platform.h"
 #include "generator/preferred_numbers.h"
 #include "tipsheet/ui/number_choice_dialog.h"
-#include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/page_switcher.h"
+#include "ui/platform.h"
+#include "ui/session_state.h"
+#include "ui/status_panels.h"
 
 #include <QGuiApplication>
 #include <QToolButton>
@@ -15,10 +16,15 @@ namespace {
 constexpr int RebuildNotePanel = 0;
 } // namespace
 
-PreferredListController::PreferredListController(MainWindow &window, NumberChoiceDialog &dialog)
-    : QObject(&window)
-    , m_window(window)
+PreferredListController::PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs,
+    StatusPanels &status, PageSwitcher &pages, QWidget *tipSheet, const SessionState &state, QObject *parent)
+    : QObject(parent)
     , m_dialog(dialog)
+    , m_dialogs(dialogs)
+    , m_status(status)
+    , m_pages(pages)
+    , m_tipSheet(tipSheet)
+    , m_state(state)
 {
     connect(dialog.SpeedButton1, &QToolButton::clicked, this, &PreferredListController::saveList);
     connect(dialog.SpeedButton2, &QToolButton::clicked, this, &PreferredListController::loadList);
@@ -27,10 +33,10 @@ PreferredListController::PreferredListController(MainWindow &window, NumberChoic
 bool PreferredListController::edit(CandidatePool &pool)
 {
     m_dialog.setPreferredList(PreferredNumbers::fromPool(pool));
-    m_window.showPage(m_window.tipSheet());
+    m_pages.show(m_tipSheet);
     // The normal cursor over the wait cursor of the run while the dialog is open.
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int outcome = m_dialog.exec();
+    const int outcome = m_dialogs.exec(m_dialog);
     QGuiApplication::restoreOverrideCursor();
     if (outcome == NumberChoiceDialog::Abort)
         return false;
@@ -44,17 +50,17 @@ bool PreferredListController::edit(CandidatePool &pool)
         if (rebuild.pool.hasOverflowed())
             notes << poolFullText();
         if (!notes.isEmpty())
-            m_window.setStatusText(RebuildNotePanel, notes.join(QStringLiteral("; ")));
+            m_status.setText(RebuildNotePanel, notes.join(QStringLiteral("; ")));
         pool = std::move(rebuild.pool);
     }
     return true;
 }
 
 namespace {
-FileDialogOptions listFileOptions(const MainWindow &window)
+FileDialogOptions listFileOptions(const SessionState &state)
 {
     FileDialogOptions options;
-    options.folder = window.state().programDirectory;
+    options.folder = state.programDirectory;
     options.fileName = ValueListFile::defaultFileName(Clock::today());
     options.filter = ValueListFile::Filter;
     options.defaultSuffix = ValueListFile::Suffix;
@@ -64,8 +70,8 @@ FileDialogOptions listFileOptions(const MainWindow &window)
 
 void PreferredListController::saveList()
 {
-    UserDialogs *dialogs = m_window.services().dialogs;
-    const QString path = dialogs->saveFileName(listFileOptions(m_window));
+    UserDialogs *dialogs = &m_dialogs;
+    const QString path = dialogs->saveFileName(listFileOptions(m_state));
     if (path.isEmpty())
         return;
     PreferredNumberList list = m_dialog.preferredList();
@@ -77,8 +83,8 @@ void PreferredListController::saveList()
 
 void PreferredListController::loadList()
 {
-    UserDialogs *dialogs = m_window.services().dialogs;
-    const QString path = dialogs->openFileName(listFileOptions(m_window));
+    UserDialogs *dialogs = &m_dialogs;
+    const QString path = dialogs->openFileName(listFileOptions(m_state));
     if (path.isEmpty())
         return;
     const Result<PreferredNumberList> loaded = ValueListFile::load(path);

@@ -6,13 +6,19 @@
 #include <QObject>
 
 class CandidatePool;
-class MainWindow;
 class NumberChoiceDialog;
+class PageSwitcher;
+class StatusPanels;
+class UserDialogs;
+class QWidget;
+struct SessionState;
 
 class PreferredListController : public QObject {
     Q_OBJECT
 public:
-    PreferredListController(MainWindow &window, NumberChoiceDialog &dialog);
+    // `tipSheet` is the page shown while the list is open.
+    PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs, StatusPanels &status,
+        PageSwitcher &pages, QWidget *tipSheet, const SessionState &state, QObject *parent = nullptr);
 
     // Shows the list for the pool: OK keeps the pool, "&Rechnen" rebuilds it from the
     // list; false when the user aborts.
@@ -21,6 +27,10 @@ public:
     void loadList(); // SpeedButton2
 
 private:
-    MainWindow &m_window;
     NumberChoiceDialog &m_dialog;
+    UserDialogs &m_dialogs;
+    StatusPanels &m_status;
+    PageSwitcher &m_pages;
+    QWidget *m_tipSheet;
+    const SessionState &m_state;
 };

@@ -13,6 +13,7 @@
 
 namespace {
 constexpr int Columns = 15;
+constexpr int DataTag = 8;
 const QColor highlightColour(255, 255, 0);
 } // namespace
 
@@ -26,8 +27,10 @@ NumberChoiceDialog::NumberChoiceDialog(RandomSource &random, QWidget *parent)
     auto *grid = new QGridLayout;
     grid->setSpacing(2);
     for (int number = 1; number <= BoxCount; ++number) {
-        auto *box = m_components.add(
-            new QCheckBox(QString::number(number)), QStringLiteral("CheckBox%1").arg(number), ComponentKind::CheckBox);
+        // Tag 8: the boxes' captions are their numbers and their hints the list's weights,
+        // data that no language may replace.
+        auto *box = m_components.add(new QCheckBox(QString::number(number)), QStringLiteral("CheckBox%1").arg(number),
+            ComponentKind::CheckBox, DataTag);
         box->setChecked(true);
         box->setAutoFillBackground(true);
         m_boxes[size_t(number - 1)] = box;

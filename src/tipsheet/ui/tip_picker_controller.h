@@ -4,19 +4,25 @@
 
 #include <QObject>
 
-class MainWindow;
+class MessageTable;
 class NumberChoiceDialog;
+class RandomSource;
+class TipSheetPage;
+class UserDialogs;
 
 class TipPickerController : public QObject {
     Q_OBJECT
 public:
-    explicit TipPickerController(MainWindow &window);
+    TipPickerController(TipSheetPage &sheet, NumberChoiceDialog &dialog, UserDialogs &dialogs, RandomSource &random,
+        const MessageTable &messages, QObject *parent = nullptr);
 
-    NumberChoiceDialog *dialog() const { return m_dialog; }
     // Picks the numbers of row 1..12.
     void pick(int row);
 
 private:
-    MainWindow &m_window;
-    NumberChoiceDialog *m_dialog = nullptr;
+    TipSheetPage &m_sheet;
+    NumberChoiceDialog &m_dialog;
+    UserDialogs &m_dialogs;
+    RandomSource &m_random;
+    const MessageTable &m_messages;
 };

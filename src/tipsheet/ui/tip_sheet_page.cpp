@@ -37,8 +37,26 @@ const QString lockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nich
 TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
     : QWidget(parent)
 {
+    buildDrawStrip(builder);
     buildRows(builder);
     buildStrips(builder);
+}
+
+void TipSheetPage::buildDrawStrip(FormBuilder &builder)
+{
+    m_drawStrip = builder.panel(QStringLiteral("Panel4"));
+    m_drawLabel = builder.label(QStringLiteral("Label35"), QString());
+    m_drawLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_ticketLabel = builder.label(QStringLiteral("Losnummer"), QString());
+    m_updateButton
+        = builder.speedButton(QStringLiteral("SpeedButton10"), QString(), QStringLiteral("Ziehungsdaten laden"));
+    m_updateButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    FormWidgets::setHint(m_updateButton, m_updateButton->toolTip(), true);
+    auto *stripLayout = new QHBoxLayout(m_drawStrip);
+    stripLayout->setContentsMargins(4, 1, 4, 1);
+    stripLayout->addWidget(m_drawLabel, 1);
+    stripLayout->addWidget(m_ticketLabel);
+    stripLayout->addWidget(m_updateButton);
 }
 
 void TipSheetPage::buildRows(FormBuilder &builder)
@@ -88,22 +106,6 @@ void TipSheetPage::buildRows(FormBuilder &builder)
 
 void TipSheetPage::buildStrips(FormBuilder &builder)
 {
-    auto *drawStrip = new QFrame;
-    drawStrip->setObjectName(QStringLiteral("Panel4"));
-    drawStrip->setFrameShape(QFrame::StyledPanel);
-    m_drawLabel = builder.label(QStringLiteral("Label35"), QString());
-    m_drawLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_updateButton
-        = builder.speedButton(QStringLiteral("SpeedButton10"), QString(), QStringLiteral("Ziehungsdaten laden"));
-    m_updateButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    FormWidgets::setHint(m_updateButton, m_updateButton->toolTip(), true);
-    m_ticketLabel = builder.label(QStringLiteral("Losnummer"), QString());
-    auto *stripLayout = new QHBoxLayout(drawStrip);
-    stripLayout->setContentsMargins(4, 1, 4, 1);
-    stripLayout->addWidget(m_drawLabel, 1);
-    stripLayout->addWidget(m_ticketLabel);
-    stripLayout->addWidget(m_updateButton);
-
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(1);
@@ -186,7 +188,7 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
-    page->addWidget(drawStrip);
+    page->addWidget(m_drawStrip);
     page->addLayout(middle, 1);
     page->addLayout(commandStrip);
 }

@@ -10,6 +10,7 @@
 #include <array>
 
 class FormBuilder;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -80,11 +81,13 @@ private:
         QLabel *sum = nullptr;
         QToolButton *picker = nullptr;
     };
+    void buildDrawStrip(FormBuilder &builder);
     void buildRows(FormBuilder &builder);
     void buildStrips(FormBuilder &builder);
     const Row &row(int number) const { return m_rows.at(size_t(number - 1)); }
 
     std::array<Row, TipRows::RowCount> m_rows;
+    QFrame *m_drawStrip = nullptr;
     QLabel *m_drawLabel = nullptr;
     QLabel *m_ticketLabel = nullptr;
     QToolButton *m_updateButton = nullptr;

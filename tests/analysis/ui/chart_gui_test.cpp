@@ -8,6 +8,7 @@
 #include "generator/ui/generation_page.h"
 #include "test_data.h"
 #include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/form_builder.h"
 #include "ui/window_fixture.h"
 
 #include <QDateEdit>
@@ -33,7 +34,7 @@ class ChartTest : public QObject {
         MainWindow &w = f.create();
         w.charts()->DateTimePicker2->setDate(QDate(2015, 3, 1));
         w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
-        w.showPage(w.tipSheet());
+        w.pageControl()->setCurrentIndex(0);
     }
     static bool onChartPage(MainWindow &w) { return w.pageControl()->currentIndex() == 4; }
 
@@ -83,14 +84,14 @@ private slots:
         click(w.generation()->SpeedButton26);
         QVERIFY(onChartPage(w));
         QCOMPARE(w.charts()->points().size(), size_t(75));
-        w.showPage(w.tipSheet());
+        w.pageControl()->setCurrentIndex(0);
         click(w.generation()->Superselten);
         QVERIFY(onChartPage(w));
         QCOMPARE(w.charts()->points().size(), size_t(15));
         QCOMPARE(w.charts()->points()[6].y, 2); // Megaball 7 twice
         QCOMPARE(w.charts()->leftAxisMinimum(), 0.0);
-        w.showPage(w.tipSheet());
-        emit w.generation()->labelClicked(w.generation()->Label88);
+        w.pageControl()->setCurrentIndex(0);
+        emit w.generation()->Label88->clicked();
         QVERIFY(onChartPage(w));
         QCOMPARE(w.charts()->points().front().x, 30); // sums 30, 38 and 123
     }

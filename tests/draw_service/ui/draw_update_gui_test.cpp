@@ -388,7 +388,7 @@ private slots:
         if (yes)
             QVERIFY(finished.wait(Patience));
         expectIdle();
-        const QString backup = w.dataFilePath(QString::fromLatin1(DrawUpdateController::BackupFileName));
+        const QString backup = w.state().dataFile(QString::fromLatin1(DrawUpdateController::BackupFileName));
         if (rebuilt) {
             QCOMPARE(storedDraws(), served);
             QCOMPARE(fileBytes(backup), before);

@@ -28,9 +28,11 @@ class DrawNavigationTest : public QObject {
     static std::vector<Draw> stored(WindowFixture &f) { return DrawStore(f.storePath()).readAll().value(); }
 
     // Fills the entry dialog once it is open and confirms or aborts it.
-    static void answerEntryDialog(DrawEntryDialog *dialog, const Draw &draw, bool confirm, Draw *proposed = nullptr)
+    static void answerEntryDialog(WindowFixture &f, const Draw &draw, bool confirm, Draw *proposed = nullptr)
     {
-        QTimer::singleShot(0, dialog, [=] {
+        f.dialogs.dialogAnswers.push_back([=](QDialog &shown) {
+            auto *dialog = qobject_cast<DrawEntryDialog *>(&shown);
+            QVERIFY(dialog);
             if (proposed)
                 *proposed = dialog->draw();
             dialog->DateTimePicker1->setDate(draw.date);
@@ -123,7 +125,7 @@ private slots:
         click(w.database()->SpeedButton6); // 06.03.2015 shown
         Draw proposed;
         const Draw draw = TestData::draw(qPrintable(entered));
-        answerEntryDialog(w.drawControl()->entryDialog(), draw, true, &proposed);
+        answerEntryDialog(f, draw, true, &proposed);
         click(w.database()->BitBtn8);
 
         QCOMPARE(proposed, threeDraws()[1]); // the dialog opened with the draw of the picker's date
@@ -147,7 +149,7 @@ private slots:
         f.useHistory(threeDraws());
         MainWindow &w = f.create();
         w.afterCreation();
-        answerEntryDialog(w.drawControl()->entryDialog(), TestData::draw("2015-03-13 1 2 3 4 5 6 1"), false);
+        answerEntryDialog(f, TestData::draw("2015-03-13 1 2 3 4 5 6 1"), false);
         click(w.database()->BitBtn8);
         QCOMPARE(stored(f), threeDraws());
     }

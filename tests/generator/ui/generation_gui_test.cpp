@@ -5,6 +5,7 @@
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
 #include "cli_runner.h"
+#include "ui/status_panels.h"
 #include "draws/ui/database_page.h"
 #include "generator/ui/generation_controller.h"
 #include "generator/ui/generation_page.h"
@@ -70,10 +71,10 @@ void enterLuckyNumber(WindowFixture &f, const QString &number)
 }
 
 // Runs `action` once the modal dialog is open, then closes it with `button`.
-void whenDialogOpens(NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
+void whenDialogOpens(FakeDialogs &dialogs, NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
 {
-    QTimer::singleShot(0, dialog, [dialog, action = std::move(action), button] {
-        if (!dialog->isVisible())
+    dialogs.dialogAnswers.push_back([dialog, action = std::move(action), button](QDialog &shown) {
+        if (&shown != dialog || !dialog->isVisible())
             qFatal("the number dialog did not open");
         action();
         button->click();
@@ -218,7 +219,7 @@ private slots:
         NumberChoiceDialog *dialog = window().numberDialog();
         QStringList shown;
         whenDialogOpens(
-            dialog,
+            m_fixture->dialogs, dialog,
             [&] {
                 // With the defaults the numbers of the three reference draws are out of the
                 // pool; 1 stands there twice.
@@ -310,7 +311,7 @@ private slots:
         random.setState(1234);
         RandomSource copy(1234);
         const QString proposal = QString::number(copy.below(99999));
-        window().setStatusText(1, QStringLiteral("vorher"));
+        window().status().setText(1, QStringLiteral("vorher"));
         m_fixture->dialogs.inputs.push_back(answer);
         click(sheet()->luckyNumberButton());
         QCOMPARE(m_fixture->dialogs.inputPrompts.last(),

@@ -1,5 +1,7 @@
 #include "ui/fake_platform.h"
 
+#include <QDialog>
+
 bool FakeDialogs::askYesNo(const QString &text, const QString &caption)
 {
     questions.append(caption + QLatin1Char('|') + text);
@@ -33,6 +35,21 @@ QString FakeDialogs::openFileName(const FileDialogOptions &options)
 QString FakeDialogs::saveFileName(const FileDialogOptions &options)
 {
     return openFileName(options);
+}
+
+int FakeDialogs::exec(QDialog &dialog)
+{
+    dialogsShown.append(dialog.windowTitle());
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    if (!dialogAnswers.empty()) {
+        const auto answer = std::move(dialogAnswers.front());
+        dialogAnswers.pop_front();
+        answer(dialog);
+    }
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
 }
 
 bool FakeShell::startProgram(const QString &program, const QStringList &arguments)

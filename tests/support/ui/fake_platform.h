@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,12 @@ public:
     std::deque<bool> answers; // for askYesNo; empty answers "No"
     std::deque<std::optional<QString>> inputs; // for inputText; empty cancels
     std::deque<QString> fileNames; // for the file dialogs; empty cancels
+    // For the program's own dialogs, in order: each gets the dialog as the program filled
+    // it, shown, and acts on it as the user would (checks boxes, clicks a button). A
+    // dialog still open afterwards is cancelled; with no answer left, it is cancelled
+    // at once.
+    std::deque<std::function<void(QDialog &)>> dialogAnswers;
+    QStringList dialogsShown; // their window titles
     QStringList messages;
     QStringList errors;
     QStringList questions; // "caption|text"
@@ -28,6 +35,7 @@ public:
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &proposal) override;
     QString openFileName(const FileDialogOptions &options) override;
     QString saveFileName(const FileDialogOptions &options) override;
+    int exec(QDialog &dialog) override;
 };
 
 class FakeSound : public SoundPlayer {

@@ -18,6 +18,7 @@ MainWindow &WindowFixture::create()
     services.sound = &sound;
     services.shell = &shell;
     services.random = &random;
+    services.http = http.get();
     services.openSettings = [store = settings] { return std::make_unique<SharedSettingsStore>(store); };
     m_window = std::make_unique<MainWindow>(directory.path(), services);
     return *m_window;

@@ -2,6 +2,7 @@
 // an in-memory settings store, for the window tests.
 #pragma once
 
+#include "app/http_client.h"
 #include "app/ui/main_window.h"
 #include "ui/fake_platform.h"
 #include "generator/random_source.h"
@@ -40,6 +41,7 @@ public:
     FakeSound sound;
     FakeShell shell;
     RandomSource random{12345};
+    std::unique_ptr<HttpClient> http = makeNetworkHttpClient();
     std::shared_ptr<MemorySettingsStore> settings = std::make_shared<MemorySettingsStore>();
 
 private:

@@ -20,10 +20,10 @@ class TipSheetTest : public QObject {
     Q_OBJECT
 
     // Runs `action` once the modal dialog is open, then closes it with `button`.
-    static void whenDialogOpens(NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
+    static void whenDialogOpens(FakeDialogs &dialogs, NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
     {
-        QTimer::singleShot(0, dialog, [dialog, action = std::move(action), button] {
-            if (!dialog->isVisible())
+        dialogs.dialogAnswers.push_back([dialog, action = std::move(action), button](QDialog &shown) {
+            if (&shown != dialog || !dialog->isVisible())
                 qFatal("the number dialog did not open");
             action();
             button->click();
@@ -157,7 +157,7 @@ private slots:
         NumberChoiceDialog *dialog = w.numberDialog();
         QStringList marked;
         whenDialogOpens(
-            dialog,
+            f.dialogs, dialog,
             [&] {
                 QCOMPARE(dialog->windowTitle(), QStringLiteral("Zahlen für Tipp  %1").arg(row));
                 QVERIFY(dialog->BitBtn4->isVisible());
@@ -196,7 +196,7 @@ private slots:
         for (int attempt = 0; attempt < 60; ++attempt) {
             w.tipSheet()->setRowTexts(1, {"4", "9", "23", "51", "70", "", ""});
             whenDialogOpens(
-                dialog, [] {}, dialog->BitBtn1);
+                f.dialogs, dialog, [] {}, dialog->BitBtn1);
             click(w.tipSheet()->pickerButton(1));
             const int megaball = w.tipSheet()->field(1, 5)->text().toInt();
             QVERIFY(megaball >= 1 && megaball <= 14);
@@ -213,7 +213,7 @@ private slots:
         w.tipSheet()->setRowTexts(3, {"4", "9", "23", "51", "70", "", ""});
         NumberChoiceDialog *dialog = w.numberDialog();
         whenDialogOpens(
-            dialog, [dialog] { dialog->box(1)->setChecked(true); }, dialog->BitBtn2);
+            f.dialogs, dialog, [dialog] { dialog->box(1)->setChecked(true); }, dialog->BitBtn2);
         click(w.tipSheet()->pickerButton(3));
         QCOMPARE(w.tipSheet()->rowTexts(3), (TipRowTexts{"4", "9", "23", "51", "70", "", ""}));
     }
@@ -265,7 +265,7 @@ private slots:
         MainWindow &w = f.create();
         NumberChoiceDialog *dialog = w.numberDialog();
         whenDialogOpens(
-            dialog,
+            f.dialogs, dialog,
             [dialog] {
                 dialog->BitBtn4->click();
                 dialog->timerTick();

@@ -1,0 +1,22 @@
+#include "draws/ui/draw_view.h"
+
+#include "draws/ui/database_page.h"
+
+#include <QLabel>
+
+void DrawView::show(const Draw &draw, DrawDisplay::Style style)
+{
+    m_page.Label29->setText(DrawDisplay::text(draw, style));
+    m_page.Label13->setText(DrawDisplay::crossSum(m_messages, draw));
+    copyToTipSheet();
+}
+
+void DrawView::showDownloaded(const Draw &draw)
+{
+    m_page.Label29->setText(DrawDisplay::text(draw, DrawDisplay::Style::Update));
+}
+
+void DrawView::copyToTipSheet()
+{
+    m_tipSheetLabel.setText(m_page.Label29->text());
+}
