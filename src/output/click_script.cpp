@@ -126,20 +126,31 @@ QString ClickScript::generatedScriptPath(const QString &tipFilePath, QDate today
         .filePath(today.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + Suffix);
 }
 
-Result<ClickScript::Generated> ClickScript::build(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today)
+Result<ClickScript::Filled> ClickScript::fill(
+    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options)
 {
-    const auto script = readTemplate(templatePath);
+    auto script = readTemplate(templatePath);
     if (!script)
         return fail(script.error());
     const auto tips = readAll(tipFilePath);
     if (!tips)
         return fail(tips.error());
-    const QString absoluteTipFile = QFileInfo(tipFilePath).absoluteFilePath();
-    Generated generated;
-    generated.text = substitute(script->text, placeholders(TipFile::decodeLines(*tips), options, absoluteTipFile));
-    generated.path = generatedScriptPath(absoluteTipFile, today);
-    if (auto written = AtomicFile::write(generated.path, encodeScript(generated.text, *script)); !written)
+    Filled filled;
+    filled.source = std::move(script).value();
+    filled.tipFilePath = QFileInfo(tipFilePath).absoluteFilePath();
+    filled.text
+        = substitute(filled.source.text, placeholders(TipFile::decodeLines(*tips), options, filled.tipFilePath));
+    return filled;
+}
+
+Result<ClickScript::Generated> ClickScript::build(
+    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today)
+{
+    const auto filled = fill(templatePath, tipFilePath, options);
+    if (!filled)
+        return fail(filled.error());
+    Generated generated{generatedScriptPath(filled->tipFilePath, today), filled->text};
+    if (auto written = AtomicFile::write(generated.path, encodeScript(generated.text, filled->source)); !written)
         return fail(written.error());
     return generated;
 }

@@ -65,12 +65,20 @@ QByteArray encodeScript(const QString &text, const Template &from);
 // "YYYYMMDD.xrt" of `today` in the tip file's folder.
 QString generatedScriptPath(const QString &tipFilePath, QDate today);
 
+struct Filled {
+    Template source;
+    QString text;
+    QString tipFilePath; // absolute, as "[TIPPDATEI]" gives it
+};
+// Reads the template and the tip file and fills the placeholders; writes nothing.
+Result<Filled> fill(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options);
+
 struct Generated {
     QString path;
     QString text; // the filled script as the window's scratch list holds it
 };
-// Reads the template and the tip file, fills the placeholders and writes the generated
-// script atomically (replacing one of the same day). Nothing is written on failure.
+// fill(), then the generated script is written atomically (replacing one of the same day). Nothing is written on
+// failure.
 Result<Generated> build(
     const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today);
 } // namespace ClickScript
