@@ -29,6 +29,7 @@ HttpRequest ScriptRefresh::requestFor(const QUrl &service, const QString &script
     request.headers = {{QByteArrayLiteral("User-Agent"), UserAgent}, {QByteArrayLiteral("Accept"), Accept}};
     request.proxyHost.clear();
     request.deadlineMs = DefaultTimeoutMs;
+    request.maxBodyBytes = MaxScriptBytes;
     return request;
 }
 

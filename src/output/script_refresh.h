@@ -29,6 +29,8 @@ public:
     static inline const QByteArray Accept = QByteArrayLiteral("text/html, */*");
     // The longest the window waits on OK; the request itself gives up no later.
     static constexpr int DefaultTimeoutMs = 10000;
+    // A longer answer is no click script; it is cut off and so never replaces one.
+    static constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
 
     static QUrl defaultServiceUrl();
     // "<service>/scripts/<file name with extension>.txt": lotto.xrt asks for scripts/lotto.xrt.txt.

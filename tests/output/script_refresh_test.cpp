@@ -65,6 +65,7 @@ private slots:
             (HttpHeaders{{"User-Agent", "Mozilla/3.0 (compatible; Indy Library)"}, {"Accept", "text/html, */*"}}));
         QVERIFY(request.proxyHost.isEmpty());
         QVERIFY(request.deadlineMs > 0);
+        QVERIFY(request.maxBodyBytes > 0);
         // A name that looks like a query stays part of the path.
         QCOMPARE(
             ScriptRefresh::urlFor(QUrl(QStringLiteral("https://s.example/")), QStringLiteral("/x/a#b?.xrt")).path(),
