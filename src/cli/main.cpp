@@ -22,6 +22,8 @@ const std::array commands{
     Command{"pool", &CliCommands::pool},
     Command{"filter", &CliCommands::filter},
     Command{"generate", &CliCommands::generate},
+    Command{"tiplist", &CliCommands::tiplist},
+    Command{"script", &CliCommands::script},
 };
 
 int printUsage(QTextStream &err)

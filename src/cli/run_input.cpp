@@ -16,8 +16,9 @@ std::optional<QDate> parseDate(const QString &text)
         return std::nullopt;
     return date;
 }
+} // namespace
 
-std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationSettings &settings)
+std::optional<Cli::Problem> Cli::takeSettings(Arguments &arguments, GenerationSettings &settings)
 {
     if (!arguments.takeFlag(QStringLiteral("--defaults"))) {
         const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
@@ -34,7 +35,6 @@ std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationS
     }
     return std::nullopt;
 }
-} // namespace
 
 std::optional<int> Cli::parseInteger(const QString &text)
 {
@@ -64,7 +64,7 @@ std::optional<Cli::Problem> Cli::prepareRun(const Context &context, Arguments &a
     if (auto problem = takeDate(arguments, QStringLiteral("--end"), Clock::today(), input.end))
         return problem;
     input.settings = GenerationSettings::defaults();
-    if (auto problem = applySettings(arguments, input.settings))
+    if (auto problem = takeSettings(arguments, input.settings))
         return problem;
     auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)

@@ -34,6 +34,10 @@ struct RunInput {
     GenerationSettings settings;
 };
 
+// Takes --defaults (the design defaults instead of the stored options) and each
+// --set NAME=VALUE, applied over `settings`.
+std::optional<Problem> takeSettings(Arguments &arguments, GenerationSettings &settings);
+
 // Takes --from, --end, --defaults and --set, then reads the history.
 std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
 int report(const Context &context, const Problem &problem, const QString &usageLine);

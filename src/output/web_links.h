@@ -1,0 +1,43 @@
+// The web addresses the program opens or asks: the maker's pages behind the web labels,
+// the automation program's download and the click-script service. The maker's site is a
+// name below the reserved ".example" domain, so no address can ever lead to somebody
+// else's site; an operator who runs the pages changes them here.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <array>
+
+namespace WebLinks {
+inline const QString MakerSite = QStringLiteral("https://www.morvak.example/");
+inline const QString ProductPage = QStringLiteral("https://www.morvak.example/devudirurero/");
+// The program's own draws page, which links on to the lottery's official results and
+// prize tables; the program names no lottery operator itself.
+inline const QString DrawsPage = QStringLiteral("https://www.morvak.example/devudirurero/ziehungen/");
+inline const QString OtherProductPage = QStringLiteral("https://www.morvak.example/skriptomat/");
+// The installer of the automation program: "dateien/skriptomatp.exe" on the maker's site.
+inline const QString AutomationDownload = MakerSite + QStringLiteral("dateien/skriptomatp.exe");
+// The click-script service: "scripts/<name>.xrt.txt" below this address.
+inline const QString ScriptService = MakerSite;
+
+struct Link {
+    const char *control; // the label the user clicks
+    QString address;
+};
+// Label43 and Label44 (the strips at the tip page's edges) open the maker's home page;
+// Label52, Label54 and Label56 on "Internet-Optionen" show their address as the caption
+// and open what the caption says.
+inline const std::array<Link, 5> Labels{{
+    {"Label43", MakerSite},
+    {"Label44", MakerSite},
+    {"Label52", ProductPage},
+    {"Label54", DrawsPage},
+    {"Label56", OtherProductPage},
+}};
+
+inline QUrl url(const QString &address)
+{
+    return QUrl(address, QUrl::StrictMode);
+}
+} // namespace WebLinks

@@ -1,0 +1,76 @@
+// The tip file (".hlt"): the filled rows of the sheet as comma-separated lines. The
+// interactive save and load, the online tip and the click-script builder all read and
+// write it through here, so the line format lives in one place.
+#pragma once
+
+#include "app/result.h"
+#include "tipsheet/tip_rows.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+// A filter and default extension of the main window's shared file dialogs.
+struct DialogFilter {
+    QString filter; // "Tippdatei|*.hlt": description and pattern
+    QString defaultSuffix; // without the dot
+
+    friend bool operator==(const DialogFilter &, const DialogFilter &) = default;
+};
+
+// Lends the shared dialog another filter for one command and puts the previous one back
+// when it goes out of scope, however the command ends (confirmed, cancelled, failed).
+class BorrowedDialogFilter {
+public:
+    BorrowedDialogFilter(DialogFilter &shared, DialogFilter borrowed)
+        : m_shared(shared)
+        , m_previous(std::exchange(shared, std::move(borrowed)))
+    { }
+    ~BorrowedDialogFilter() { m_shared = m_previous; }
+    BorrowedDialogFilter(const BorrowedDialogFilter &) = delete;
+    BorrowedDialogFilter &operator=(const BorrowedDialogFilter &) = delete;
+
+private:
+    DialogFilter &m_shared;
+    DialogFilter m_previous;
+};
+
+namespace TipFile {
+inline const QString Suffix = QStringLiteral("hlt");
+inline const DialogFilter Dialog{QStringLiteral("Tippdatei|*.hlt"), Suffix};
+// What the shared save dialog proposes when no command has borrowed it.
+inline const DialogFilter TextDialog{QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt")};
+inline const QString SaveHint = QStringLiteral("Speichern des Tipps");
+inline const QString LoadHint = QStringLiteral("Tipp laden aus Datei");
+
+// The end date plus 3 days when it is a Tuesday, else plus 4, as "yyyymmdd.hlt".
+QString defaultFileName(QDate endDate);
+
+// One line per row whose first main-number field is filled: its seven field texts
+// joined by ",", CR LF after each line, in the system code page. An empty sheet gives
+// zero bytes.
+QByteArray encode(const TipSheetTexts &sheet);
+Result<void> save(const QString &path, const TipSheetTexts &sheet);
+
+// The lines of a text file: a byte-order mark is honoured, otherwise the system code
+// page; lines end at CR LF, LF or CR, and a final line end adds no empty line.
+QStringList decodeLines(const QByteArray &bytes);
+
+// How the seventh field of a line is taken: loading gives it the whole rest of the
+// line, the click-script builder only the text up to the next comma.
+enum class SeventhField { Rest, UpToComma };
+// Fields taken from the left: each of the first six is the text before the next ","
+// (text and comma are removed); with no comma left a field is empty and the text stays
+// for the next one. Field texts are returned as they stand, not validated.
+TipRowTexts splitLine(QString line, SeventhField seventh);
+
+// The twelve rows as loading leaves them: line k fills row k through the sheet's
+// validation, rows past the file's last line and lines past the twelfth ignored. Every
+// row is replaced, locked ones too: the window runs "Löschen aller Tipps" first (which
+// spares locked rows their labels and colours) and then writes all twelve rows.
+TipSheetTexts decode(const QByteArray &bytes);
+Result<TipSheetTexts> load(const QString &path);
+} // namespace TipFile

@@ -1,0 +1,194 @@
+// The tip file: lines written for filled rows only, fields taken from the left on
+// load, every row replaced by loading, the proposed names and the shared dialog's filter.
+#include "tipsheet/tip_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+TipRowTexts row(std::initializer_list<const char *> fields)
+{
+    TipRowTexts texts;
+    size_t slot = 0;
+    for (const char *field : fields)
+        texts[slot++] = QString::fromUtf8(field);
+    return texts;
+}
+
+TipSheetTexts sheetWith(std::initializer_list<std::pair<int, TipRowTexts>> rows)
+{
+    TipSheetTexts sheet;
+    for (const auto &[number, texts] : rows)
+        sheet[size_t(number - 1)] = texts;
+    return sheet;
+}
+} // namespace
+
+class TipFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultNames_data()
+    {
+        QTest::addColumn<QDate>("endDate");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Tuesday plus 3") << QDate(2015, 3, 10) << "20150313.hlt";
+        QTest::newRow("Friday plus 4") << QDate(2015, 3, 13) << "20150317.hlt";
+        QTest::newRow("Wednesday plus 4, not a drawing day") << QDate(2015, 3, 11) << "20150315.hlt";
+        QTest::newRow("over the year's end") << QDate(2015, 12, 29) << "20160101.hlt";
+    }
+    void defaultNames()
+    {
+        QFETCH(QDate, endDate);
+        QFETCH(QString, name);
+        QCOMPARE(TipFile::defaultFileName(endDate), name);
+    }
+
+    void savedLines()
+    {
+        const TipSheetTexts sheet = sheetWith({
+            {1, row({"5", "12", "23", "34", "45", "10", ""})},
+            {2, row({"", "7", "8", "9", "10", "11", ""})}, // first field empty: no line
+            {3, row({"45", "34", "23", "12", "5", "", ""})}, // not sorted, Megaball empty
+            {12, row({"1", "", "3", "", "5", "6", "7"})},
+        });
+        QCOMPARE(TipFile::encode(sheet), QByteArray("5,12,23,34,45,10,\r\n45,34,23,12,5,,\r\n1,,3,,5,6,7\r\n"));
+        QCOMPARE(TipFile::encode(TipSheetTexts{}), QByteArray());
+    }
+
+    void fieldsTakenFromTheLeft_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("upToComma");
+        QTest::addColumn<QStringList>("fields");
+        const bool Rest = false;
+        const bool UpToComma = true;
+        QTest::newRow("full line") << "5,12,23,34,45,10," << Rest << QStringList{"5", "12", "23", "34", "45", "10", ""};
+        QTest::newRow("1,2,3: the rest waits for the seventh field")
+            << "1,2,3" << Rest << QStringList{"1", "2", "", "", "", "", "3"};
+        QTest::newRow("seventh takes further commas on load")
+            << "1,2,3,4,5,6,7,8,9" << Rest << QStringList{"1", "2", "3", "4", "5", "6", "7,8,9"};
+        QTest::newRow("seventh up to the comma for scripts")
+            << "1,2,3,4,5,6,7,8,9" << UpToComma << QStringList{"1", "2", "3", "4", "5", "6", "7"};
+        QTest::newRow("empty line") << "" << Rest << QStringList{"", "", "", "", "", "", ""};
+    }
+    void fieldsTakenFromTheLeft()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, upToComma);
+        QFETCH(QStringList, fields);
+        const TipRowTexts texts
+            = TipFile::splitLine(line, upToComma ? TipFile::SeventhField::UpToComma : TipFile::SeventhField::Rest);
+        QCOMPARE(QStringList(texts.begin(), texts.end()), fields);
+    }
+
+    void loadValidatesEveryField()
+    {
+        const TipSheetTexts sheet = TipFile::decode("1,2,3\r\n007,76,x,75,0,16,15\r\n");
+        QCOMPARE(sheet[0], row({"1", "2", "", "", "", "", "3"}));
+        QCOMPARE(sheet[1], row({"7", "", "", "75", "", "", "15"}));
+        for (size_t r = 2; r < sheet.size(); ++r)
+            QCOMPARE(sheet[r], TipRowTexts{});
+    }
+
+    void roundTripCompactsRows()
+    {
+        // Rows 1 and 3 give two lines; the former row 3 comes back as row 2.
+        const TipSheetTexts sheet = sheetWith({
+            {1, row({"5", "12", "23", "34", "45", "10", ""})},
+            {3, row({"1", "2", "3", "4", "5", "", ""})},
+        });
+        const QByteArray bytes = TipFile::encode(sheet);
+        QCOMPARE(bytes.count('\n'), 2);
+        const TipSheetTexts loaded = TipFile::decode(bytes);
+        QCOMPARE(loaded[0], sheet[0]);
+        QCOMPARE(loaded[1], sheet[2]); // the Megaball stays empty, the two commas load back
+        QCOMPARE(loaded[2], TipRowTexts{});
+    }
+
+    void loadReplacesEveryRow()
+    {
+        // Whatever the sheet held (locked rows included) the file's line, or the empty
+        // text where it has none, is what each row holds afterwards.
+        const TipSheetTexts loaded = TipFile::decode("9,8,7,6,5,4,\r\n");
+        QCOMPARE(loaded[0], row({"9", "8", "7", "6", "5", "4", ""}));
+        for (size_t r = 1; r < loaded.size(); ++r)
+            QCOMPARE(loaded[r], TipRowTexts{});
+        QCOMPARE(TipFile::decode(QByteArray()), TipSheetTexts{});
+    }
+
+    void linesPastTheTwelfthAreIgnored()
+    {
+        QByteArray bytes;
+        for (int line = 1; line <= 14; ++line)
+            bytes += QByteArray::number(line) + ",1,2,3,4,5,\r\n";
+        const TipSheetTexts loaded = TipFile::decode(bytes);
+        QCOMPARE(loaded[11][0], QStringLiteral("12"));
+    }
+
+    void readerAcceptsMarksAndOtherLineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF"
+                                                  "3,4,5,6,7,8,\r\n2,3,4,5,6,7,");
+        const QString text = QStringLiteral("3,4,5,6,7,8,\r\n2,3,4,5,6,7,");
+        QTest::newRow("UTF-16LE mark") << QByteArray("\xFF\xFE")
+                + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QTest::newRow("LF only") << QByteArray("3,4,5,6,7,8,\n2,3,4,5,6,7,\n");
+    }
+    void readerAcceptsMarksAndOtherLineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        const TipSheetTexts loaded = TipFile::decode(bytes);
+        QCOMPARE(loaded[0], row({"3", "4", "5", "6", "7", "8", ""}));
+        QCOMPARE(loaded[1], row({"2", "3", "4", "5", "6", "7", ""}));
+    }
+
+    void decodedLineCount_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("final line end adds nothing") << QByteArray("a\r\nb\r\n") << 2;
+        QTest::newRow("no final line end") << QByteArray("a\r\nb") << 2;
+        QTest::newRow("an empty last line counts") << QByteArray("a\r\n\r\n") << 2;
+    }
+    void decodedLineCount()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        QCOMPARE(TipFile::decodeLines(bytes).size(), count);
+    }
+
+    void saveAndLoadFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("20150313.hlt"));
+        QVERIFY(TipFile::save(path, TipSheetTexts{}).ok());
+        QCOMPARE(QFileInfo(path).size(), 0);
+        const TipSheetTexts sheet = sheetWith({{2, row({"5", "12", "23", "34", "45", "10", ""})}});
+        QVERIFY(TipFile::save(path, sheet).ok()); // replaces without asking
+        QCOMPARE(TipFile::load(path)->at(0), sheet[1]);
+
+        const auto missing = TipFile::load(dir.filePath(QStringLiteral("fehlt.hlt")));
+        QVERIFY(!missing.ok());
+        QVERIFY(missing.error().contains(QStringLiteral("fehlt.hlt")));
+        // A save that cannot be written leaves the previous file as it was.
+        QVERIFY(!TipFile::save(dir.filePath(QStringLiteral("no/such/folder/x.hlt")), sheet).ok());
+    }
+
+    void sharedDialogGetsItsFilterBack()
+    {
+        DialogFilter shared = TipFile::TextDialog;
+        {
+            BorrowedDialogFilter borrowed(shared, TipFile::Dialog);
+            QCOMPARE(shared.filter, QStringLiteral("Tippdatei|*.hlt"));
+            QCOMPARE(shared.defaultSuffix, QStringLiteral("hlt"));
+        }
+        QCOMPARE(shared, (DialogFilter{QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TipFileTest)
+#include "tip_file_test.moc"
