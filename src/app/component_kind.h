@@ -19,3 +19,6 @@ enum class ComponentKind {
     Window,
     Other,
 };
+
+// "MenuItem", "Label", ...: the kind's name as the component lists write it.
+const char *componentKindName(ComponentKind kind);

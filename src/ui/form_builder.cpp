@@ -49,6 +49,7 @@ QLabel *CaptionCheckBox::piece(int k)
     if (!m_pieces[size_t(k)]) {
         const QString part = split(m_caption).value(k);
         m_pieces[size_t(k)] = new QLabel(part);
+        m_pieces[size_t(k)]->setProperty(FormWidgets::CaptionPieceProperty, true);
         m_pieces[size_t(k)]->setVisible(!part.trimmed().isEmpty());
     }
     return m_pieces[size_t(k)];

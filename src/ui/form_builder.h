@@ -30,6 +30,8 @@ inline constexpr char StatusHintProperty[] = "devuStatusHint";
 inline constexpr char EditNameProperty[] = "devuEditName";
 // The caption of a component without a visible caption of its own (a panel).
 inline constexpr char CaptionProperty[] = "devuCaption";
+// Set on the labels that show a piece of a check box's caption.
+inline constexpr char CaptionPieceProperty[] = "devuCaptionPiece";
 // The hint of a menu entry.
 inline constexpr char HintProperty[] = "devuHint";
 

@@ -226,6 +226,33 @@ private slots:
         QVERIFY(f.dialogs.inputPrompts.last().endsWith(QStringLiteral("|5")));
     }
 
+    void historySearchHighlightsThreeHitsOrAMegaball()
+    {
+        WindowFixture f;
+        f.useHistory(TestData::draws({"2015-03-03 1 2 3 4 5 6 2"}));
+        MainWindow &w = f.create();
+        w.charts()->DateTimePicker2->setDate(QDate(2015, 3, 1));
+        w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
+        TipSheetPage *sheet = w.tipSheet();
+        sheet->setRowTexts(1, {"1", "2", "10", "11", "12", "9", ""}); // 2 hits
+        sheet->setRowTexts(2, {"1", "2", "3", "20", "21", "9", ""}); // 3 hits
+        sheet->setRowTexts(3, {"1", "2", "20", "21", "22", "6", ""}); // 2 hits and the Megaball
+        sheet->setRowTexts(4, {"20", "21", "22", "23", "24", "6", ""}); // the Megaball alone
+        f.dialogs.inputs = {QStringLiteral("6")};
+        w.tipCheck()->historySearch();
+        const auto red = [&](int row) {
+            return sheet->hitLabel(row)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+        };
+        QCOMPARE(sheet->hitLabel(1)->text(), QStringLiteral("2"));
+        QVERIFY(!red(1));
+        QCOMPARE(sheet->hitLabel(2)->text(), QStringLiteral("3"));
+        QVERIFY(red(2));
+        QCOMPARE(sheet->hitLabel(3)->text(), QStringLiteral("2 + MB"));
+        QVERIFY(red(3));
+        QCOMPARE(sheet->hitLabel(4)->text(), QStringLiteral("0 + MB"));
+        QVERIFY(red(4));
+    }
+
     void historySearchInputProblems()
     {
         WindowFixture f;
