@@ -1,5 +1,6 @@
 // check: one tip row against the draw the window would show for a date.
 #include "cli/cli.h"
+#include "cli/run_input.h"
 
 #include "analysis/hit_rule.h"
 #include "draws/draw_display.h"
@@ -23,13 +24,10 @@ int CliCommands::check(Cli::Context &context, const QStringList &args)
     for (int slot = 0; slot < 6; ++slot)
         row[size_t(slot)] = TipRows::normalized(values[slot + 1], TipRows::maximumFor(slot));
 
-    const auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return context.failWith(draws.error());
-    const DrawPick::Pick pick = DrawPick::forDate(*draws, date);
-    if (pick.index < 0)
-        return context.failWith(QStringLiteral("the draw store holds no draws"));
-    const Draw &draw = (*draws)[size_t(pick.index)];
+    const auto picked = Cli::shownDrawFor(context, date);
+    if (!picked)
+        return context.failWith(picked.error());
+    const Draw &draw = *picked;
     const HitResult hit = HitRule::zettelcheck(row, draw);
     context.out << "draw: " << DrawText::listLine(draw) << '\n';
     context.out << "hits: " << hit.hitCount << (hit.megaballHit ? " + MB" : "") << '\n';

@@ -41,13 +41,10 @@ int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
     const auto loaded = TipFile::load(files[0]);
     if (!loaded)
         return context.failWith(loaded.error());
-    const auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return context.failWith(draws.error());
-    const DrawPick::Pick pick = DrawPick::forDate(*draws, date);
-    if (pick.index < 0)
-        return context.failWith(QStringLiteral("the draw store holds no draws"));
-    const Draw &shown = (*draws)[size_t(pick.index)];
+    const auto picked = Cli::shownDrawFor(context, date);
+    if (!picked)
+        return context.failWith(picked.error());
+    const Draw &shown = *picked;
 
     // The evaluation after loading sorts the main numbers of every complete row; the
     // end-date picker then holds the shown draw's date, which decides the play date.

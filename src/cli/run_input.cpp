@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/settings_store.h"
+#include "draws/draw_display.h"
 #include "draws/draw_store.h"
 #include "generator/generation_settings_store.h"
 
@@ -79,4 +80,15 @@ int Cli::report(const Context &context, const Problem &problem, const QString &u
     if (problem.code == UsageError)
         return usage(context, problem.message, usageLine);
     return context.failWith(problem.message);
+}
+
+Result<Draw> Cli::shownDrawFor(const Context &context, QDate date)
+{
+    const auto draws = DrawStore(context.storePath()).readAll();
+    if (!draws)
+        return fail(draws.error());
+    const DrawPick::Pick pick = DrawPick::forDate(*draws, date);
+    if (pick.index < 0)
+        return fail(QStringLiteral("the draw store holds no draws"));
+    return (*draws)[size_t(pick.index)];
 }

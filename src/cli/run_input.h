@@ -3,6 +3,7 @@
 // overrides), and reporting a problem as a usage error or a failure.
 #pragma once
 
+#include "app/result.h"
 #include "cli/cli.h"
 #include "generator/generation_options.h"
 #include "generator/reference_draws.h"
@@ -41,4 +42,7 @@ std::optional<Problem> takeSettings(Arguments &arguments, GenerationSettings &se
 // Takes --from, --end, --defaults and --set, then reads the history.
 std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
 int report(const Context &context, const Problem &problem, const QString &usageLine);
+// The draw the window shows for `date` (the first on or after it, else the newest),
+// read from the store; an error for an empty store.
+Result<Draw> shownDrawFor(const Context &context, QDate date);
 } // namespace Cli

@@ -6,9 +6,9 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QToolButton>
 

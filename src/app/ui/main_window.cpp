@@ -157,8 +157,8 @@ void MainWindow::buildPages()
 
     addPage(QStringLiteral("TabSheet1"), QStringLiteral("Tipp-Übersicht"),
         [&] { return m_tipSheet = new TipSheetPage(builder); });
-    const int hidden
-        = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"), [] { return new QWidget; });
+    const int hidden = addPage(
+        QStringLiteral("TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"), [] { return new QWidget; });
     m_pageControl->setTabVisible(hidden, false);
     addPage(QStringLiteral("TabSheet3"), QStringLiteral("Internet-Optionen"),
         [&] { return m_internet = new InternetPage(builder); });
@@ -189,13 +189,12 @@ void MainWindow::buildControllers()
         = std::make_unique<DrawController>(*m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs);
     m_drawUpdate = std::make_unique<DrawUpdateController>(DrawUpdateWiring{*m_database, *m_internet, *m_drawView,
         *m_dates, m_state, *m_status, dialogs, m_messages, *m_services.http, *m_tipCheck});
-    m_tipPicker = std::make_unique<TipPickerController>(
-        *m_tipSheet, *m_numberDialog, dialogs, *m_services.random, m_messages);
-    m_preferredList = std::make_unique<PreferredListController>(
-        *m_numberDialog, dialogs, *m_status, *m_pages, m_tipSheet, m_state);
+    m_tipPicker
+        = std::make_unique<TipPickerController>(*m_tipSheet, *m_numberDialog, dialogs, *m_services.random, m_messages);
+    m_preferredList
+        = std::make_unique<PreferredListController>(*m_numberDialog, dialogs, *m_status, *m_pages, m_tipSheet, m_state);
     m_generationControl = std::make_unique<GenerationController>(GenerationWiring{*m_tipSheet, *m_options, *m_dates,
-        m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList,
-        *m_work});
+        m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList, *m_work});
 }
 
 // What one subsystem does when another has acted, in one place.
@@ -218,12 +217,11 @@ void MainWindow::connectSubsystems()
     connect(m_generationControl.get(), &GenerationController::chartComputed, m_chartControl.get(),
         [this](ChartKind kind, const std::vector<Draw> &draws) { m_chartControl->showChart(kind, draws); });
 
-    connect(m_database->SpeedButton5, &QAbstractButton::clicked, m_tipCheck.get(),
-        &TipCheckController::showAndEvaluate);
-    connect(m_drawControl.get(), &DrawController::shownDrawChanged, m_tipCheck.get(),
-        &TipCheckController::komplettcheck);
-    connect(m_drawControl.get(), &DrawController::storeChanged, m_tipCheck.get(),
-        &TipCheckController::showAndEvaluate);
+    connect(
+        m_database->SpeedButton5, &QAbstractButton::clicked, m_tipCheck.get(), &TipCheckController::showAndEvaluate);
+    connect(
+        m_drawControl.get(), &DrawController::shownDrawChanged, m_tipCheck.get(), &TipCheckController::komplettcheck);
+    connect(m_drawControl.get(), &DrawController::storeChanged, m_tipCheck.get(), &TipCheckController::showAndEvaluate);
     connect(m_tipCheck.get(), &TipCheckController::searchFinished, m_chartControl.get(),
         &ChartController::showSearchTotals);
 
@@ -243,8 +241,8 @@ void MainWindow::connectSubsystems()
     charts->connectButton(m_generation->Superselten, ChartKind::MegaballFrequency, true);
     connect(m_tipSheet->distributionButton(), &QAbstractButton::clicked, charts, &ChartController::showTipDistribution);
     connect(m_generation, &GenerationPage::labelClicked, charts, [this](QLabel *label) {
-        const QLabel *links[] = {m_generation->Label88, m_generation->Label89, m_generation->Label91,
-            m_generation->Label90};
+        const QLabel *links[]
+            = {m_generation->Label88, m_generation->Label89, m_generation->Label91, m_generation->Label90};
         const ChartKind kinds[] = {ChartKind::SumDistribution, ChartKind::Pairs, ChartKind::Triples, ChartKind::Quads};
         for (size_t i = 0; i < std::size(links); ++i)
             if (label == links[i])

@@ -161,7 +161,8 @@ StoredMainWindow MainWindowSettings::read(const SettingsStore &store)
     values.connection = StoredConnection::read(store);
 
     const auto start = store.readDate(QStringLiteral("DateTimePicker2"));
-    values.statisticsStart = start && start->has_value() && start->value().isValid() ? **start : Game::firstFormatDraw();
+    values.statisticsStart
+        = start && start->has_value() && start->value().isValid() ? **start : Game::firstFormatDraw();
     if (values.statisticsStart > Clock::today().addDays(-7) || values.statisticsStart < Game::firstFormatDraw())
         values.statisticsStart = Game::firstFormatDraw();
     return stored;

@@ -1,6 +1,5 @@
 #include "draws/ui/draw_entry_dialog.h"
 
-
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -39,9 +38,11 @@ DrawEntryDialog::DrawEntryDialog(QWidget *parent)
     UpDown8 = spin(QStringLiteral("UpDown8"), 0, Game::MaxMegaplier);
 
     auto *extras = new QHBoxLayout;
-    extras->addWidget(m_components.add(new QLabel(QStringLiteral("MB:")), QStringLiteral("Label7"), ComponentKind::Label));
+    extras->addWidget(
+        m_components.add(new QLabel(QStringLiteral("MB:")), QStringLiteral("Label7"), ComponentKind::Label));
     extras->addWidget(UpDown7);
-    extras->addWidget(m_components.add(new QLabel(QStringLiteral("MP:")), QStringLiteral("Label8"), ComponentKind::Label));
+    extras->addWidget(
+        m_components.add(new QLabel(QStringLiteral("MP:")), QStringLiteral("Label8"), ComponentKind::Label));
     extras->addWidget(UpDown8);
     extras->addStretch();
 

@@ -1,8 +1,8 @@
 // "Zahlen der Ziehung eingeben": the dialog for entering or correcting a draw by hand.
 #pragma once
 
-#include "ui/component_list.h"
 #include "draws/draw.h"
+#include "ui/component_list.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "draws/ui/internet_page.h"
 
-#include "ui/form_builder.h"
 #include "draws/draw_download.h"
+#include "ui/form_builder.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -38,11 +38,11 @@ GenerationPage::GenerationPage(FormBuilder &builder, QWidget *parent)
     PageControl2 = builder.components().add(new QTabWidget, QStringLiteral("PageControl2"), ComponentKind::Other);
     // Each sheet is registered before the controls on it, and those in the order they
     // stand on the sheet.
-    const auto addPage = [&](QWidget *(GenerationPage::*build)(FormBuilder &, QWidget *), const char *name,
-                             const QString &caption) {
-        QWidget *sheet = builder.tabSheet(QString::fromLatin1(name), new QWidget);
-        PageControl2->addTab((this->*build)(builder, sheet), caption);
-    };
+    const auto addPage
+        = [&](QWidget *(GenerationPage::*build)(FormBuilder &, QWidget *), const char *name, const QString &caption) {
+              QWidget *sheet = builder.tabSheet(QString::fromLatin1(name), new QWidget);
+              PageControl2->addTab((this->*build)(builder, sheet), caption);
+          };
     addPage(&GenerationPage::buildMathematisch, "TabSheet7", QStringLiteral("Mathematisch"));
     addPage(&GenerationPage::buildStatistisch, "TabSheet8", QStringLiteral("Statistisch"));
     addPage(&GenerationPage::buildScheinOptimierung, "TabSheet9", QStringLiteral("Schein Optimierung"));
@@ -123,8 +123,8 @@ QWidget *GenerationPage::optionRow(FormBuilder &builder, int checkBox, const std
 QWidget *GenerationPage::buildMathematisch(FormBuilder &builder, QWidget *sheet)
 {
     auto *layout = new QVBoxLayout;
-    layout->addWidget(heading(
-        builder, QStringLiteral("Label100"), QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt")));
+    layout->addWidget(heading(builder, QStringLiteral("Label100"),
+        QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt")));
     auto *sums = new QHBoxLayout;
     sums->addWidget(builder.label(QStringLiteral("Label101"), QStringLiteral("Quersummen von")));
     sums->addWidget(makeSpin(builder, 1));
@@ -147,8 +147,8 @@ QWidget *GenerationPage::buildMathematisch(FormBuilder &builder, QWidget *sheet)
 QWidget *GenerationPage::buildStatistisch(FormBuilder &builder, QWidget *sheet)
 {
     auto *layout = new QVBoxLayout;
-    layout->addWidget(heading(
-        builder, QStringLiteral("Label104"), QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen")));
+    layout->addWidget(
+        heading(builder, QStringLiteral("Label104"), QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen")));
     // One grid, so that the spins, the "seltensten" boxes and the chart links line up.
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -181,15 +181,15 @@ QWidget *GenerationPage::buildStatistisch(FormBuilder &builder, QWidget *sheet)
     spin = withUnit(13);
     SpeedButton22 = makeChartButton(builder, QStringLiteral("SpeedButton22"));
     row(2, {box, spin, nullptr, SpeedButton22});
-    const auto groupRow = [&](int line, int frequent, int rare, const char *labelName, const QString &text,
-                              const char *buttonName) {
-        QWidget *first = makeCheckBox(builder, frequent);
-        QWidget *second = makeCheckBox(builder, rare);
-        LinkLabel *label = makeChartLabel(builder, QString::fromLatin1(labelName), text);
-        QToolButton *button = makeChartButton(builder, QString::fromLatin1(buttonName));
-        row(line, {first, second, label, button});
-        return std::pair{label, button};
-    };
+    const auto groupRow
+        = [&](int line, int frequent, int rare, const char *labelName, const QString &text, const char *buttonName) {
+              QWidget *first = makeCheckBox(builder, frequent);
+              QWidget *second = makeCheckBox(builder, rare);
+              LinkLabel *label = makeChartLabel(builder, QString::fromLatin1(labelName), text);
+              QToolButton *button = makeChartButton(builder, QString::fromLatin1(buttonName));
+              row(line, {first, second, label, button});
+              return std::pair{label, button};
+          };
     std::tie(Label89, SpeedButton23) = groupRow(3, 1, 11, "Label89", QStringLiteral("Paare"), "SpeedButton23");
     std::tie(Label91, SpeedButton24) = groupRow(4, 6, 12, "Label91", QStringLiteral("Dreier"), "SpeedButton24");
     std::tie(Label90, SpeedButton25) = groupRow(5, 7, 13, "Label90", QStringLiteral("Vierer"), "SpeedButton25");
@@ -204,8 +204,8 @@ QWidget *GenerationPage::buildScheinOptimierung(FormBuilder &builder, QWidget *s
 {
     auto *layout = new QVBoxLayout;
     layout->setSpacing(2);
-    for (auto [box, spins] : std::initializer_list<std::pair<int, std::vector<int>>>{{3, {3}}, {24, {9}},
-             {27, {}}, {9, {6}}, {28, {17, 18}}, {4, {4}}, {5, {5}}, {23, {11}}, {31, {}}, {29, {}}, {30, {}}})
+    for (auto [box, spins] : std::initializer_list<std::pair<int, std::vector<int>>>{{3, {3}}, {24, {9}}, {27, {}},
+             {9, {6}}, {28, {17, 18}}, {4, {4}}, {5, {5}}, {23, {11}}, {31, {}}, {29, {}}, {30, {}}})
         layout->addWidget(optionRow(builder, box, spins));
     layout->addStretch();
     return pageOf(sheet, layout);

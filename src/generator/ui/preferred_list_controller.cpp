@@ -16,8 +16,8 @@ namespace {
 constexpr int RebuildNotePanel = 0;
 } // namespace
 
-PreferredListController::PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs,
-    StatusPanels &status, PageSwitcher &pages, QWidget *tipSheet, const SessionState &state, QObject *parent)
+PreferredListController::PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs, StatusPanels &status,
+    PageSwitcher &pages, QWidget *tipSheet, const SessionState &state, QObject *parent)
     : QObject(parent)
     , m_dialog(dialog)
     , m_dialogs(dialogs)

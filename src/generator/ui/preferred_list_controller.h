@@ -17,8 +17,8 @@ class PreferredListController : public QObject {
     Q_OBJECT
 public:
     // `tipSheet` is the page shown while the list is open.
-    PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs, StatusPanels &status,
-        PageSwitcher &pages, QWidget *tipSheet, const SessionState &state, QObject *parent = nullptr);
+    PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs, StatusPanels &status, PageSwitcher &pages,
+        QWidget *tipSheet, const SessionState &state, QObject *parent = nullptr);
 
     // Shows the list for the pool: OK keeps the pool, "&Rechnen" rebuilds it from the
     // list; false when the user aborts.

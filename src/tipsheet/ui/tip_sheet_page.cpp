@@ -1,7 +1,7 @@
 #include "tipsheet/ui/tip_sheet_page.h"
 
-#include "ui/form_builder.h"
 #include "generator/generation_options.h"
+#include "ui/form_builder.h"
 
 #include <QEvent>
 #include <QFrame>

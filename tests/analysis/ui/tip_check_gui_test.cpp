@@ -240,9 +240,8 @@ private slots:
         sheet->setRowTexts(4, {"20", "21", "22", "23", "24", "6", ""}); // the Megaball alone
         f.dialogs.inputs = {QStringLiteral("6")};
         w.tipCheck()->historySearch();
-        const auto red = [&](int row) {
-            return sheet->hitLabel(row)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
-        };
+        const auto red
+            = [&](int row) { return sheet->hitLabel(row)->palette().color(QPalette::WindowText) == QColor(255, 0, 0); };
         QCOMPARE(sheet->hitLabel(1)->text(), QStringLiteral("2"));
         QVERIFY(!red(1));
         QCOMPARE(sheet->hitLabel(2)->text(), QStringLiteral("3"));

@@ -58,8 +58,7 @@ private slots:
                 continue;
             }
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-            const QStringList expected
-                = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QStringList expected = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             for (qsizetype i = 0; i < std::max(actual.size(), expected.size()); ++i)
                 QVERIFY2(actual.value(i) == expected.value(i),
                     qPrintable(QStringLiteral("%1, entry %2: is \"%3\", the list says \"%4\"")

@@ -5,10 +5,10 @@
 #include "draw_service.h"
 
 #include "app/clock.h"
-#include "draws/ui/internet_page.h"
-#include "draws/ui/database_page.h"
 #include "draws/draw_store.h"
+#include "draws/ui/database_page.h"
 #include "draws/ui/draw_update_controller.h"
+#include "draws/ui/internet_page.h"
 #include "test_data.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/window_fixture.h"

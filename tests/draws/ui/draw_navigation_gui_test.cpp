@@ -2,10 +2,10 @@
 // a draw by hand.
 #include "analysis/ui/tip_check_controller.h"
 #include "app/clock.h"
+#include "draws/draw_store.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_controller.h"
 #include "draws/ui/draw_entry_dialog.h"
-#include "draws/draw_store.h"
 #include "test_data.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/window_fixture.h"

@@ -5,12 +5,12 @@
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
 #include "cli_runner.h"
-#include "ui/status_panels.h"
 #include "draws/ui/database_page.h"
 #include "generator/ui/generation_controller.h"
 #include "generator/ui/generation_page.h"
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/status_panels.h"
 #include "ui/window_fixture.h"
 
 #include <QAction>
@@ -71,7 +71,8 @@ void enterLuckyNumber(WindowFixture &f, const QString &number)
 }
 
 // Runs `action` once the modal dialog is open, then closes it with `button`.
-void whenDialogOpens(FakeDialogs &dialogs, NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
+void whenDialogOpens(
+    FakeDialogs &dialogs, NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
 {
     dialogs.dialogAnswers.push_back([dialog, action = std::move(action), button](QDialog &shown) {
         if (&shown != dialog || !dialog->isVisible())

@@ -4,8 +4,8 @@
 
 #include "app/http_client.h"
 #include "app/ui/main_window.h"
-#include "ui/fake_platform.h"
 #include "generator/random_source.h"
+#include "ui/fake_platform.h"
 
 #include <QTemporaryDir>
 

@@ -20,7 +20,8 @@ class TipSheetTest : public QObject {
     Q_OBJECT
 
     // Runs `action` once the modal dialog is open, then closes it with `button`.
-    static void whenDialogOpens(FakeDialogs &dialogs, NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
+    static void whenDialogOpens(
+        FakeDialogs &dialogs, NumberChoiceDialog *dialog, std::function<void()> action, QPushButton *button)
     {
         dialogs.dialogAnswers.push_back([dialog, action = std::move(action), button](QDialog &shown) {
             if (&shown != dialog || !dialog->isVisible())
