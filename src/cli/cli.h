@@ -59,4 +59,6 @@ int stats(Cli::Context &context, const QStringList &args);
 int pool(Cli::Context &context, const QStringList &args);
 int filter(Cli::Context &context, const QStringList &args);
 int generate(Cli::Context &context, const QStringList &args);
+int backtest(Cli::Context &context, const QStringList &args);
+int repeats(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands

@@ -22,6 +22,8 @@ const std::array commands{
     Command{"pool", &CliCommands::pool},
     Command{"filter", &CliCommands::filter},
     Command{"generate", &CliCommands::generate},
+    Command{"backtest", &CliCommands::backtest},
+    Command{"repeats", &CliCommands::repeats},
 };
 
 int printUsage(QTextStream &err)

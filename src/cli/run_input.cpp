@@ -17,12 +17,15 @@ std::optional<QDate> parseDate(const QString &text)
     return date;
 }
 
-std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationSettings &settings)
+std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationSettings &settings, QString &ticketPrice)
 {
     if (!arguments.takeFlag(QStringLiteral("--defaults"))) {
         const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
-        if (store)
+        if (store) {
             settings = GenerationSettingsStore::read(*store).settings;
+            if (const auto price = store->readString(QStringLiteral("EINPREIS")); price && price->has_value())
+                ticketPrice = **price;
+        }
     }
     for (const QString &assignment : arguments.takeAll(QStringLiteral("--set"))) {
         const QStringList parts = assignment.split(QLatin1Char('='));
@@ -32,6 +35,19 @@ std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationS
         if (auto set = settings.setByValueName(parts[0], *value); !set)
             return Cli::Problem{Cli::Failure, set.error()};
     }
+    return std::nullopt;
+}
+
+std::optional<Cli::Problem> readSettingsAndHistory(
+    const Cli::Context &context, Cli::Arguments &arguments, Cli::RunInput &input)
+{
+    input.settings = GenerationSettings::defaults();
+    if (auto problem = applySettings(arguments, input.settings, input.ticketPrice))
+        return problem;
+    auto draws = DrawStore(context.storePath()).readAll();
+    if (!draws)
+        return Cli::Problem{Cli::Failure, draws.error()};
+    input.draws = std::move(draws).value();
     return std::nullopt;
 }
 } // namespace
@@ -63,15 +79,17 @@ std::optional<Cli::Problem> Cli::prepareRun(const Context &context, Arguments &a
         return problem;
     if (auto problem = takeDate(arguments, QStringLiteral("--end"), Clock::today(), input.end))
         return problem;
-    input.settings = GenerationSettings::defaults();
-    if (auto problem = applySettings(arguments, input.settings))
+    if (auto problem = readSettingsAndHistory(context, arguments, input))
         return problem;
-    auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return Problem{Failure, draws.error()};
-    input.draws = std::move(draws).value();
     input.references = findReferenceDraws(input.draws, input.end);
     return std::nullopt;
+}
+
+std::optional<Cli::Problem> Cli::prepareHistory(const Context &context, Arguments &arguments, RunInput &input)
+{
+    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, input.start))
+        return problem;
+    return readSettingsAndHistory(context, arguments, input);
 }
 
 int Cli::report(const Context &context, const Problem &problem, const QString &usageLine)

@@ -32,9 +32,12 @@ struct RunInput {
     QDate end; // --end, before it moves to reference 1
     ReferenceDraws references;
     GenerationSettings settings;
+    QString ticketPrice = QStringLiteral("1,00"); // "EINPREIS", stored or the default
 };
 
 // Takes --from, --end, --defaults and --set, then reads the history.
 std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
+// The same without --end (and without reference draws).
+std::optional<Problem> prepareHistory(const Context &context, Arguments &arguments, RunInput &input);
 int report(const Context &context, const Problem &problem, const QString &usageLine);
 } // namespace Cli
