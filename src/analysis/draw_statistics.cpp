@@ -80,18 +80,23 @@ Counts groups(const Window &window, int runLength, int pointCount)
 }
 
 // Every counter grows by one per draw, then the counters of the draw's values (its main
-// numbers or its Megaball) go back to 0; a value outside 1..Last resets nothing.
+// numbers or its Megaball) go back to 0; a value outside 1..Last resets nothing. So a
+// counter ends as the number of draws after the last one holding its value, or as the
+// number of draws when none did: computed that way, every generation run asks for it.
 template <int Last, typename Values> Counts overdueCounts(const Window &window, Values valuesOf)
 {
-    std::array<int, Last + 1> counters{};
+    std::array<int, Last + 1> lastHeldIn{}; // 1-based number of the draw, 0 for none
+    int drawn = 0;
     Counts counts;
     counts.drawCount = forEachInWindow(window, [&](const Draw &draw) {
-        for (int &counter : counters)
-            ++counter;
+        ++drawn;
         for (int value : valuesOf(draw))
             if (value >= 1 && value <= Last)
-                counters[size_t(value)] = 0;
+                lastHeldIn[size_t(value)] = drawn;
     });
+    std::array<int, Last + 1> counters{};
+    for (size_t value = 1; value < counters.size(); ++value)
+        counters[value] = drawn - lastHeldIn[value];
     counts.values = slice(counters, 1, Last);
     return counts;
 }
@@ -176,15 +181,15 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
     const auto entry = [&](Msg index) { return messages.text(index); };
     const QString draws = QString::number(counts.drawCount);
     const auto groupTitle = [&](Msg foundEntry) -> QString {
-        return entry(Msg::ChartDraws) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry) + QLatin1Char(':')
-            + QString::number(counts.total);
+        return entry(Msg::ChartDraws) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry)
+            + QLatin1Char(':') + QString::number(counts.total);
     };
     switch (kind) {
     case ChartKind::NumberDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
-        return entry(Msg::DistributionTitle) + QStringLiteral("     ") + entry(Msg::Ziehungen) + QStringLiteral(": ") + draws + QStringLiteral("    ")
-            + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
+        return entry(Msg::DistributionTitle) + QStringLiteral("     ") + entry(Msg::Ziehungen) + QStringLiteral(": ")
+            + draws + QStringLiteral("    ") + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
     case ChartKind::Pairs:
         return groupTitle(Msg::PairsFound);
     case ChartKind::Triples:
@@ -198,8 +203,8 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
     case ChartKind::SumDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
-        return entry(Msg::SumDistributionTitle) + QStringLiteral("     ") + entry(Msg::ChartDraws) + draws + QStringLiteral("    ") + entry(Msg::Quersumme)
-            + QStringLiteral(": ") + averageText(counts);
+        return entry(Msg::SumDistributionTitle) + QStringLiteral("     ") + entry(Msg::ChartDraws) + draws
+            + QStringLiteral("    ") + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
     case ChartKind::MegaballOverdue:
         return entry(Msg::MegaballOverdueTitle);
     case ChartKind::MegaballFrequency:

@@ -8,7 +8,8 @@ struct Default {
     const char16_t *text;
 };
 // Reserved entries (13, 14, 15, 27, 44) are shown by no operation; they keep the numbering
-// of the others.
+// of the others. Entries 0 to 61 are the documented table; 62 on were added for the
+// yardstick of the settings back-test.
 constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::RepeatQuestionStart, u"Soll die Analyse der Datenbank jetzt ab dem "},
     {Msg::RepeatQuestionEnd, u" durchgeführt werden??"},
@@ -72,6 +73,31 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::TipsComputed, u"Tipps wurden neu berechnet"},
     {Msg::Zufall, u"Zufall"},
     {Msg::Stop, u"Stop"},
+    {Msg::YardstickTitle, u"Maßstab: die Einstellungen neben dem Zufall"},
+    {Msg::PrizeClass, u"Gewinnklasse"},
+    {Msg::Prize, u"Gewinn"},
+    {Msg::SettingsRows, u"Einstellungen"},
+    {Msg::RandomRows, u"Zufallsreihen"},
+    {Msg::ChanceExpected, u"Zufall erwartet"},
+    {Msg::Range95, u"95-%-Bereich"},
+    {Msg::Probability, u"Wahrscheinlichkeit"},
+    {Msg::Jackpot, u"Jackpot"},
+    {Msg::NoPrize, u"kein Gewinn"},
+    {Msg::WinningRows, u"Gewinnreihen"},
+    {Msg::WinningShare, u"Anteil der Gewinnreihen"},
+    {Msg::WinningsWithoutJackpot, u"Gewinne ohne Jackpot"},
+    {Msg::Stake, u"Einsatz"},
+    {Msg::ReturnShare, u"Rückfluss"},
+    {Msg::OneIn, u"1 zu "},
+    {Msg::ShareDiffers,
+        u"Der Anteil der Gewinnreihen der Einstellungen weicht mehr vom Zufall ab, "
+        u"als sich durch Zufall erklären lässt"},
+    {Msg::ShareWithinChance,
+        u"Der Anteil der Gewinnreihen der Einstellungen weicht nicht mehr vom Zufall ab, "
+        u"als sich durch Zufall erklären lässt"},
+    {Msg::BinomialTest, u"zweiseitiger exakter Binomialtest, 5-%-Niveau"},
+    {Msg::SeedSpread, u"Streuung über die Glückszahlen"},
+    {Msg::Mean, u"Mittel"},
 }};
 
 constexpr bool inTableOrder()

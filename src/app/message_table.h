@@ -70,6 +70,29 @@ enum class Msg : int {
     TipsComputed, // 59
     Zufall, // 60
     Stop, // 61
+    // The yardstick section of the settings back-test report (and its chart) and the
+    // spread over many seeds of the command-line tool.
+    YardstickTitle, // 62
+    PrizeClass, // 63
+    Prize, // 64
+    SettingsRows, // 65
+    RandomRows, // 66
+    ChanceExpected, // 67
+    Range95, // 68
+    Probability, // 69
+    Jackpot, // 70
+    NoPrize, // 71
+    WinningRows, // 72
+    WinningShare, // 73
+    WinningsWithoutJackpot, // 74
+    Stake, // 75
+    ReturnShare, // 76
+    OneIn, // 77
+    ShareDiffers, // 78
+    ShareWithinChance, // 79
+    BinomialTest, // 80
+    SeedSpread, // 81
+    Mean, // 82
     Count
 };
 

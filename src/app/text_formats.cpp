@@ -1,5 +1,6 @@
 #include "app/text_formats.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -33,4 +34,37 @@ QString TextFormats::compactDate(QDate date)
 qint64 TextFormats::roundHalfEven(double value)
 {
     return qint64(std::nearbyint(value));
+}
+
+namespace {
+// Puts a dot between each group of three digits of a run of digits.
+QString grouped(const QString &digits)
+{
+    QString result;
+    const qsizetype length = digits.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        if (i > 0 && (length - i) % 3 == 0)
+            result += QLatin1Char('.');
+        result += digits.at(i);
+    }
+    return result;
+}
+} // namespace
+
+QString TextFormats::number(double value, int decimals)
+{
+    QString text = QString::number(std::abs(value), 'f', decimals);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    QString result = grouped(point < 0 ? text : text.left(point));
+    if (point >= 0)
+        result += QLatin1Char(',') + text.mid(point + 1);
+    const bool zero = std::all_of(
+        text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); });
+    return value < 0 && !zero ? QLatin1Char('-') + result : result;
+}
+
+QString TextFormats::integer(qint64 value)
+{
+    const QString digits = QString::number(value < 0 ? -quint64(value) : quint64(value));
+    return value < 0 ? QLatin1Char('-') + grouped(digits) : grouped(digits);
 }

@@ -61,4 +61,6 @@ int filter(Cli::Context &context, const QStringList &args);
 int generate(Cli::Context &context, const QStringList &args);
 int tiplist(Cli::Context &context, const QStringList &args);
 int script(Cli::Context &context, const QStringList &args);
+int backtest(Cli::Context &context, const QStringList &args);
+int repeats(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands

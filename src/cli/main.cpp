@@ -24,6 +24,8 @@ const std::array commands{
     Command{"generate", &CliCommands::generate},
     Command{"tiplist", &CliCommands::tiplist},
     Command{"script", &CliCommands::script},
+    Command{"backtest", &CliCommands::backtest},
+    Command{"repeats", &CliCommands::repeats},
 };
 
 int printUsage(QTextStream &err)

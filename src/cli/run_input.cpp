@@ -19,12 +19,16 @@ std::optional<QDate> parseDate(const QString &text)
 }
 } // namespace
 
-std::optional<Cli::Problem> Cli::takeSettings(Arguments &arguments, GenerationSettings &settings)
+std::optional<Cli::Problem> Cli::takeSettings(Arguments &arguments, GenerationSettings &settings, QString *ticketPrice)
 {
     if (!arguments.takeFlag(QStringLiteral("--defaults"))) {
         const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);
-        if (store)
+        if (store) {
             settings = GenerationSettingsStore::read(*store).settings;
+            if (const auto price = store->readString(QStringLiteral("EINPREIS")); price && price->has_value())
+                if (ticketPrice)
+                    *ticketPrice = **price;
+        }
     }
     for (const QString &assignment : arguments.takeAll(QStringLiteral("--set"))) {
         const QStringList parts = assignment.split(QLatin1Char('='));
@@ -36,6 +40,21 @@ std::optional<Cli::Problem> Cli::takeSettings(Arguments &arguments, GenerationSe
     }
     return std::nullopt;
 }
+
+namespace {
+std::optional<Cli::Problem> readSettingsAndHistory(
+    const Cli::Context &context, Cli::Arguments &arguments, Cli::RunInput &input)
+{
+    input.settings = GenerationSettings::defaults();
+    if (auto problem = Cli::takeSettings(arguments, input.settings, &input.ticketPrice))
+        return problem;
+    auto draws = DrawStore(context.storePath()).readAll();
+    if (!draws)
+        return Cli::Problem{Cli::Failure, draws.error()};
+    input.draws = std::move(draws).value();
+    return std::nullopt;
+}
+} // namespace
 
 std::optional<int> Cli::parseInteger(const QString &text)
 {
@@ -64,15 +83,17 @@ std::optional<Cli::Problem> Cli::prepareRun(const Context &context, Arguments &a
         return problem;
     if (auto problem = takeDate(arguments, QStringLiteral("--end"), Clock::today(), input.end))
         return problem;
-    input.settings = GenerationSettings::defaults();
-    if (auto problem = takeSettings(arguments, input.settings))
+    if (auto problem = readSettingsAndHistory(context, arguments, input))
         return problem;
-    auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return Problem{Failure, draws.error()};
-    input.draws = std::move(draws).value();
     input.references = findReferenceDraws(input.draws, input.end);
     return std::nullopt;
+}
+
+std::optional<Cli::Problem> Cli::prepareHistory(const Context &context, Arguments &arguments, RunInput &input)
+{
+    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, input.start))
+        return problem;
+    return readSettingsAndHistory(context, arguments, input);
 }
 
 int Cli::report(const Context &context, const Problem &problem, const QString &usageLine)

@@ -33,14 +33,17 @@ struct RunInput {
     QDate end; // --end, before it moves to reference 1
     ReferenceDraws references;
     GenerationSettings settings;
+    QString ticketPrice = QStringLiteral("1,00"); // "EINPREIS", stored or the default
 };
 
 // Takes --defaults (the design defaults instead of the stored options) and each
 // --set NAME=VALUE, applied over `settings`.
-std::optional<Problem> takeSettings(Arguments &arguments, GenerationSettings &settings);
+std::optional<Problem> takeSettings(Arguments &arguments, GenerationSettings &settings, QString *ticketPrice = nullptr);
 
 // Takes --from, --end, --defaults and --set, then reads the history.
 std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
+// The same without --end (and without reference draws).
+std::optional<Problem> prepareHistory(const Context &context, Arguments &arguments, RunInput &input);
 int report(const Context &context, const Problem &problem, const QString &usageLine);
 // The draw the window shows for `date` (the first on or after it, else the newest),
 // read from the store; an error for an empty store.

@@ -63,6 +63,13 @@ QString folderOf(const QString &path)
     return parts[0];
 }
 
+// The node of the folder graph a file stands in: its folder, except that the historical
+// analyses, which stand above the generator, are a node of their own.
+QString nodeOf(const QString &path)
+{
+    return isHistoricalAnalysis(path) ? QStringLiteral("analysis (historical)") : folderOf(path);
+}
+
 bool isCore(const QString &folder)
 {
     return coreBelow().count(folder) > 0;
@@ -205,9 +212,9 @@ private slots:
             for (const QString &header : LayerRules::includesOf(source.readAll())) {
                 if (const QString problem = m_rules.violation(path, header); !problem.isEmpty())
                     problems << path + QStringLiteral(": ") + problem;
-                const QString from = folderOf(path);
-                const QString to = folderOf(header);
-                if (!to.isEmpty() && to != from && QDir(src.filePath(to)).exists())
+                const QString from = nodeOf(path);
+                const QString to = nodeOf(header);
+                if (!to.isEmpty() && to != from && QFile::exists(src.filePath(header)))
                     edges[from].insert(to);
             }
         }

@@ -1,0 +1,115 @@
+// The settings back-test over the whole bundled history from 2013-10-22, as the
+// command-line tool runs it: with the design defaults (5 rows per pass) and with 12 rows
+// per pass. Beside each, the generation runs it consists of, replayed alone in the same
+// iteration (same end dates, same seed), so that the counters show what the back-test
+// adds to its runs: `ratio` = back-test time / time of its runs (target at most 1.2).
+// Also 50 seeds on two threads, the work of --seeds.
+#include "analysis/backtest.h"
+#include "analysis/backtest_seeds.h"
+#include "app/message_table.h"
+#include "draws/draw_store.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+const QDate Start(2013, 10, 22);
+
+const std::vector<Draw> &bundledHistory()
+{
+    static const std::vector<Draw> draws = [] {
+        auto read = DrawStore(QStringLiteral(DEVU_BUNDLED_STORE)).readAll();
+        return read ? std::move(read).value() : std::vector<Draw>{};
+    }();
+    return draws;
+}
+
+BacktestInput wholeHistory(int rowsPerPass)
+{
+    BacktestInput input;
+    input.draws = bundledHistory();
+    input.statisticsStart = Start;
+    input.chosenDate = Start;
+    input.today = QDate(2030, 1, 1);
+    input.settings.setUpDown(8, rowsPerPass);
+    return input;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void backtest(benchmark::State &state, int rowsPerPass)
+{
+    if (bundledHistory().empty()) {
+        state.SkipWithError("bundled history missing");
+        return;
+    }
+    BacktestInput input = wholeHistory(rowsPerPass);
+    const MessageTable messages;
+    qint32 seed = 0;
+    double backtestSeconds = 0;
+    double runSeconds = 0;
+    qint64 passes = 0;
+    for (auto _ : state) {
+        input.seed = ++seed;
+        std::vector<QDate> ends;
+        ends.reserve(256);
+        const Clock::time_point started = Clock::now();
+        SettingsBacktest run(input, messages);
+        const BacktestResult &result
+            = run.runToEnd([&](const BacktestPass &pass) { ends.push_back(pass.request.end); });
+        backtestSeconds += secondsSince(started);
+        benchmark::DoNotOptimize(result.sums);
+        passes += result.passes;
+
+        // The same runs alone: what the back-test would cost without anything around them.
+        state.PauseTiming();
+        GenerationRequest request;
+        request.draws = input.draws;
+        request.start = input.statisticsStart;
+        request.settings = input.settings;
+        request.settings.setCheckBox(20, false);
+        request.attemptLimit = input.settings.upDown(7) * 1000;
+        RandomSource random;
+        const Clock::time_point replayed = Clock::now();
+        for (const QDate &end : ends) {
+            request.end = end;
+            random.setSeed(input.seed);
+            benchmark::DoNotOptimize(GenerationRun(request, random, messages).run().rows);
+        }
+        runSeconds += secondsSince(replayed);
+        state.ResumeTiming();
+    }
+    state.counters["passes"] = benchmark::Counter(double(passes), benchmark::Counter::kAvgIterations);
+    state.counters["runs_ms"] = benchmark::Counter(1000 * runSeconds, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = backtestSeconds / runSeconds;
+}
+
+void BacktestWholeHistoryDefaults(benchmark::State &state)
+{
+    backtest(state, 5);
+}
+
+void BacktestWholeHistoryTwelveRows(benchmark::State &state)
+{
+    backtest(state, 12);
+}
+
+void BacktestFiftySeedsTwoThreads(benchmark::State &state)
+{
+    const BacktestInput input = wholeHistory(5);
+    const MessageTable messages;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BacktestSeeds::run(input, 50, messages, 2).outcomes);
+}
+} // namespace
+
+BENCHMARK(BacktestWholeHistoryDefaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(BacktestWholeHistoryTwelveRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BacktestFiftySeedsTwoThreads)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_MAIN();

@@ -1,0 +1,130 @@
+#include "analysis/backtest_yardstick.h"
+
+#include "app/message_table.h"
+
+#include <algorithm>
+
+namespace {
+using PrizeClasses::Class;
+
+// MurmurHash3's finaliser: the baseline's generator starts far from the settings' one,
+// which starts at the seed itself.
+quint32 mixed(quint32 h)
+{
+    h ^= h >> 16;
+    h *= 0x85ebca6bu;
+    h ^= h >> 13;
+    h *= 0xc2b2ae35u;
+    h ^= h >> 16;
+    return h;
+}
+} // namespace
+
+BaselineRows::BaselineRows(qint32 seed)
+    : m_random(mixed(quint32(seed) ^ 0x9e3779b9u))
+{ }
+
+HitClassTally BaselineRows::evaluate(int rows, const Draw &draw)
+{
+    HitClassTally tally;
+    for (int row = 0; row < rows; ++row) {
+        std::array<int, Game::MainCount> numbers{};
+        for (int slot = 0; slot < Game::MainCount;) {
+            const int n = 1 + int(m_random.below(Game::MaxMain));
+            if (std::find(numbers.begin(), numbers.begin() + slot, n) == numbers.begin() + slot)
+                numbers[size_t(slot++)] = n;
+        }
+        const int megaball = 1 + int(m_random.below(Game::MaxMegaball));
+        // Fields against drawn numbers, as the hit rule counts.
+        int hits = 0;
+        for (int drawn : draw.numbers)
+            hits += int(std::count(numbers.begin(), numbers.end(), drawn));
+        if (hits <= 5)
+            tally.add(hits, megaball == draw.megaball);
+    }
+    return tally;
+}
+
+std::optional<double> parseTicketPrice(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    const QStringList sides = trimmed.split(QLatin1Char(','));
+    const auto digits = [](const QString &part) {
+        return !part.isEmpty()
+            && std::all_of(part.cbegin(), part.cend(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    };
+    if (sides.size() > 2 || (sides.size() == 2 && !digits(sides[1])))
+        return std::nullopt;
+    // The whole part: plain digits, or groups of three after the first, set off by dots.
+    const QStringList groups = sides[0].split(QLatin1Char('.'));
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        const bool sized = groups.size() == 1 || (i == 0 ? groups[i].size() <= 3 : groups[i].size() == 3);
+        if (!digits(groups[i]) || !sized)
+            return std::nullopt;
+    }
+    const QString plain = groups.join(QString()) + (sides.size() == 2 ? QLatin1Char('.') + sides[1] : QString());
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<double> Yardstick::stake() const
+{
+    if (!ticketPrice)
+        return std::nullopt;
+    return double(rows) * *ticketPrice;
+}
+
+std::optional<double> Yardstick::returnPercent(double winnings) const
+{
+    const std::optional<double> paid = stake();
+    if (!paid || *paid <= 0)
+        return std::nullopt;
+    return 100.0 * winnings / *paid;
+}
+
+Yardstick Yardstick::of(const HitClassTally &settings, const HitClassTally &baseline, const QString &ticketPrice)
+{
+    PrizeClasses::ClassCounts ours;
+    ours.add(settings);
+    PrizeClasses::ClassCounts random;
+    random.add(baseline);
+
+    Yardstick y;
+    y.rows = ours.rows();
+    for (int k = 0; k < PrizeClasses::ClassCount; ++k) {
+        const auto c = Class(k);
+        ClassLine &line = y.classes[size_t(k)];
+        line.prizeClass = c;
+        line.settings = ours.at(c);
+        line.baseline = random.at(c);
+        line.odds = PrizeClasses::odds(c);
+        line.expected = double(y.rows) * line.odds.probability();
+        line.range = Binomial::central95(y.rows, line.odds.probability());
+    }
+    const double anyPrize = PrizeClasses::anyPrize().probability();
+    y.settingsWinning = ours.winningRows();
+    y.baselineWinning = random.winningRows();
+    y.expectedWinning = double(y.rows) * anyPrize;
+    y.winningRange = Binomial::central95(y.rows, anyPrize);
+    y.settingsJackpots = ours.jackpots();
+    y.baselineJackpots = random.jackpots();
+    y.settingsWinnings = ours.winningsDollars();
+    y.baselineWinnings = random.winningsDollars();
+    y.expectedWinnings = double(y.rows) * PrizeClasses::expectedWinningsPerRow();
+    y.ticketPrice = parseTicketPrice(ticketPrice);
+    y.pValue = Binomial::twoSidedPValue(y.rows, anyPrize, y.settingsWinning);
+    return y;
+}
+
+PrizeClassChart PrizeClassChart::of(const Yardstick &yardstick, const MessageTable &messages)
+{
+    PrizeClassChart chart;
+    chart.bottomTitle = messages.text(Msg::PrizeClass);
+    chart.settingsLegend = messages.text(Msg::SettingsRows);
+    chart.chanceLegend = messages.text(Msg::ChanceExpected);
+    for (const Yardstick::ClassLine &line : yardstick.classes)
+        if (PrizeClasses::wins(line.prizeClass))
+            chart.bars.push_back({PrizeClasses::label(line.prizeClass), line.settings, line.expected});
+    return chart;
+}

@@ -1,0 +1,116 @@
+// backtest and repeats: the two historical analyses of the Datenbank page without a
+// window, on the same core code; the report goes to stdout instead of "Test.rtf".
+#include "cli/cli.h"
+#include "cli/run_input.h"
+
+#include "analysis/backtest_report.h"
+#include "analysis/backtest_seeds.h"
+#include "analysis/repeat_analysis.h"
+#include "app/clock.h"
+#include "app/message_table.h"
+#include "draws/draw_store.h"
+
+#include <climits>
+#include <thread>
+
+namespace {
+using Cli::Problem;
+
+// A whole number from the option, required or not.
+std::optional<Problem> takeInteger(
+    Cli::Arguments &arguments, const QString &option, qint64 minimum, qint64 maximum, std::optional<int> &value)
+{
+    const std::optional<QString> text = arguments.takeValue(option);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const qint64 number = text->toLongLong(&ok);
+    if (!ok || number < minimum || number > maximum)
+        return Problem{Cli::UsageError,
+            QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
+                .arg(option)
+                .arg(minimum)
+                .arg(maximum)
+                .arg(*text)};
+    value = int(number);
+    return std::nullopt;
+}
+
+std::optional<Problem> takeStart(Cli::Arguments &arguments, QDate &start)
+{
+    if (auto problem = Cli::takeDate(arguments, QStringLiteral("--start"), QDate(), start))
+        return problem;
+    if (!start.isValid() && !arguments.hasError())
+        return Problem{Cli::UsageError, QStringLiteral("--start DATE is required")};
+    return std::nullopt;
+}
+
+void print(Cli::Context &context, const QStringList &lines)
+{
+    for (const QString &line : lines)
+        context.out << line << '\n';
+}
+} // namespace
+
+int CliCommands::backtest(Cli::Context &context, const QStringList &args)
+{
+    const QString usageLine = QStringLiteral("backtest --start DATE --seed N [--seeds K] [--from DATE] [--defaults] "
+                                             "[--set NAME=VALUE]...");
+    Cli::Arguments arguments(args);
+    BacktestInput input;
+    if (auto problem = takeStart(arguments, input.chosenDate))
+        return Cli::report(context, *problem, usageLine);
+    std::optional<int> seed;
+    std::optional<int> seeds;
+    if (auto problem = takeInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
+        return Cli::report(context, *problem, usageLine);
+    if (auto problem = takeInteger(arguments, QStringLiteral("--seeds"), 1, 1000000, seeds))
+        return Cli::report(context, *problem, usageLine);
+    if (!seed && !arguments.hasError())
+        return Cli::usage(context, QStringLiteral("--seed N is required"), usageLine);
+    if (seed && seeds && qint64(*seed) + *seeds - 1 > INT_MAX)
+        return Cli::usage(context, QStringLiteral("--seed N --seeds K goes past %1").arg(INT_MAX), usageLine);
+    Cli::RunInput run;
+    if (auto problem = Cli::prepareHistory(context, arguments, run))
+        return Cli::report(context, *problem, usageLine);
+    if (!arguments.positionals().isEmpty() || arguments.hasError())
+        return Cli::usage(context, arguments.error(), usageLine);
+
+    input.draws = std::move(run.draws);
+    input.settings = run.settings;
+    input.statisticsStart = run.start;
+    input.today = Clock::today();
+    input.seed = *seed;
+    input.ticketPrice = run.ticketPrice;
+    const MessageTable messages;
+    if (!seeds) {
+        print(context, BacktestReport::linesFor(input, messages));
+        return Cli::Success;
+    }
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    const SeedsRun runs = BacktestSeeds::run(input, *seeds, messages, threads);
+    print(context, BacktestReport::lines(runs.first, messages));
+    print(context, BacktestSeeds::spreadLines(runs, input.ticketPrice, messages));
+    return Cli::Success;
+}
+
+int CliCommands::repeats(Cli::Context &context, const QStringList &args)
+{
+    const QString usageLine = QStringLiteral("repeats --start DATE [--from DATE]");
+    Cli::Arguments arguments(args);
+    RepeatAnalysisInput input;
+    if (auto problem = takeStart(arguments, input.chosenDate))
+        return Cli::report(context, *problem, usageLine);
+    if (auto problem = Cli::takeDate(arguments, QStringLiteral("--from"), Cli::DefaultStart, input.statisticsStart))
+        return Cli::report(context, *problem, usageLine);
+    if (!arguments.positionals().isEmpty() || arguments.hasError())
+        return Cli::usage(context, arguments.error(), usageLine);
+    auto draws = DrawStore(context.storePath()).readAll();
+    if (!draws)
+        return context.failWith(draws.error());
+    input.draws = std::move(draws).value();
+    // No questions: every hit goes on, as with a stop level of 6.
+    input.stopLevel = 6;
+    print(context, RepeatReport::linesFor(input, MessageTable()));
+    return Cli::Success;
+}
