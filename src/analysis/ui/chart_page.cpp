@@ -1,5 +1,7 @@
 #include "analysis/ui/chart_page.h"
 
+#include "analysis/chart_axis.h"
+#include "draws/draw.h"
 #include "ui/form_builder.h"
 
 #include <QBarSeries>
@@ -140,17 +142,14 @@ void ChartPage::showChart(const DrawStatistics::ChartResult &result)
     setBars(result.points);
     if (result.bottomTitle)
         setBottomTitle(*result.bottomTitle);
-    const auto &axis = result.leftAxis;
-    if (axis.mode == DrawStatistics::LeftAxis::Mode::SmallestToLargest) {
-        // A flat chart still needs a visible range.
-        m_yAxis->setRange(axis.minimum, std::max(axis.maximum, axis.minimum + 1));
-    } else {
-        int largest = 0;
+    m_statistic = result.leftAxis;
+    if (m_statistic.mode == DrawStatistics::LeftAxis::Mode::Automatic) {
+        m_statistic.minimum = 0;
+        m_statistic.maximum = 0;
         for (const auto &point : result.points)
-            largest = std::max(largest, point.y);
-        m_yAxis->setRange(0, std::max(largest, 1));
-        m_yAxis->applyNiceNumbers();
+            m_statistic.maximum = std::max(m_statistic.maximum, point.y);
     }
+    setLeftAxis(ChartAxis::choose(result.leftAxis, result.points));
 }
 
 void ChartPage::showBars(const std::vector<DrawStatistics::ChartPoint> &points, const QString &title)
@@ -158,11 +157,23 @@ void ChartPage::showBars(const std::vector<DrawStatistics::ChartPoint> &points, 
     setBars(points);
     if (!title.isEmpty())
         setBottomTitle(title);
-    int largest = 0;
+    DrawStatistics::LeftAxis automatic;
+    m_statistic = automatic;
     for (const auto &point : points)
-        largest = std::max(largest, point.y);
-    m_yAxis->setRange(0, std::max(largest, 1));
-    m_yAxis->applyNiceNumbers();
+        m_statistic.maximum = std::max(m_statistic.maximum, point.y);
+    setLeftAxis(ChartAxis::choose(automatic, points));
+}
+
+void ChartPage::setLeftAxis(const ChartAxisScale &scale)
+{
+    m_scale = scale;
+    // Whole counts on whole ticks, anchored at the shown minimum, chosen anew for every
+    // chart: nothing carries over from the chart shown before.
+    m_yAxis->setTickType(QValueAxis::TicksDynamic);
+    m_yAxis->setTickAnchor(scale.minimum);
+    m_yAxis->setTickInterval(scale.tickInterval);
+    m_yAxis->setMinorTickCount(0);
+    m_yAxis->setRange(scale.minimum, scale.maximum);
 }
 
 void ChartPage::setBottomTitle(const QString &title)
@@ -173,9 +184,9 @@ void ChartPage::setBottomTitle(const QString &title)
 }
 double ChartPage::leftAxisMinimum() const
 {
-    return m_yAxis->min();
+    return m_statistic.minimum;
 }
 double ChartPage::leftAxisMaximum() const
 {
-    return m_yAxis->max();
+    return m_statistic.maximum;
 }

@@ -2,6 +2,7 @@
 // statistics window and the buttons that choose a chart.
 #pragma once
 
+#include "analysis/chart_axis.h"
 #include "analysis/draw_statistics.h"
 
 #include <QWidget>
@@ -29,8 +30,11 @@ public:
     // The points of the primary series as last shown, in point order.
     const std::vector<DrawStatistics::ChartPoint> &points() const { return m_points; }
     const QString &bottomTitle() const { return m_title; }
+    // The statistic range as the chart operation set it (smallest and largest count).
     double leftAxisMinimum() const;
     double leftAxisMaximum() const;
+    // The left axis as drawn: one tick below the smallest bar, whole ticks.
+    const ChartAxisScale &shownLeftAxis() const { return m_scale; }
 
     QChartView *Chart1 = nullptr;
     QBarSeries *Series2 = nullptr; // the primary series
@@ -49,6 +53,7 @@ private:
     void buildChart();
     void setBars(const std::vector<DrawStatistics::ChartPoint> &points);
     void setBottomTitle(const QString &title);
+    void setLeftAxis(const ChartAxisScale &scale);
 
     QChart *m_chart = nullptr;
     QBarSet *m_bars = nullptr;
@@ -56,4 +61,6 @@ private:
     QValueAxis *m_yAxis = nullptr;
     std::vector<DrawStatistics::ChartPoint> m_points;
     QString m_title;
+    DrawStatistics::LeftAxis m_statistic;
+    ChartAxisScale m_scale;
 };

@@ -11,12 +11,18 @@
 #include "ui/form_builder.h"
 #include "ui/window_fixture.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QDateEdit>
+#include <QValueAxis>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <tuple>
 
 using DrawStatistics::BarColour;
 
@@ -40,6 +46,36 @@ class ChartTest : public QObject {
 
 private slots:
     void initTestCase() { Clock::setToday(QDate(2017, 10, 31)); }
+
+    // The bundled history: the least frequent number and Megaball keep a visible bar,
+    // the ticks are whole counts, and a chart looks the same whatever was shown before.
+    void leftAxisShowsEveryBarAndSetsItsOwnTicks()
+    {
+        WindowFixture f;
+        f.useBundledHistory();
+        MainWindow &w = f.create();
+        w.afterCreation();
+        ChartPage *charts = w.charts();
+        const auto axis = [&] {
+            auto *values = qobject_cast<QValueAxis *>(charts->Chart1->chart()->axes(Qt::Vertical).value(0));
+            return std::tuple{values->min(), values->max(), values->tickInterval(), values->tickAnchor()};
+        };
+        QCOMPARE(charts->leftAxisMinimum(), 17.0); // the statistic range stays as counted
+        QCOMPARE(charts->leftAxisMaximum(), 41.0);
+        QVERIFY(charts->shownLeftAxis().minimum < 17);
+        const auto numbers = axis();
+        QCOMPARE(std::get<2>(numbers), double(charts->shownLeftAxis().tickInterval));
+        QCOMPARE(std::fmod(std::get<2>(numbers), 1.0), 0.0);
+
+        w.chartControl()->showChart(DrawStatistics::ChartKind::MegaballFrequency);
+        QCOMPARE(charts->leftAxisMinimum(), 20.0);
+        QVERIFY(charts->shownLeftAxis().minimum < 20);
+        w.chartControl()->showChart(DrawStatistics::ChartKind::Triples);
+        const auto triples = axis();
+        QCOMPARE(std::get<2>(triples), 1.0);
+        w.chartControl()->showChart(DrawStatistics::ChartKind::NumberDistribution);
+        QCOMPARE(axis(), numbers);
+    }
 
     void pairsFromTheDatenbankPageSwitchToTheChart()
     {
