@@ -32,6 +32,7 @@ ScriptDialog::ScriptDialog(QWidget *parent)
     BitBtn1 = m_components.add(
         new QPushButton(QStringLiteral("…")), QStringLiteral("BitBtn1"), ComponentKind::BitmapButton);
     BitBtn1->setToolTip(QStringLiteral("Click-Script auswählen"));
+    BitBtn1->setFixedWidth(BitBtn1->fontMetrics().horizontalAdvance(QStringLiteral("……")) + 16);
     QLabel *parameterLabel
         = m_components.add(new QLabel(ParameterLabel), QStringLiteral("Label1"), ComponentKind::Label);
 
