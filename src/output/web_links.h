@@ -1,7 +1,8 @@
 // The web addresses the program opens or asks: the maker's pages behind the web labels,
-// the automation program's download and the click-script service. The maker's site is a
-// name below the reserved ".example" domain, so no address can ever lead to somebody
-// else's site; an operator who runs the pages changes them here.
+// the lottery's official site, the automation program's download and the click-script
+// service. The maker's site is a name below the reserved ".example" domain, so that no
+// address of the maker can ever lead to somebody else's site; an operator who runs the
+// pages changes them here.
 #pragma once
 
 #include <QString>
@@ -12,9 +13,8 @@
 namespace WebLinks {
 inline const QString MakerSite = QStringLiteral("https://www.morvak.example/");
 inline const QString ProductPage = QStringLiteral("https://www.morvak.example/devudirurero/");
-// The program's own draws page, which links on to the lottery's official results and
-// prize tables; the program names no lottery operator itself.
-inline const QString DrawsPage = QStringLiteral("https://www.morvak.example/devudirurero/ziehungen/");
+// The lottery's official site with the current draws and prize tables.
+inline const QString OfficialGameSite = QStringLiteral("https://www.megamillions.com/");
 inline const QString OtherProductPage = QStringLiteral("https://www.morvak.example/skriptomat/");
 // The installer of the automation program: "dateien/skriptomatp.exe" on the maker's site.
 inline const QString AutomationDownload = MakerSite + QStringLiteral("dateien/skriptomatp.exe");
@@ -32,9 +32,21 @@ inline const std::array<Link, 5> Labels{{
     {"Label43", MakerSite},
     {"Label44", MakerSite},
     {"Label52", ProductPage},
-    {"Label54", DrawsPage},
+    {"Label54", OfficialGameSite},
     {"Label56", OtherProductPage},
 }};
+
+// "www.morvak.example" as the strips show it: "w w w . m o r v a k . e x a m p l e".
+inline QString spacedLetters(const QString &text)
+{
+    QString spaced;
+    for (const QChar c : text) {
+        if (!spaced.isEmpty())
+            spaced += QLatin1Char(' ');
+        spaced += c;
+    }
+    return spaced;
+}
 
 inline QUrl url(const QString &address)
 {

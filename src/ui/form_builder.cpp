@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -69,6 +71,58 @@ void LinkLabel::setCaption(const QString &caption)
     setText(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
 }
 
+VerticalLinkLabel::VerticalLinkLabel(const QString &caption, QWidget *parent)
+    : LinkLabel(caption, parent)
+{
+    // The label's own link handling would hit-test the unrotated text.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize VerticalLinkLabel::sizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.height() + 4, metrics.horizontalAdvance(caption()) + 8};
+}
+
+QSize VerticalLinkLabel::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void VerticalLinkLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QFont font = painter.font();
+    font.setUnderline(true);
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::Link));
+    painter.translate(0, height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, caption());
+}
+
+// The label takes the left button itself, so that the strip under it does not see the
+// click a second time.
+void VerticalLinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        LinkLabel::mousePressEvent(event);
+}
+
+void VerticalLinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        LinkLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
 QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
 {
     return m_components.add(new QLabel(text), name, ComponentKind::Label, tag);
@@ -77,6 +131,11 @@ QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
 LinkLabel *FormBuilder::linkLabel(const QString &name, const QString &text, int tag)
 {
     return m_components.add(new LinkLabel(text), name, ComponentKind::Label, tag);
+}
+
+VerticalLinkLabel *FormBuilder::verticalLinkLabel(const QString &name, const QString &text, int tag)
+{
+    return m_components.add(new VerticalLinkLabel(text), name, ComponentKind::Label, tag);
 }
 
 QFrame *FormBuilder::panel(const QString &name)

@@ -73,6 +73,21 @@ private:
     QString m_caption;
 };
 
+// A link label for a narrow upright strip: its caption runs from bottom to top. It
+// paints the caption itself, so the whole label is the link.
+class VerticalLinkLabel : public LinkLabel {
+    Q_OBJECT
+public:
+    explicit VerticalLinkLabel(const QString &caption, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
 class FormBuilder {
 public:
     explicit FormBuilder(ComponentList &components)
@@ -83,6 +98,7 @@ public:
 
     QLabel *label(const QString &name, const QString &text, int tag = 0);
     LinkLabel *linkLabel(const QString &name, const QString &text, int tag = 0);
+    VerticalLinkLabel *verticalLinkLabel(const QString &name, const QString &text, int tag = 0);
     QFrame *panel(const QString &name);
     QGroupBox *radioGroup(const QString &name, const QString &caption);
     // A framed group with a title, registered as a panel.

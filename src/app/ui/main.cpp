@@ -39,6 +39,9 @@ int main(int argc, char *argv[])
     services.http = http.get();
     services.openSettings
         = [] { return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, true); };
+    services.openScriptSettings = [] {
+        return SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::ScriptParameters, true);
+    };
 
     MainWindow window(ProgramDirectory::resolve(QApplication::applicationDirPath()), services);
     dialogs.setParent(&window);

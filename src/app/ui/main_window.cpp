@@ -17,6 +17,10 @@
 #include "generator/ui/generation_options_form.h"
 #include "generator/ui/generation_page.h"
 #include "generator/ui/preferred_list_controller.h"
+#include "output/ui/handoff_controller.h"
+#include "output/ui/script_dialog.h"
+#include "output/ui/tip_output_controller.h"
+#include "output/ui/web_link_controller.h"
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "tipsheet/ui/tip_picker_controller.h"
 #include "tipsheet/ui/tip_sheet_page.h"
@@ -81,9 +85,11 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     // The dialogs follow the main window, as the windows list them.
     m_entryDialog = new DrawEntryDialog(this);
     m_numberDialog = new NumberChoiceDialog(*m_services.random, this);
+    m_scriptDialog = new ScriptDialog(this);
     m_windows.add(QStringLiteral("Form1"), this, m_components);
     m_windows.add(QStringLiteral("Form3"), m_entryDialog, m_entryDialog->components());
     m_windows.add(QStringLiteral("Form6"), m_numberDialog, m_numberDialog->components());
+    m_windows.add(QStringLiteral("XRTForm"), m_scriptDialog, m_scriptDialog->components());
 
     buildControllers();
     connectSubsystems();
@@ -130,9 +136,9 @@ void MainWindow::buildMenu()
 
     QAction *submit
         = action(QStringLiteral("Abgeben1"), QStringLiteral("&Abgeben"), QKeySequence(Qt::CTRL | Qt::Key_G));
-    submit->setVisible(false);
-    submit->setEnabled(false);
-    bar->addAction(submit);
+    // Hidden in the menu bar, yet its shortcut works: a hidden action would be disabled,
+    // so it belongs to the window instead of the bar.
+    addAction(submit);
     QAction *closeAction = action(QStringLiteral("Schlieen1"), QStringLiteral("&Schließen"));
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     bar->addAction(closeAction);
@@ -185,8 +191,8 @@ void MainWindow::buildControllers()
         *m_tipSheet, *m_drawView, *m_dates, m_state, dialogs, *m_services.sound, m_messages, *m_options, *m_work});
     m_chartControl = std::make_unique<ChartController>(
         ChartWiring{*m_charts, *m_tipSheet, *m_dates, m_state, dialogs, m_messages, *m_pages});
-    m_drawControl
-        = std::make_unique<DrawController>(*m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs);
+    m_drawControl = std::make_unique<DrawController>(
+        *m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs, m_fileDialogs.save);
     m_drawUpdate = std::make_unique<DrawUpdateController>(DrawUpdateWiring{*m_database, *m_internet, *m_drawView,
         *m_dates, m_state, *m_status, dialogs, m_messages, *m_services.http, *m_tipCheck});
     m_tipPicker
@@ -195,6 +201,12 @@ void MainWindow::buildControllers()
         = std::make_unique<PreferredListController>(*m_numberDialog, dialogs, *m_status, *m_pages, m_tipSheet, m_state);
     m_generationControl = std::make_unique<GenerationController>(GenerationWiring{*m_tipSheet, *m_options, *m_dates,
         m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList, *m_work});
+    m_tipOutput = std::make_unique<TipOutputController>(TipOutputWiring{
+        *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck});
+    m_handoff = std::make_unique<HandoffController>(
+        HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_state, dialogs, *m_services.shell, *m_services.http,
+            *m_options, m_fileDialogs.save, *m_status, m_services.openScriptSettings});
+    m_webLinks = std::make_unique<WebLinkController>(*m_tipSheet, *m_internet, *m_services.shell);
 }
 
 // What one subsystem does when another has acted, in one place.
@@ -214,6 +226,8 @@ void MainWindow::connectSubsystems()
 
     connect(menuAction(QStringLiteral("Berechnen1")), &QAction::triggered, m_generationControl.get(),
         &GenerationController::startOrStop);
+    connect(
+        menuAction(QStringLiteral("Abgeben1")), &QAction::triggered, m_handoff.get(), &HandoffController::onlineTip);
     connect(m_generationControl.get(), &GenerationController::chartComputed, m_chartControl.get(),
         [this](ChartKind kind, const std::vector<Draw> &draws) { m_chartControl->showChart(kind, draws); });
 

@@ -1,6 +1,6 @@
 // The main window `Form1` and the composition root of the window layer: it builds the
 // page control with its six pages, the menu and the status bar, creates the dialogs
-// `Form3` and `Form6`, hands every controller the pages and services it works with, and
+// `Form3`, `Form6` and `XRTForm`, hands every controller the pages and services it works with, and
 // connects what one subsystem does in reaction to another. It reads the settings when
 // it is created and writes them when it closes. No other file knows every page.
 #pragma once
@@ -9,6 +9,7 @@
 #include "app/ui/main_window_settings.h"
 #include "ui/component_list.h"
 #include "ui/session_state.h"
+#include "ui/shared_file_dialog.h"
 #include "ui/window_registry.h"
 
 #include <QMainWindow>
@@ -27,6 +28,7 @@ class DrawView;
 class GenerationController;
 class GenerationOptionsForm;
 class GenerationPage;
+class HandoffController;
 class HttpClient;
 class InternetPage;
 class LongWork;
@@ -37,13 +39,16 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class RandomSource;
+class ScriptDialog;
 class SettingsStore;
 class SoundPlayer;
 class StatusPanels;
 class TipCheckController;
 class TipPickerController;
+class TipOutputController;
 class TipSheetPage;
 class UserDialogs;
+class WebLinkController;
 class WindowDates;
 
 class MainWindow : public QMainWindow {
@@ -58,6 +63,8 @@ public:
         HttpClient *http = nullptr;
         // Opens (creating when missing) the program's settings key.
         std::function<std::unique_ptr<SettingsStore>()> openSettings;
+        // Opens (creating when missing) the current user's key of the click-script parameters.
+        std::function<std::unique_ptr<SettingsStore>()> openScriptSettings;
     };
 
     MainWindow(const QString &programDirectory, Services services, QWidget *parent = nullptr);
@@ -84,6 +91,8 @@ public:
     QTabWidget *pageControl() const { return m_pageControl; }
     DrawEntryDialog *entryDialog() const { return m_entryDialog; }
     NumberChoiceDialog *numberDialog() const { return m_numberDialog; }
+    ScriptDialog *scriptDialog() const { return m_scriptDialog; }
+    SharedFileDialogs &fileDialogs() { return m_fileDialogs; }
     StatusPanels &status() const { return *m_status; }
     TipCheckController *tipCheck() const { return m_tipCheck.get(); }
     ChartController *chartControl() const { return m_chartControl.get(); }
@@ -92,6 +101,9 @@ public:
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     GenerationController *generationControl() const { return m_generationControl.get(); }
     PreferredListController *preferredList() const { return m_preferredList.get(); }
+    TipOutputController *tipOutput() const { return m_tipOutput.get(); }
+    HandoffController *handoff() const { return m_handoff.get(); }
+    WebLinkController *webLinks() const { return m_webLinks.get(); }
 
     QString statusText(int panel) const;
     // The generation options as the controls hold them now.
@@ -135,6 +147,9 @@ private:
     QMenu *m_languageMenu = nullptr;
     DrawEntryDialog *m_entryDialog = nullptr;
     NumberChoiceDialog *m_numberDialog = nullptr;
+    ScriptDialog *m_scriptDialog = nullptr;
+    // The shared save and open dialogs of the window, as the commands borrow them.
+    SharedFileDialogs m_fileDialogs;
     double m_zoom = 1.0;
     double m_baseFontSize = 0;
 
@@ -153,4 +168,7 @@ private:
     std::unique_ptr<TipPickerController> m_tipPicker;
     std::unique_ptr<PreferredListController> m_preferredList;
     std::unique_ptr<GenerationController> m_generationControl;
+    std::unique_ptr<TipOutputController> m_tipOutput;
+    std::unique_ptr<HandoffController> m_handoff;
+    std::unique_ptr<WebLinkController> m_webLinks;
 };

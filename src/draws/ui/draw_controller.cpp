@@ -8,6 +8,7 @@
 #include "draws/ui/draw_view.h"
 #include "ui/platform.h"
 #include "ui/session_state.h"
+#include "ui/shared_file_dialog.h"
 #include "ui/wait_cursor.h"
 #include "ui/window_dates.h"
 
@@ -17,7 +18,7 @@
 #include <algorithm>
 
 DrawController::DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
-    SessionState &state, UserDialogs &dialogs, QObject *parent)
+    SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, QObject *parent)
     : QObject(parent)
     , m_page(page)
     , m_entryDialog(entryDialog)
@@ -25,6 +26,7 @@ DrawController::DrawController(DatabasePage &page, DrawEntryDialog &entryDialog,
     , m_dates(dates)
     , m_state(state)
     , m_dialogs(dialogs)
+    , m_saveDialog(saveDialog)
 {
     connect(page.SpeedButton6, &QAbstractButton::clicked, this, &DrawController::previousDraw);
     connect(page.SpeedButton7, &QAbstractButton::clicked, this, &DrawController::nextDraw);
@@ -121,12 +123,11 @@ void DrawController::exportAsText()
         m_dialogs.showError(draws.error());
         return;
     }
-    FileDialogOptions options;
-    options.folder = m_state.programDirectory;
-    options.fileName = QStringLiteral("Zahlen.txt");
-    options.filter = QStringLiteral("Textdatei|*.txt");
-    options.defaultSuffix = QStringLiteral("txt");
-    const QString fileName = m_dialogs.saveFileName(options);
+    // The shared dialog's own filter, plain text files: the tip-file commands put it
+    // back after borrowing it.
+    m_saveDialog.folder = m_state.programDirectory;
+    m_saveDialog.fileName = QStringLiteral("Zahlen.txt");
+    const QString fileName = m_saveDialog.exec(m_dialogs);
     if (fileName.isEmpty())
         return;
     if (const auto written = AtomicFile::write(fileName, DrawText::exportText(*draws)); !written)

@@ -7,6 +7,7 @@
 class DatabasePage;
 class DrawEntryDialog;
 class DrawView;
+class SharedFileDialog;
 class UserDialogs;
 class WindowDates;
 struct SessionState;
@@ -14,8 +15,9 @@ struct SessionState;
 class DrawController : public QObject {
     Q_OBJECT
 public:
+    // `saveDialog` is the main window's shared save dialog, which the export shows.
     DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
-        SessionState &state, UserDialogs &dialogs, QObject *parent = nullptr);
+        SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, QObject *parent = nullptr);
 
     void previousDraw();
     void nextDraw();
@@ -38,4 +40,5 @@ private:
     WindowDates &m_dates;
     SessionState &m_state;
     UserDialogs &m_dialogs;
+    SharedFileDialog &m_saveDialog;
 };

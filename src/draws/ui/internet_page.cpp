@@ -1,6 +1,7 @@
 #include "draws/ui/internet_page.h"
 
 #include "draws/draw_download.h"
+#include "output/web_links.h"
 #include "ui/form_builder.h"
 
 #include <QCheckBox>
@@ -32,6 +33,21 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
     DrawServiceUrlEdit->setText(DrawDownload::defaultServiceUrl().toString());
     FormWidgets::setHint(
         DrawServiceUrlEdit, QStringLiteral("Adresse des Ziehungsdienstes, z. B. http://127.0.0.1:8787"));
+    auto *links = builder.groupBox(QStringLiteral("GroupBox6"), QStringLiteral("Im Internet"));
+    auto *linkLayout = new QVBoxLayout(links);
+    const auto link = [&](const char *lineName, const QString &line, const char *labelName, const QString &address) {
+        linkLayout->addWidget(builder.label(QString::fromLatin1(lineName), line));
+        LinkLabel *label = builder.linkLabel(QString::fromLatin1(labelName), address);
+        linkLayout->addWidget(label);
+        return label;
+    };
+    Label52 = link(
+        "Label51", QStringLiteral("Updates und die neueste Version gibt es bei:"), "Label52", WebLinks::ProductPage);
+    Label54 = link("Label53", QStringLiteral("Die aktuellen Ziehungen und Quoten finden unter:"), "Label54",
+        WebLinks::OfficialGameSite);
+    Label56 = link("Label55", QStringLiteral("Tipps automatisch online abgeben mit Morvaks Skriptomat:"), "Label56",
+        WebLinks::OtherProductPage);
+
     for (QWidget *hidden : std::initializer_list<QWidget *>{URLEdit, Edit81, Edit82, CheckBox21})
         hidden->setVisible(false);
 
@@ -45,5 +61,6 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
     page->setContentsMargins(6, 6, 6, 6);
     page->addWidget(proxy);
     page->addWidget(service);
+    page->addWidget(links);
     page->addStretch();
 }

@@ -1,11 +1,12 @@
 // The "Internet-Optionen" page: the proxy and the service address for the draw update,
-// and the hidden fields
-// the settings store carries along unchanged.
+// the web labels with the addresses of the product, the official draws and the maker's
+// other product, and the hidden fields the settings store carries along unchanged.
 #pragma once
 
 #include <QWidget>
 
 class FormBuilder;
+class LinkLabel;
 class QCheckBox;
 class QLineEdit;
 
@@ -22,4 +23,8 @@ public:
     QLineEdit *Edit81 = nullptr; // "ZWEIPREIS"
     QLineEdit *Edit82 = nullptr; // "EINPREIS"
     QCheckBox *CheckBox21 = nullptr; // "Browser"
+    // Each opens the address its caption shows.
+    LinkLabel *Label52 = nullptr; // updates and the newest version
+    LinkLabel *Label54 = nullptr; // the current draws and odds
+    LinkLabel *Label56 = nullptr; // the maker's other product
 };

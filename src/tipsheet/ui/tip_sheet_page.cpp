@@ -1,6 +1,7 @@
 #include "tipsheet/ui/tip_sheet_page.h"
 
 #include "generator/generation_options.h"
+#include "output/web_links.h"
 #include "ui/form_builder.h"
 
 #include <QEvent>
@@ -14,6 +15,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,6 +34,9 @@ public:
 constexpr int TipFieldTag = 8; // tip fields are data, never translated
 
 const QString lockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+const QString webHint = QStringLiteral("Besuchen Sie Morvak im Internet");
+// The web labels show the maker's address and the product, never translated.
+constexpr int WebLabelTag = 8;
 } // namespace
 
 TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
@@ -169,9 +174,10 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
         QStringLiteral("Drucken SIe hier die berechneten Tipps aus"));
     FormWidgets::setHint(m_printButton, m_printButton->toolTip(), true);
 
-    // Tip files, the printable list and playing online are not available yet.
-    for (QWidget *later : std::initializer_list<QWidget *>{m_saveButton, m_loadButton, m_onlineButton, m_printButton})
-        later->setEnabled(false);
+    m_leftStrip = webStrip(builder, QStringLiteral("Panel2"), QStringLiteral("Label43"),
+        WebLinks::spacedLetters(QUrl(WebLinks::MakerSite).host()), m_addressLabel);
+    m_rightStrip = webStrip(builder, QStringLiteral("Panel5"), QStringLiteral("Label44"),
+        WebLinks::spacedLetters(QStringLiteral("DevuDirurero " DEVU_VERSION)), m_productLabel);
 
     auto *commandStrip = new QHBoxLayout;
     commandStrip->addWidget(m_generateButton);
@@ -185,12 +191,31 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     middle->addLayout(grid, 1);
     middle->addLayout(sideColumn);
 
-    auto *page = new QVBoxLayout(this);
-    page->setContentsMargins(4, 4, 4, 4);
-    page->setSpacing(4);
-    page->addWidget(m_drawStrip);
-    page->addLayout(middle, 1);
-    page->addLayout(commandStrip);
+    auto *content = new QVBoxLayout;
+    content->setSpacing(4);
+    content->addWidget(m_drawStrip);
+    content->addLayout(middle, 1);
+    content->addLayout(commandStrip);
+
+    auto *page = new QHBoxLayout(this);
+    page->setContentsMargins(2, 4, 2, 4);
+    page->setSpacing(3);
+    page->addWidget(m_leftStrip);
+    page->addLayout(content, 1);
+    page->addWidget(m_rightStrip);
+}
+
+QFrame *TipSheetPage::webStrip(
+    FormBuilder &builder, const QString &panel, const QString &label, const QString &caption, LinkLabel *&created)
+{
+    QFrame *strip = builder.panel(panel);
+    created = builder.verticalLinkLabel(label, caption, WebLabelTag);
+    FormWidgets::setHint(created, webHint, true);
+    auto *layout = new QVBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(created);
+    strip->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return strip;
 }
 
 QLineEdit *TipSheetPage::field(int number, int slot) const

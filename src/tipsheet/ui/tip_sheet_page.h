@@ -10,6 +10,7 @@
 #include <array>
 
 class FormBuilder;
+class LinkLabel;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -62,6 +63,11 @@ public:
     QToolButton *saveButton() const { return m_saveButton; } // SpeedButton15
     QToolButton *loadButton() const { return m_loadButton; } // SpeedButton16
     QToolButton *searchButton() const { return m_searchButton; } // SpeedButton4
+    // The strips at the page's left and right edges, each with its web label.
+    QFrame *leftStrip() const { return m_leftStrip; } // Panel2
+    LinkLabel *addressLabel() const { return m_addressLabel; } // Label43
+    QFrame *rightStrip() const { return m_rightStrip; } // Panel5
+    LinkLabel *productLabel() const { return m_productLabel; } // Label44
 
     static QColor lockedColour() { return QColor(255, 0, 0); }
 
@@ -84,6 +90,8 @@ private:
     void buildDrawStrip(FormBuilder &builder);
     void buildRows(FormBuilder &builder);
     void buildStrips(FormBuilder &builder);
+    QFrame *webStrip(
+        FormBuilder &builder, const QString &panel, const QString &label, const QString &caption, LinkLabel *&created);
     const Row &row(int number) const { return m_rows.at(size_t(number - 1)); }
 
     std::array<Row, TipRows::RowCount> m_rows;
@@ -101,4 +109,8 @@ private:
     QToolButton *m_saveButton = nullptr;
     QToolButton *m_loadButton = nullptr;
     QToolButton *m_searchButton = nullptr;
+    QFrame *m_leftStrip = nullptr;
+    LinkLabel *m_addressLabel = nullptr;
+    QFrame *m_rightStrip = nullptr;
+    LinkLabel *m_productLabel = nullptr;
 };

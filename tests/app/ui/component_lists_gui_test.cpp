@@ -41,7 +41,9 @@ private slots:
         QStringList names;
         for (const WindowRegistry::Window &window : w.windows().windows())
             names << window.name;
-        QCOMPARE(names, (QStringList{QStringLiteral("Form1"), QStringLiteral("Form3"), QStringLiteral("Form6")}));
+        QCOMPARE(names,
+            (QStringList{
+                QStringLiteral("Form1"), QStringLiteral("Form3"), QStringLiteral("Form6"), QStringLiteral("XRTForm")}));
     }
 
     void eachWindowsListIsPinned()

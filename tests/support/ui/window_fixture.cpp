@@ -4,6 +4,7 @@
 #include "test_data.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -20,7 +21,8 @@ MainWindow &WindowFixture::create()
     services.random = &random;
     services.http = http.get();
     services.openSettings = [store = settings] { return std::make_unique<SharedSettingsStore>(store); };
-    m_window = std::make_unique<MainWindow>(directory.path(), services);
+    services.openScriptSettings = [store = scriptSettings] { return std::make_unique<SharedSettingsStore>(store); };
+    m_window = std::make_unique<MainWindow>(programFolder(), services);
     return *m_window;
 }
 
@@ -33,7 +35,19 @@ void WindowFixture::close()
 
 QString WindowFixture::storePath() const
 {
-    return directory.filePath(QString::fromLatin1(DrawStore::FileName));
+    return QDir(programFolder()).filePath(QString::fromLatin1(DrawStore::FileName));
+}
+
+void WindowFixture::useProgramSubfolder(const QString &relative)
+{
+    if (!QDir(directory.path()).mkpath(relative))
+        qFatal("cannot create the program folder %s", qPrintable(relative));
+    m_subfolder = relative;
+}
+
+QString WindowFixture::programFolder() const
+{
+    return m_subfolder.isEmpty() ? directory.path() : directory.filePath(m_subfolder);
 }
 
 void WindowFixture::useBundledHistory()

@@ -27,6 +27,10 @@ public:
     void useBundledHistory();
     void useHistory(const std::vector<Draw> &draws);
     QString storePath() const;
+    // The program folder: the temporary directory, or a folder below it (created), for
+    // tests that need an installation's layout such as "Programme/Morvak/DevuDirurero".
+    void useProgramSubfolder(const QString &relative);
+    QString programFolder() const;
 
     template <typename T> T *get(const QString &name) const
     {
@@ -43,9 +47,12 @@ public:
     RandomSource random{12345};
     std::unique_ptr<HttpClient> http = makeNetworkHttpClient();
     std::shared_ptr<MemorySettingsStore> settings = std::make_shared<MemorySettingsStore>();
+    // The click-script parameters' key.
+    std::shared_ptr<MemorySettingsStore> scriptSettings = std::make_shared<MemorySettingsStore>();
 
 private:
     std::unique_ptr<MainWindow> m_window;
+    QString m_subfolder;
 };
 
 // Clicks a button as the user would (the button must be enabled).
