@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class AnalysisController;
 class ChartController;
 class ChartPage;
 class DatabasePage;
@@ -92,6 +93,7 @@ public:
     TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     GenerationController *generationControl() const { return m_generationControl.get(); }
     PreferredListController *preferredList() const { return m_preferredList.get(); }
+    AnalysisController *analyses() const { return m_analysis.get(); }
 
     QString statusText(int panel) const;
     // The generation options as the controls hold them now.
@@ -153,4 +155,5 @@ private:
     std::unique_ptr<TipPickerController> m_tipPicker;
     std::unique_ptr<PreferredListController> m_preferredList;
     std::unique_ptr<GenerationController> m_generationControl;
+    std::unique_ptr<AnalysisController> m_analysis;
 };
