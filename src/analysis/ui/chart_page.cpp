@@ -154,7 +154,8 @@ void ChartPage::showComparison(const PrizeClassChart &comparison)
     QList<qreal> chance;
     double largest = 0;
     for (const PrizeClassChart::Bar &bar : comparison.bars) {
-        labels << bar.label;
+        // "5 + MB" is elided in a category of the window's design width; "5+MB" is not.
+        labels << QString(bar.label).remove(QLatin1Char(' '));
         settings << qreal(bar.settings);
         chance << bar.expected;
         largest = std::max({largest, double(bar.settings), bar.expected});

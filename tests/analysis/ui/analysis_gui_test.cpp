@@ -355,8 +355,8 @@ private slots:
         QVERIFY(chart->comparisonShown());
         QCOMPARE(chart->Chart1->chart(), chart->comparisonChart());
         QVERIFY(chart->Chart1->chart()->legend()->isVisible());
-        QCOMPARE(chart->comparisonLabels(),
-            (QStringList{"5 + MB", "5", "4 + MB", "4", "3 + MB", "3", "2 + MB", "1 + MB", "0 + MB"}));
+        QCOMPARE(
+            chart->comparisonLabels(), (QStringList{"5+MB", "5", "4+MB", "4", "3+MB", "3", "2+MB", "1+MB", "0+MB"}));
         QCOMPARE(chart->settingsBars()->label(), QStringLiteral("Einstellungen"));
         QCOMPARE(chart->chanceBars()->label(), QStringLiteral("Zufall erwartet"));
         QCOMPARE(chart->settingsBars()->count(), 9);
