@@ -63,8 +63,13 @@ int main(int argc, char *argv[])
     RandomSource random(1);
     const std::unique_ptr<HttpClient> http = makeNetworkHttpClient();
     auto settings = std::make_shared<MemorySettingsStore>();
-    MainWindow::Services services{&dialogs, &sound, &shell, &random, http.get(),
-        [settings] { return std::make_unique<MemorySettingsStore>(*settings); }};
+    MainWindow::Services services;
+    services.dialogs = &dialogs;
+    services.sound = &sound;
+    services.shell = &shell;
+    services.random = &random;
+    services.http = http.get();
+    services.openSettings = [settings] { return std::make_unique<MemorySettingsStore>(*settings); };
     MainWindow window(folder.path(), services);
     window.show();
     window.afterCreation();

@@ -4,6 +4,7 @@
 #include "draws/draw.h"
 #include "ui/form_builder.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -23,12 +24,19 @@ QColor colourOf(DrawStatistics::BarColour colour)
     const DrawStatistics::Rgb rgb = DrawStatistics::rgb(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
+
+// Axis titles are rendered as rich text, which would fold the titles' runs of blanks.
+QString keepBlanks(const QString &title)
+{
+    return QString(title).replace(QLatin1Char(' '), QChar(0x00A0));
+}
 } // namespace
 
 ChartPage::ChartPage(FormBuilder &builder, QWidget *parent)
     : QWidget(parent)
 {
     buildChart();
+    buildComparison();
     auto *startLabel = builder.label(QStringLiteral("Label16"), QStringLiteral("ab"));
     DateTimePicker2 = builder.datePicker(QStringLiteral("DateTimePicker2"), Game::firstFormatDraw());
     DateTimePicker2->setDate(Game::firstFormatDraw());
@@ -108,8 +116,95 @@ void ChartPage::buildChart()
     Chart1->setMinimumHeight(120);
 }
 
+ChartPage::~ChartPage() = default;
+
+void ChartPage::buildComparison()
+{
+    m_comparison = new QChart;
+    m_comparison->setObjectName(QStringLiteral("ComparisonChart"));
+    m_comparison->setMargins(QMargins(2, 2, 2, 2));
+    m_comparison->setBackgroundRoundness(0);
+    m_comparison->legend()->setAlignment(Qt::AlignTop);
+    m_comparison->legend()->show();
+
+    auto *series = new QBarSeries;
+    series->setBarWidth(0.8);
+    m_settingsBars = new QBarSet(QString());
+    m_settingsBars->setColor(colourOf(DrawStatistics::BarColour::Series));
+    m_settingsBars->setBorderColor(Qt::transparent);
+    m_chanceBars = new QBarSet(QString());
+    m_chanceBars->setColor(QColor(150, 150, 150));
+    m_chanceBars->setBorderColor(Qt::transparent);
+    series->append(m_settingsBars);
+    series->append(m_chanceBars);
+    m_comparison->addSeries(series);
+
+    m_classAxis = new QBarCategoryAxis;
+    m_classAxis->setGridLineVisible(false);
+    m_countAxis = new QValueAxis;
+    m_comparison->addAxis(m_classAxis, Qt::AlignBottom);
+    m_comparison->addAxis(m_countAxis, Qt::AlignLeft);
+    series->attachAxis(m_classAxis);
+    series->attachAxis(m_countAxis);
+    m_spareChart.reset(m_comparison);
+}
+
+void ChartPage::showComparison(const PrizeClassChart &comparison)
+{
+    QStringList labels;
+    QList<qreal> settings;
+    QList<qreal> chance;
+    double largest = 0;
+    for (const PrizeClassChart::Bar &bar : comparison.bars) {
+        // "5 + MB" is elided in a category of the window's design width; "5+MB" is not.
+        labels << QString(bar.label).remove(QLatin1Char(' '));
+        settings << qreal(bar.settings);
+        chance << bar.expected;
+        largest = std::max({largest, double(bar.settings), bar.expected});
+    }
+    m_settingsBars->setLabel(comparison.settingsLegend);
+    m_chanceBars->setLabel(comparison.chanceLegend);
+    m_settingsBars->remove(0, m_settingsBars->count());
+    m_chanceBars->remove(0, m_chanceBars->count());
+    m_settingsBars->append(settings);
+    m_chanceBars->append(chance);
+    m_classAxis->clear();
+    m_classAxis->append(labels);
+    m_classAxis->setTitleText(keepBlanks(comparison.bottomTitle));
+    // Expected counts below one need a decimal on the axis; whole counts do not.
+    m_countAxis->setLabelFormat(largest < 4 ? QStringLiteral("%.1f") : QStringLiteral("%d"));
+    m_countAxis->setRange(0, std::max(largest, 1.0));
+    m_countAxis->applyNiceNumbers();
+
+    if (Chart1->chart() != m_comparison) {
+        QChart *shown = Chart1->chart();
+        Chart1->setChart(m_spareChart.release());
+        m_spareChart.reset(shown);
+    }
+}
+
+bool ChartPage::comparisonShown() const
+{
+    return Chart1->chart() == m_comparison;
+}
+
+QStringList ChartPage::comparisonLabels() const
+{
+    return m_classAxis->categories();
+}
+
+void ChartPage::showStatisticsChart()
+{
+    if (Chart1->chart() == m_chart)
+        return;
+    QChart *shown = Chart1->chart();
+    Chart1->setChart(m_spareChart.release());
+    m_spareChart.reset(shown);
+}
+
 void ChartPage::setBars(const std::vector<DrawStatistics::ChartPoint> &points)
 {
+    showStatisticsChart();
     m_points = points;
     Series2->setVisible(true);
     Series1->setVisible(false);
@@ -179,9 +274,9 @@ void ChartPage::setLeftAxis(const ChartAxisScale &scale)
 void ChartPage::setBottomTitle(const QString &title)
 {
     m_title = title;
-    // The axis renders its title as rich text, which would fold the titles' runs of blanks.
-    m_xAxis->setTitleText(QString(title).replace(QLatin1Char(' '), QChar(0x00A0)));
+    m_xAxis->setTitleText(keepBlanks(title));
 }
+
 double ChartPage::leftAxisMinimum() const
 {
     return m_statistic.minimum;

@@ -1,13 +1,18 @@
 // The "Diagramm" page: the bar chart of the draw statistics, the start date of the
-// statistics window and the buttons that choose a chart.
+// statistics window and the buttons that choose a chart. After a settings back-test it
+// shows the settings' rows per prize class beside chance's expectation instead.
 #pragma once
 
 #include "analysis/chart_axis.h"
+#include "analysis/backtest_yardstick.h"
 #include "analysis/draw_statistics.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class FormBuilder;
+class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
 class QChart;
@@ -20,12 +25,24 @@ class ChartPage : public QWidget {
     Q_OBJECT
 public:
     ChartPage(FormBuilder &builder, QWidget *parent = nullptr);
+    ~ChartPage() override;
 
     // Shows the points of a chart operation: bars at their X values, coloured, with the
     // left axis set as the operation asks and its bottom-axis title (kept when none).
     void showChart(const DrawStatistics::ChartResult &result);
     // Shows plain bars in the series colour; an empty title keeps the current one.
     void showBars(const std::vector<DrawStatistics::ChartPoint> &points, const QString &title);
+
+    // Two bar sets per prize class, the settings' count and chance's expected count,
+    // labelled by class and explained by a legend. The next chart operation brings the
+    // statistics chart back.
+    void showComparison(const PrizeClassChart &comparison);
+    bool comparisonShown() const;
+    // The comparison chart (also while it is not shown), for the tests.
+    QChart *comparisonChart() const { return m_comparison; }
+    QBarSet *settingsBars() const { return m_settingsBars; }
+    QBarSet *chanceBars() const { return m_chanceBars; }
+    QStringList comparisonLabels() const;
 
     // The points of the primary series as last shown, in point order.
     const std::vector<DrawStatistics::ChartPoint> &points() const { return m_points; }
@@ -51,6 +68,8 @@ public:
 
 private:
     void buildChart();
+    void buildComparison();
+    void showStatisticsChart();
     void setBars(const std::vector<DrawStatistics::ChartPoint> &points);
     void setBottomTitle(const QString &title);
     void setLeftAxis(const ChartAxisScale &scale);
@@ -63,4 +82,12 @@ private:
     QString m_title;
     DrawStatistics::LeftAxis m_statistic;
     ChartAxisScale m_scale;
+
+    // The chart Chart1 does not show at the moment: the view owns the one it shows.
+    std::unique_ptr<QChart> m_spareChart;
+    QChart *m_comparison = nullptr;
+    QBarSet *m_settingsBars = nullptr;
+    QBarSet *m_chanceBars = nullptr;
+    QBarCategoryAxis *m_classAxis = nullptr;
+    QValueAxis *m_countAxis = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/ui/main_window.h"
 
+#include "analysis/ui/analysis_controller.h"
 #include "analysis/ui/chart_controller.h"
 #include "analysis/ui/chart_page.h"
 #include "analysis/ui/tip_check_controller.h"
@@ -207,6 +208,9 @@ void MainWindow::buildControllers()
         HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_state, dialogs, *m_services.shell, *m_services.http,
             *m_options, m_fileDialogs.save, *m_status, m_services.openScriptSettings});
     m_webLinks = std::make_unique<WebLinkController>(*m_tipSheet, *m_internet, *m_services.shell);
+    m_analysis = std::make_unique<AnalysisController>(AnalysisWiring{*m_tipSheet, *m_database, *m_drawView, *m_dates,
+        *m_charts, *m_internet, m_state, *m_status, dialogs, *m_services.shell, *m_services.random, m_messages,
+        *m_options, *m_options, *m_tipCheck, *m_pages, *m_work});
 }
 
 // What one subsystem does when another has acted, in one place.
@@ -222,6 +226,19 @@ void MainWindow::connectSubsystems()
     connect(m_drawUpdate.get(), &DrawUpdateController::runningChanged, this, [this, updateEntry](bool running) {
         m_tipSheet->updateButton()->setEnabled(!running);
         updateEntry->setEnabled(!running);
+        // The analyses read the history once; an update would change it under them.
+        m_database->BitBtn9->setEnabled(!running);
+        m_database->BitBtn19->setEnabled(!running);
+    });
+    // While an analysis walks the history, the commands that would rewrite the sheet or
+    // the history in between wait.
+    connect(m_analysis.get(), &AnalysisController::runningChanged, this, [this, updateEntry](bool running) {
+        for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{m_tipSheet->generateButton(),
+                 m_tipSheet->searchButton(), m_tipSheet->updateButton(), m_database->BitBtn1, m_database->BitBtn2,
+                 m_database->BitBtn6, m_database->BitBtn8})
+            button->setEnabled(!running);
+        updateEntry->setEnabled(!running);
+        menuAction(QStringLiteral("Berechnen1"))->setEnabled(!running);
     });
 
     connect(menuAction(QStringLiteral("Berechnen1")), &QAction::triggered, m_generationControl.get(),
@@ -367,6 +384,7 @@ MainWindowValues MainWindow::currentValues() const
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_generationControl->stopForClose();
+    m_analysis->stopForClose();
     if (m_services.openSettings) {
         if (std::unique_ptr<SettingsStore> store = m_services.openSettings()) {
             const bool normalState = !isMaximized() && !isMinimized() && !isFullScreen();

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class AnalysisController;
 class ChartController;
 class ChartPage;
 class DatabasePage;
@@ -104,6 +105,7 @@ public:
     TipOutputController *tipOutput() const { return m_tipOutput.get(); }
     HandoffController *handoff() const { return m_handoff.get(); }
     WebLinkController *webLinks() const { return m_webLinks.get(); }
+    AnalysisController *analyses() const { return m_analysis.get(); }
 
     QString statusText(int panel) const;
     // The generation options as the controls hold them now.
@@ -171,4 +173,5 @@ private:
     std::unique_ptr<TipOutputController> m_tipOutput;
     std::unique_ptr<HandoffController> m_handoff;
     std::unique_ptr<WebLinkController> m_webLinks;
+    std::unique_ptr<AnalysisController> m_analysis;
 };

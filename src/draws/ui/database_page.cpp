@@ -69,10 +69,6 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     BitBtn19 = builder.bitmapButton(QStringLiteral("BitBtn19"),
         QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"), analysisHint);
 
-    // The historical analyses are not available yet.
-    BitBtn9->setEnabled(false);
-    BitBtn19->setEnabled(false);
-
     for (QWidget *w : std::initializer_list<QWidget *>{SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8, BitBtn1,
              BitBtn2, BitBtn3, BitBtn6, BitBtn8, BitBtn9, Button2, Button3, Button4, Button5})
         statusHint(w);

@@ -44,3 +44,8 @@ void GenerationOptionsForm::apply(const OptionChange &change)
     else
         spin(change.number)->setValue(change.value);
 }
+
+void GenerationOptionsForm::setCheckBox(int number, bool checked)
+{
+    m_page.checkBox(number)->setChecked(checked);
+}

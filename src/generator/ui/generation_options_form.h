@@ -9,7 +9,7 @@ class GenerationPage;
 class QSpinBox;
 struct OptionChange;
 
-class GenerationOptionsForm : public SettingsSource {
+class GenerationOptionsForm : public SettingsSource, public OptionSwitch {
 public:
     GenerationOptionsForm(GenerationPage &page, QSpinBox &rowCount)
         : m_page(page)
@@ -20,6 +20,7 @@ public:
     void apply(const GenerationSettings &settings);
     // One option the generation run changed on its way.
     void apply(const OptionChange &change);
+    void setCheckBox(int number, bool checked) override;
 
 private:
     QSpinBox *spin(int number) const;

@@ -1,0 +1,324 @@
+#include "analysis/ui/analysis_controller.h"
+
+#include "analysis/analysis_report.h"
+#include "analysis/backtest.h"
+#include "analysis/backtest_report.h"
+#include "analysis/repeat_analysis.h"
+#include "analysis/ui/chart_page.h"
+#include "app/clock.h"
+#include "app/message_table.h"
+#include "app/text_formats.h"
+#include "draws/draw_store.h"
+#include "draws/ui/database_page.h"
+#include "draws/ui/draw_view.h"
+#include "draws/ui/internet_page.h"
+#include "generator/lucky_number.h"
+#include "generator/random_source.h"
+#include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/long_work.h"
+#include "ui/page_switcher.h"
+#include "ui/platform.h"
+#include "ui/session_state.h"
+#include "ui/settings_source.h"
+#include "ui/sheet_checks.h"
+#include "ui/status_panels.h"
+#include "ui/window_dates.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int PreferredListBox = 20;
+
+std::array<SheetRow, TipRows::RowCount> sheetRows(const TipSheetPage &sheet)
+{
+    std::array<SheetRow, TipRows::RowCount> rows{};
+    for (int row = 1; row <= TipRows::RowCount; ++row)
+        rows[size_t(row - 1)] = {sheet.rowTexts(row), sheet.isLocked(row)};
+    return rows;
+}
+
+void writeSheet(TipSheetPage &sheet, const TipSheetTexts &texts)
+{
+    for (int row = 1; row <= TipRows::RowCount; ++row)
+        sheet.setRowTexts(row, texts[size_t(row - 1)]);
+}
+} // namespace
+
+// An analysis in progress: the buttons of both are off and the window is told, until
+// the analysis returns by whatever way.
+class AnalysisController::Running {
+public:
+    explicit Running(AnalysisController &controller)
+        : m_controller(controller)
+    {
+        m_controller.m_running = true;
+        m_controller.m_stopRequested = false;
+        setButtons(false);
+        emit m_controller.runningChanged(true);
+    }
+    ~Running()
+    {
+        m_controller.m_wiring.work.end();
+        m_controller.m_running = false;
+        setButtons(true);
+        emit m_controller.runningChanged(false);
+    }
+    Running(const Running &) = delete;
+    Running &operator=(const Running &) = delete;
+
+private:
+    void setButtons(bool enabled)
+    {
+        m_controller.m_wiring.database.BitBtn9->setEnabled(enabled);
+        m_controller.m_wiring.database.BitBtn19->setEnabled(enabled);
+    }
+    AnalysisController &m_controller;
+};
+
+// CheckBox20 off for the back-test and back as it was, on every way out (a bad seed, a
+// failure, a closing window).
+class AnalysisController::PreferredListOff {
+public:
+    explicit PreferredListOff(AnalysisController &controller)
+        : m_controller(controller)
+        , m_wasChecked(controller.m_wiring.settings.generationSettings().checkBox(PreferredListBox))
+    {
+        m_controller.m_wiring.options.setCheckBox(PreferredListBox, false);
+        m_controller.m_preferredListOff = this;
+    }
+    ~PreferredListOff()
+    {
+        restore();
+        m_controller.m_preferredListOff = nullptr;
+    }
+    PreferredListOff(const PreferredListOff &) = delete;
+    PreferredListOff &operator=(const PreferredListOff &) = delete;
+
+    void restore()
+    {
+        if (m_restored)
+            return;
+        m_controller.m_wiring.options.setCheckBox(PreferredListBox, m_wasChecked);
+        m_restored = true;
+    }
+
+private:
+    AnalysisController &m_controller;
+    const bool m_wasChecked;
+    bool m_restored = false;
+};
+
+AnalysisController::AnalysisController(const AnalysisWiring &wiring, QObject *parent)
+    : QObject(parent)
+    , m_wiring(wiring)
+{
+    DatabasePage &page = wiring.database;
+    page.BitBtn9->setEnabled(true);
+    page.BitBtn19->setEnabled(true);
+    connect(page.BitBtn9, &QPushButton::clicked, this, &AnalysisController::settingsBacktest);
+    connect(page.BitBtn19, &QPushButton::clicked, this, &AnalysisController::repeatAnalysis);
+}
+
+AnalysisController::~AnalysisController() = default;
+
+bool AnalysisController::mayStart() const
+{
+    // The analyses process events on their way; a second start from there, or a start
+    // while the generation or the history search holds the long-work helper, would
+    // interleave two commands on one sheet.
+    return !m_running && !m_wiring.work.isRunning();
+}
+
+void AnalysisController::stopForClose()
+{
+    if (!m_running)
+        return;
+    m_stopRequested = true;
+    if (m_preferredListOff)
+        m_preferredListOff->restore();
+}
+
+void AnalysisController::settingsBacktest()
+{
+    if (!mayStart())
+        return;
+    const AnalysisWiring &w = m_wiring;
+    const MessageTable &messages = w.messages;
+    const QDate chosenDate = w.dates.drawDate();
+    if (!w.dialogs.askYesNo(messages.text(Msg::BacktestQuestionStart) + TextFormats::shortDate(chosenDate)
+                + messages.text(Msg::BacktestQuestionEnd),
+            messages.text(Msg::BacktestQuestionCaption)))
+        return;
+    Running running(*this);
+    PreferredListOff listOff(*this);
+
+    w.checks.showAndEvaluate();
+    const ShownDrawState shown = currentState();
+    const std::optional<QString> answer = w.dialogs.inputText(messages.text(Msg::LuckyNumberCaption),
+        messages.text(Msg::LuckyNumberPrompt), SettingsBacktest::seedProposal(w.random));
+    if (!answer)
+        return;
+    const std::optional<qint32> seed = SettingsBacktest::parseSeed(*answer);
+    if (!seed) {
+        w.dialogs.showMessage(messages.text(Msg::SeedError));
+        return;
+    }
+    w.random.setSeed(*seed);
+    w.status.setText(1, LuckyNumber::statusText(messages, *seed));
+
+    auto draws = DrawStore(w.state.drawStorePath()).readAll();
+    if (!draws) {
+        w.dialogs.showError(draws.error());
+        return;
+    }
+    BacktestInput input;
+    input.draws = std::move(draws).value();
+    input.settings = w.settings.generationSettings();
+    input.statisticsStart = w.dates.statisticsStart();
+    input.chosenDate = chosenDate;
+    input.today = Clock::today();
+    input.seed = *seed;
+    input.sheet = sheetRows(w.sheet);
+    input.shown = shown;
+    input.pickerMinimum = w.dates.drawDateMinimum();
+    input.ticketPrice = w.internet.Edit82->text();
+
+    SettingsBacktest backtest(std::move(input), messages);
+    backtest.setGenerationHooks([this](int) {
+        GenerationHooks hooks;
+        const auto say = [this](const QString &text) { m_wiring.status.setText(1, text); };
+        hooks.status = say;
+        hooks.attemptStatus = say;
+        hooks.processEvents = [this](int) { m_wiring.work.yield(); };
+        hooks.stopRequested = [this] { return m_stopRequested; };
+        return hooks;
+    });
+
+    w.work.begin();
+    w.pages.show(&w.sheet);
+    while (!m_stopRequested && backtest.nextPass()) {
+        const BacktestPass &pass = backtest.lastPass();
+        // As the generation run leaves it: the unlocked rows emptied, then its rows.
+        w.sheet.clearUnlocked();
+        writeSheet(w.sheet, pass.sheetTexts());
+        showState(pass.evaluated);
+        w.checks.komplettcheck();
+        w.status.setText(1, messages.text(pass.generation.status));
+        repaintNow();
+        w.work.yield();
+    }
+    w.work.end();
+    // The program's generator goes on from where the last run left it.
+    w.random.setState(backtest.result().randomState);
+    if (m_stopRequested)
+        return;
+    const BacktestResult &result = backtest.result();
+    w.chart.showComparison(PrizeClassChart::of(result.yardstick(), messages));
+    writeReport(BacktestReport::lines(result, messages));
+}
+
+void AnalysisController::repeatAnalysis()
+{
+    if (!mayStart())
+        return;
+    const AnalysisWiring &w = m_wiring;
+    const MessageTable &messages = w.messages;
+    const QDate chosenDate = w.dates.drawDate();
+    if (!w.dialogs.askYesNo(messages.text(Msg::RepeatQuestionStart) + TextFormats::shortDate(chosenDate)
+                + messages.text(Msg::RepeatQuestionEnd),
+            messages.text(Msg::RepeatQuestionCaption)))
+        return;
+    Running running(*this);
+
+    w.checks.showAndEvaluate();
+    w.pages.show(&w.sheet);
+    const ShownDrawState shown = currentState();
+    const std::optional<QString> answer = w.dialogs.inputText(
+        messages.text(Msg::RepeatStopLevelCaption), messages.text(Msg::RepeatStopLevelPrompt), QStringLiteral("5"));
+    if (!answer)
+        return;
+    const std::optional<int> stopLevel = RepeatAnalysis::parseStopLevel(*answer);
+    if (!stopLevel) {
+        w.dialogs.showError(QStringLiteral("'%1' ist kein gültiger Integer-Wert").arg(*answer));
+        return;
+    }
+    auto draws = DrawStore(w.state.drawStorePath()).readAll();
+    if (!draws) {
+        w.dialogs.showError(draws.error());
+        return;
+    }
+
+    RepeatAnalysis analysis(RepeatAnalysisInput{std::move(draws).value(), chosenDate, w.dates.statisticsStart(),
+        *stopLevel, sheetRows(w.sheet), shown, w.dates.drawDateMinimum()});
+    analysis.setPassStarted([this](const RepeatPassStart &start) {
+        m_wiring.sheet.clearUnlocked();
+        writeSheet(m_wiring.sheet, start.sheet);
+        m_wiring.status.setText(0, TextFormats::shortDate(start.endMarker));
+        m_wiring.status.setText(1, TextFormats::shortDate(start.rowDraw.date));
+        repaintNow();
+    });
+    analysis.setQuestion([this](const Draw &record, int) {
+        // The scan makes each record ShownDraw (without showing it); a No leaves it so.
+        m_wiring.state.shownDraw = record;
+        m_wiring.state.lastHit = HitRule::zettelcheck(m_wiring.sheet.rowTexts(1), record);
+        return m_wiring.work.ask(RepeatAnalysis::questionText(m_wiring.messages, record.date),
+            RepeatAnalysis::questionCaption(m_wiring.messages));
+    });
+
+    w.work.begin();
+    while (!m_stopRequested && analysis.nextPass()) {
+        const RepeatPass &pass = analysis.lastPass();
+        writeSheet(w.sheet, pass.sheet);
+        showState(pass.navigated);
+        w.checks.komplettcheck();
+        w.work.yield();
+    }
+    w.work.end();
+    if (m_stopRequested || analysis.result().stopped)
+        return;
+    writeReport(RepeatReport::lines(analysis.result(), messages));
+}
+
+ShownDrawState AnalysisController::currentState() const
+{
+    ShownDrawState shown;
+    shown.shownDraw = m_wiring.state.shownDraw;
+    shown.shownDrawIndex = m_wiring.state.shownDrawIndex;
+    shown.selectedDate = m_wiring.state.selectedDate;
+    shown.pickerDate = m_wiring.dates.drawDate();
+    shown.displayed = true;
+    return shown;
+}
+
+void AnalysisController::showState(const ShownDrawState &shown)
+{
+    SessionState &state = m_wiring.state;
+    state.shownDraw = shown.shownDraw;
+    state.shownDrawIndex = shown.shownDrawIndex;
+    state.selectedDate = shown.selectedDate;
+    m_wiring.dates.setDrawDate(shown.pickerDate);
+    if (shown.displayed)
+        m_wiring.view.show(shown.shownDraw, shown.style);
+}
+
+void AnalysisController::repaintNow()
+{
+    // Only what a pass changes and what is on screen: a hidden page does not paint.
+    StatusPanels &status = m_wiring.status;
+    for (QWidget *widget :
+        std::initializer_list<QWidget *>{&m_wiring.sheet, &m_wiring.database, status.panel(0), status.panel(1)})
+        if (widget->isVisible())
+            widget->repaint();
+}
+
+void AnalysisController::writeReport(const QStringList &lines)
+{
+    const QString path = m_wiring.state.dataFile(QString::fromLatin1(AnalysisReport::FileName));
+    if (const Result<void> written = AnalysisReport::write(path, lines); !written) {
+        m_wiring.dialogs.showError(written.error());
+        return;
+    }
+    m_wiring.shell.open(path);
+}

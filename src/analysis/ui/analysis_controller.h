@@ -1,0 +1,81 @@
+// The two historical analyses of the Datenbank page in the window: the settings
+// back-test (`SettingsBacktest`, BitBtn9) and the repeat analysis (`RepeatAnalysis`,
+// BitBtn19). The computation is the core's; this side asks the questions, shows every
+// pass on the sheet, the draw line, the draw date and the status bar, repaints, writes
+// "Test.rtf" and opens it, and shows the back-test's prize classes on the chart page.
+#pragma once
+
+#include <QObject>
+
+class ChartPage;
+class DatabasePage;
+class DesktopShell;
+class DrawView;
+class InternetPage;
+class LongWork;
+class MessageTable;
+class OptionSwitch;
+class PageSwitcher;
+class RandomSource;
+class SettingsSource;
+class SheetChecks;
+class StatusPanels;
+class TipSheetPage;
+class UserDialogs;
+class WindowDates;
+struct ShownDrawState;
+struct SessionState;
+
+struct AnalysisWiring {
+    TipSheetPage &sheet;
+    DatabasePage &database; // the buttons, and repainted with the draw line
+    DrawView &view;
+    WindowDates &dates;
+    ChartPage &chart;
+    const InternetPage &internet; // the ticket price "EINPREIS" (Edit82)
+    SessionState &state;
+    StatusPanels &status;
+    UserDialogs &dialogs;
+    DesktopShell &shell;
+    RandomSource &random;
+    const MessageTable &messages;
+    const SettingsSource &settings;
+    OptionSwitch &options; // CheckBox20 off during the back-test
+    SheetChecks &checks;
+    PageSwitcher &pages;
+    LongWork &work;
+};
+
+class AnalysisController : public QObject {
+    Q_OBJECT
+public:
+    explicit AnalysisController(const AnalysisWiring &wiring, QObject *parent = nullptr);
+    ~AnalysisController() override;
+
+    void settingsBacktest();
+    void repeatAnalysis();
+    bool isRunning() const { return m_running; }
+    // For the closing window: CheckBox20 back before the settings are saved, and the
+    // analysis ends after its current pass without a report.
+    void stopForClose();
+
+signals:
+    // An analysis started or ended; the window holds back the commands that would
+    // change the sheet or the history under it.
+    void runningChanged(bool running);
+
+private:
+    class Running;
+    class PreferredListOff;
+
+    bool mayStart() const;
+    ShownDrawState currentState() const;
+    void showState(const ShownDrawState &shown);
+    void repaintNow();
+    void writeReport(const QStringList &lines);
+
+    AnalysisWiring m_wiring;
+    bool m_running = false;
+    bool m_stopRequested = false;
+    PreferredListOff *m_preferredListOff = nullptr; // while a back-test runs
+};
