@@ -98,6 +98,14 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::BinomialTest, u"zweiseitiger exakter Binomialtest, 5-%-Niveau"},
     {Msg::SeedSpread, u"Streuung über die Glückszahlen"},
     {Msg::Mean, u"Mittel"},
+    {Msg::DeleteQuestionStart, u"Soll die Ziehung vom "},
+    {Msg::DeleteQuestionEnd, u" wirklich gelöscht werden?"},
+    {Msg::DeleteQuestionCaption, u"Ziehung löschen"},
+    {Msg::RunStopped, u"Berechnung gestoppt: nicht berechnete Reihen bleiben leer"},
+    {Msg::UpdateLoaded, u"Ziehungen geladen: "},
+    {Msg::UpdateStopped, u" (Aktualisierung gestoppt)"},
+    {Msg::UpdateNoAnswer, u"Für %1 von %2 Ziehungstagen kam keine Antwort vom Ziehungsdienst %3. Letzter Grund: %4"},
+    {Msg::UpdateNoAnswerCaption, u"Ziehungsdaten laden"},
 }};
 
 constexpr bool inTableOrder()

@@ -93,6 +93,14 @@ enum class Msg : int {
     BinomialTest, // 80
     SeedSpread, // 81
     Mean, // 82
+    DeleteQuestionStart, // 83
+    DeleteQuestionEnd, // 84
+    DeleteQuestionCaption, // 85
+    RunStopped, // 86
+    UpdateLoaded, // 87
+    UpdateStopped, // 88
+    UpdateNoAnswer, // 89
+    UpdateNoAnswerCaption, // 90
     Count
 };
 

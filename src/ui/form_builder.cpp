@@ -1,6 +1,7 @@
 #include "ui/form_builder.h"
 
 #include "generator/generation_options.h"
+#include "ui/date_field.h"
 
 #include <QDateEdit>
 #include <QFrame>
@@ -234,9 +235,8 @@ QSpinBox *FormBuilder::spin(const SpinOption &option)
 
 QDateEdit *FormBuilder::datePicker(const QString &name, QDate minimum)
 {
-    auto *picker = m_components.add(new QDateEdit, name, ComponentKind::DatePicker);
+    auto *picker = m_components.add(new DateField, name, ComponentKind::DatePicker);
     picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     picker->setMinimumDate(minimum);
     picker->setMaximumDate(QDate(9999, 12, 31));
     return picker;

@@ -12,15 +12,21 @@ StatusPanels::StatusPanels(QStatusBar &bar)
         m_panels[i] = new QLabel(&bar);
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
     }
-    m_panels[0]->setFixedWidth(150);
-    m_panels[1]->setMinimumWidth(50);
-    bar.addWidget(m_panels[0]);
+    // The panels share the width (status texts such as an answer's status line are as
+    // long as the hints), and each shows its whole text as its tool tip.
+    for (QLabel *panel : m_panels) {
+        panel->setMinimumWidth(50);
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    bar.addWidget(m_panels[0], 1);
     bar.addWidget(m_panels[1], 1);
 }
 
 void StatusPanels::setText(int panel, const QString &text)
 {
-    m_panels.at(size_t(panel))->setText(text);
+    QLabel *label = m_panels.at(size_t(panel));
+    label->setText(text);
+    label->setToolTip(text);
 }
 
 QString StatusPanels::text(int panel) const

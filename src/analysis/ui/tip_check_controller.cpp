@@ -129,11 +129,25 @@ void TipCheckController::historySearch()
     TipSheetPage &sheet = m_wiring.sheet;
     LongWork &work = m_wiring.work;
     work.begin(false);
+    // The fields take the colours of the draw the hit labels belong to, when the search
+    // stops at it or at the end of the range (the rows keep their order).
+    const auto colourAgainst = [&sheet](const Draw &draw) {
+        for (int row = 1; row <= TipRows::RowCount; ++row) {
+            const HitResult hit = HitRule::zettelcheck(sheet.rowTexts(row), draw);
+            for (int slot = 0; slot < TipRows::MainFields; ++slot)
+                sheet.setFieldColour(row, slot,
+                    hit.fieldHits[size_t(slot)] ? TipSheetPage::FieldColour::Hit : TipSheetPage::FieldColour::Window);
+            sheet.setFieldColour(row, TipRows::MegaballSlot,
+                hit.megaballHit ? TipSheetPage::FieldColour::MegaballHit : TipSheetPage::FieldColour::Window);
+        }
+    };
+    bool visited = false;
     std::array<int, 12> totals{};
     for (const Draw &draw : *draws) {
         if (draw.date < state.selectedDate || draw.date > rangeEnd)
             continue;
         state.shownDraw = draw;
+        visited = true;
         m_wiring.view.show(draw, DrawDisplay::Style::Search);
         for (int row = 1; row <= TipRows::RowCount; ++row) {
             const HitResult hit = HitRule::zettelcheck(sheet.rowTexts(row), draw);
@@ -154,6 +168,7 @@ void TipCheckController::historySearch()
                 : work.ask(QStringLiteral("Ein Treffer am  ") + date + QStringLiteral(" gefunden. Weiter?"),
                     QStringLiteral("Ziehung gefunden"));
             if (!goOn) {
+                colourAgainst(draw);
                 work.end();
                 return;
             }
@@ -161,6 +176,8 @@ void TipCheckController::historySearch()
         // The window repaints while the search walks the history.
         work.yield();
     }
+    if (visited)
+        colourAgainst(state.shownDraw);
     work.end();
     m_searchTotals = totals;
     emit searchFinished(totals);

@@ -193,7 +193,7 @@ void MainWindow::buildControllers()
     m_chartControl = std::make_unique<ChartController>(
         ChartWiring{*m_charts, *m_tipSheet, *m_dates, m_state, dialogs, m_messages, *m_pages});
     m_drawControl = std::make_unique<DrawController>(
-        *m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs, m_fileDialogs.save);
+        *m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs, m_fileDialogs.save, m_messages);
     m_drawUpdate = std::make_unique<DrawUpdateController>(DrawUpdateWiring{*m_database, *m_internet, *m_drawView,
         *m_dates, m_state, *m_status, dialogs, m_messages, *m_services.http, *m_tipCheck});
     m_tipPicker
@@ -351,8 +351,10 @@ void MainWindow::applySettings(const StoredMainWindow &stored)
     if (values.height > 0 || values.width > 0)
         resize(values.width > 0 ? values.width : width(), values.height > 0 ? values.height : height());
     m_state.languageIndex = values.language;
-    for (int row = 1; row <= TipRows::RowCount; ++row)
+    for (int row = 1; row <= TipRows::RowCount; ++row) {
         m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]);
+        m_tipSheet->setLocked(row, values.locks[size_t(row - 1)]);
+    }
     m_internet->Edit81->setText(values.zweipreis);
     m_internet->Edit82->setText(values.einpreis);
     m_internet->CheckBox21->setChecked(values.browser);
@@ -370,6 +372,8 @@ MainWindowValues MainWindow::currentValues() const
     values.width = width();
     values.language = m_state.languageIndex;
     values.tips = m_tipSheet->sheetTexts();
+    for (int row = 1; row <= TipRows::RowCount; ++row)
+        values.locks[size_t(row - 1)] = m_tipSheet->isLocked(row);
     values.zweipreis = m_internet->Edit81->text();
     values.einpreis = m_internet->Edit82->text();
     values.browser = m_internet->CheckBox21->isChecked();

@@ -15,7 +15,11 @@ struct TipField {
     int row;
     int slot;
 };
-using Field = std::variant<int MainWindowValues::*, QString MainWindowValues::*, bool MainWindowValues::*, TipField>;
+struct LockField {
+    int row;
+};
+using Field
+    = std::variant<int MainWindowValues::*, QString MainWindowValues::*, bool MainWindowValues::*, TipField, LockField>;
 
 struct Value {
     QString name;
@@ -47,6 +51,9 @@ const std::vector<Value> &table()
                 fields.emplace(TipRows::fieldName(row, slot), TipField{row, slot});
         for (const QString &name : TipRows::storedFieldNames())
             v.push_back({name, Group::Second, fields.at(name)});
+        // The row locks, each on its own: one that cannot be read leaves its row unlocked.
+        for (int row = 1; row <= TipRows::RowCount; ++row)
+            v.push_back({QStringLiteral("Gesperrt%1").arg(row), Group::Alone, LockField{row}});
         v.push_back({QStringLiteral("ZWEIPREIS"), Group::Third, &MainWindowValues::zweipreis});
         v.push_back({QStringLiteral("EINPREIS"), Group::Third, &MainWindowValues::einpreis});
         v.push_back({QStringLiteral("Browser"), Group::Alone, &MainWindowValues::browser});
@@ -93,6 +100,13 @@ bool readValue(const SettingsStore &store, const Value &value, MainWindowValues 
                 values.tips[size_t(field.row - 1)][size_t(field.slot)] = **read;
             return read.ok();
         }
+        bool operator()(LockField field) const
+        {
+            const auto read = store.readBool(value.name);
+            if (read && read->has_value())
+                values.locks[size_t(field.row - 1)] = **read;
+            return true;
+        }
     };
     return std::visit(Reader{store, value, values}, value.field);
 }
@@ -110,6 +124,7 @@ void writeValue(SettingsStore &store, const Value &value, const MainWindowValues
         {
             store.writeString(value.name, values.tips[size_t(field.row - 1)][size_t(field.slot)]);
         }
+        void operator()(LockField field) const { store.writeBool(value.name, values.locks[size_t(field.row - 1)]); }
     };
     std::visit(Writer{store, value, values}, value.field);
 }
@@ -183,7 +198,7 @@ void MainWindowSettings::write(
     one("TippLeft");
     GenerationSettingsStore::writeSpins(store, options);
     for (const Value &value : table())
-        if (std::holds_alternative<TipField>(value.field))
+        if (std::holds_alternative<TipField>(value.field) || std::holds_alternative<LockField>(value.field))
             writeValue(store, value, values);
     one("ZWEIPREIS");
     one("EINPREIS");

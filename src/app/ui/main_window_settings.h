@@ -9,7 +9,9 @@
 #include "tipsheet/tip_rows.h"
 
 #include <QDate>
+
 #include <QString>
+#include <array>
 
 class SettingsStore;
 
@@ -23,6 +25,7 @@ struct MainWindowValues {
     int tippLeft = 47;
     int language = 2; // "Sprache"; 0 when the first group failed before it
     TipSheetTexts tips{}; // the 84 tip fields
+    std::array<bool, TipRows::RowCount> locks{}; // "Gesperrt1" .. "Gesperrt12"; absent: unlocked
     QString zweipreis = QStringLiteral("0,50");
     QString einpreis = QStringLiteral("1,00");
     bool browser = false;

@@ -1,6 +1,8 @@
 #include "draws/ui/draw_controller.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
+#include "app/text_formats.h"
 #include "draws/draw_store.h"
 #include "draws/draw_text.h"
 #include "draws/ui/database_page.h"
@@ -18,12 +20,14 @@
 #include <algorithm>
 
 DrawController::DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
-    SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, QObject *parent)
+    SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, const MessageTable &messages,
+    QObject *parent)
     : QObject(parent)
     , m_page(page)
     , m_entryDialog(entryDialog)
     , m_view(view)
     , m_dates(dates)
+    , m_messages(messages)
     , m_state(state)
     , m_dialogs(dialogs)
     , m_saveDialog(saveDialog)
@@ -70,6 +74,16 @@ void DrawController::step(int delta)
 
 void DrawController::deleteShownDraw()
 {
+    // A draw deleted by a stray click is gone for good: ask first, naming it.
+    const Draw &shown = m_state.shownDraw;
+    QStringList numbers;
+    for (int number : shown.numbers)
+        numbers << QString::number(number);
+    const QString question = m_messages.text(Msg::DeleteQuestionStart) + TextFormats::shortDate(shown.date)
+        + QStringLiteral(" (") + numbers.join(QLatin1Char(' ')) + QStringLiteral(", MB ")
+        + QString::number(shown.megaball) + QLatin1Char(')') + m_messages.text(Msg::DeleteQuestionEnd);
+    if (!m_dialogs.askYesNo(question, m_messages.text(Msg::DeleteQuestionCaption)))
+        return;
     {
         WaitCursor wait;
         const DrawStore store(m_state.drawStorePath());

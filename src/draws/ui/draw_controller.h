@@ -6,6 +6,7 @@
 
 class DatabasePage;
 class DrawEntryDialog;
+class MessageTable;
 class DrawView;
 class SharedFileDialog;
 class UserDialogs;
@@ -17,7 +18,8 @@ class DrawController : public QObject {
 public:
     // `saveDialog` is the main window's shared save dialog, which the export shows.
     DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
-        SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, QObject *parent = nullptr);
+        SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, const MessageTable &messages,
+        QObject *parent = nullptr);
 
     void previousDraw();
     void nextDraw();
@@ -38,6 +40,7 @@ private:
     DrawEntryDialog &m_entryDialog;
     DrawView &m_view;
     WindowDates &m_dates;
+    const MessageTable &m_messages;
     SessionState &m_state;
     UserDialogs &m_dialogs;
     SharedFileDialog &m_saveDialog;

@@ -1,5 +1,7 @@
 #include "draws/ui/draw_entry_dialog.h"
 
+#include "ui/date_field.h"
+
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,9 +19,8 @@ DrawEntryDialog::DrawEntryDialog(QWidget *parent)
     m_components.add(static_cast<QDialog *>(this), QStringLiteral("Form3"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
 
-    DateTimePicker1 = m_components.add(new QDateEdit, QStringLiteral("DateTimePicker1"), ComponentKind::DatePicker);
+    DateTimePicker1 = m_components.add(new DateField, QStringLiteral("DateTimePicker1"), ComponentKind::DatePicker);
     DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker1->setMinimumDate(Game::earliestDate());
 
     const auto spin = [this](const QString &name, int minimum, int maximum) {

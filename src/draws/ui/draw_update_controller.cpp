@@ -79,6 +79,8 @@ void DrawUpdateController::rebuildStore()
 void DrawUpdateController::start(const DrawUpdateSettings &settings)
 {
     m_atFirstDate = true;
+    m_requests = {};
+    m_serviceUrl = settings.serviceUrl.toString();
     setRunning(true);
     m_updater->start(m_wiring.state.drawStorePath(), settings);
 }
@@ -126,8 +128,13 @@ void DrawUpdateController::onRequestStarted()
     m_wiring.status.setText(0, DrawUpdater::loadingText());
 }
 
-void DrawUpdateController::onRequestFinished(QDate, int, const QString &statusLine)
+void DrawUpdateController::onRequestFinished(QDate, int statusCode, const QString &statusLine)
 {
+    ++m_requests.made;
+    if (statusCode == 0 || statusCode >= 400) {
+        ++m_requests.failed;
+        m_requests.lastFailure = statusLine;
+    }
     m_wiring.status.setText(0, statusLine);
     m_wiring.status.setText(1, m_wiring.messages.text(Msg::Disclaimer));
 }
@@ -146,6 +153,7 @@ void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
     using Outcome = DrawUpdateSummary::Outcome;
     m_summary = summary;
     setRunning(false);
+    reportSummary(summary);
     reportFailure(summary);
     putBackStoreIfNothingCame(summary);
     m_wiring.view.copyToTipSheet();
@@ -157,6 +165,25 @@ void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
     if (summary.outcome == Outcome::Completed || summary.outcome == Outcome::Stopped)
         m_wiring.checks.komplettcheck();
     emit finished();
+}
+
+// The end in one place: how many draws came, whether it was stopped, and, when dates got
+// no answer, one message saying why rather than a silent walk through every date.
+void DrawUpdateController::reportSummary(const DrawUpdateSummary &summary)
+{
+    using Outcome = DrawUpdateSummary::Outcome;
+    if (summary.outcome == Outcome::InvalidSettings)
+        return;
+    const MessageTable &messages = m_wiring.messages;
+    QString text = messages.text(Msg::UpdateLoaded) + QString::number(summary.storedCount);
+    if (summary.outcome == Outcome::Stopped)
+        text += messages.text(Msg::UpdateStopped);
+    m_wiring.status.setText(0, text);
+    if (m_requests.failed > 0)
+        m_wiring.dialogs.showMessage(messages.text(Msg::UpdateNoAnswer)
+                                         .arg(m_requests.failed)
+                                         .arg(m_requests.made)
+                                         .arg(m_serviceUrl, m_requests.lastFailure));
 }
 
 void DrawUpdateController::reportFailure(const DrawUpdateSummary &summary)

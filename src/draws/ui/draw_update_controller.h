@@ -72,6 +72,7 @@ private:
     void onRequestFinished(QDate date, int statusCode, const QString &statusLine);
     void onDrawStored(const Draw &draw);
     void onFinished(const DrawUpdateSummary &summary);
+    void reportSummary(const DrawUpdateSummary &summary);
     void reportFailure(const DrawUpdateSummary &summary);
     Result<void> moveStoreAside();
     void putBackStoreIfNothingCame(const DrawUpdateSummary &summary);
@@ -82,6 +83,13 @@ private:
     int m_connectTimeoutMs = DrawUpdateSettings().connectTimeoutMs;
     int m_readTimeoutMs = DrawUpdateSettings().readTimeoutMs;
     bool m_atFirstDate = false;
+    // The requests of the running update, for the summary at its end.
+    struct Requests {
+        int made = 0;
+        int failed = 0; // no answer, or an HTTP error status
+        QString lastFailure;
+    } m_requests;
+    QString m_serviceUrl;
     bool m_backupMade = false; // a rebuild moved the old store aside
     DrawUpdateSummary m_summary;
 };

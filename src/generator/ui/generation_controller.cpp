@@ -142,7 +142,9 @@ void GenerationController::finish(const GenerationOutcome *outcome)
     // An aborted list (or an unreadable history) returns to idle without an evaluation.
     if (outcome && !outcome->aborted) {
         m_wiring.checks.komplettcheck();
-        m_wiring.status.setText(StatusPanel, m_wiring.messages.text(outcome->status));
+        // A stopped run leaves the rows it did not reach empty; the status says so.
+        const Msg status = m_wiring.work.stopRequested() ? Msg::RunStopped : outcome->status;
+        m_wiring.status.setText(StatusPanel, m_wiring.messages.text(status));
     }
     m_wiring.work.end();
     restoreOptions();

@@ -34,6 +34,7 @@ NumberChoiceDialog::NumberChoiceDialog(RandomSource &random, QWidget *parent)
         box->setChecked(true);
         box->setAutoFillBackground(true);
         m_boxes[size_t(number - 1)] = box;
+        connect(box, &QCheckBox::toggled, this, &NumberChoiceDialog::updatePickLimit);
         grid->addWidget(box, (number - 1) / Columns, (number - 1) % Columns);
     }
     resetBoxes(BoxCount);
@@ -131,14 +132,28 @@ void NumberChoiceDialog::beginPickMode(const QString &idleCaption, const QString
     m_count = count;
     m_highest = std::clamp(highest, count, int(BoxCount));
     m_nextToFreeze = 1;
+    m_pickMode = true;
     BitBtn4->setText(idleCaption);
     BitBtn4->setVisible(true);
     BitBtn3->setVisible(false);
+    updatePickLimit();
+}
+
+// A row takes five numbers: once as many boxes are checked, the others cannot be, so
+// that a sixth tick is not silently dropped on OK. The random draw sets boxes itself.
+void NumberChoiceDialog::updatePickLimit()
+{
+    const bool limited = m_pickMode && !isRandomRunning();
+    const int checked = limited ? int(checkedNumbers().size()) : 0;
+    for (QCheckBox *entry : m_boxes)
+        entry->setEnabled(!limited || entry->isChecked() || checked < m_count);
 }
 
 void NumberChoiceDialog::endPickMode(const QString &caption)
 {
     stopRandom();
+    m_pickMode = false;
+    updatePickLimit();
     BitBtn4->setVisible(false);
     BitBtn3->setVisible(true);
     for (int number = 1; number <= BoxCount; ++number) {
@@ -162,6 +177,7 @@ void NumberChoiceDialog::randomButtonClicked()
         m_shown.clear();
         m_nextToFreeze = 1;
         Timer1->start();
+        updatePickLimit();
         return;
     }
     // The number shown at the position being frozen is the one the user saw.
@@ -197,6 +213,7 @@ void NumberChoiceDialog::stopRandom()
     Timer1->stop();
     BitBtn4->setText(m_idleCaption);
     m_nextToFreeze = 1;
+    updatePickLimit();
 }
 
 void NumberChoiceDialog::done(int result)

@@ -3,8 +3,8 @@
 // preferred numbers with their weights.
 #pragma once
 
-#include "ui/component_list.h"
 #include "generator/preferred_numbers.h"
+#include "ui/component_list.h"
 
 #include <QDialog>
 
@@ -62,6 +62,7 @@ protected:
 
 private:
     void stopRandom();
+    void updatePickLimit();
 
     RandomSource &m_random;
     ComponentList m_components;
@@ -71,6 +72,7 @@ private:
     int m_count = 5;
     int m_highest = BoxCount;
     int m_nextToFreeze = 1;
+    bool m_pickMode = false;
     std::vector<int> m_frozen;
     std::vector<int> m_shown; // the numbers the running draw shows, by position
 };

@@ -197,6 +197,19 @@ private slots:
         QCOMPARE(w.database()->Label29->text(), QStringLiteral("Fr 06.03.15    1  2  3  10  11  MB: 12     MP: 3"));
         QCOMPARE(w.tipSheet()->hitLabel(1)->text(), QStringLiteral("3 + MB"));
         QCOMPARE(w.database()->DateTimePicker1->date(), QDate(2015, 3, 10));
+        // The colours belong to the same draw as the labels: 1 2 3 10 11, Megaball 12.
+        using Colour = TipSheetPage::FieldColour;
+        const auto colours = [&](int row) {
+            QList<Colour> result;
+            for (int slot = 0; slot < 6; ++slot)
+                result << w.tipSheet()->fieldColour(row, slot);
+            return result;
+        };
+        QCOMPARE(colours(1),
+            (QList<Colour>{
+                Colour::Hit, Colour::Hit, Colour::Hit, Colour::Window, Colour::Window, Colour::MegaballHit}));
+        QCOMPARE(colours(2),
+            (QList<Colour>{Colour::Hit, Colour::Hit, Colour::Hit, Colour::Hit, Colour::Window, Colour::Window}));
     }
 
     void historySearchCountsTheMegaballForRowOneOnly()

@@ -6,6 +6,7 @@
 #include "draws/ui/internet_page.h"
 #include "generator/ui/generation_page.h"
 #include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/status_panels.h"
 #include "ui/window_fixture.h"
 
 #include <QAction>
@@ -17,8 +18,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -74,6 +75,8 @@ private slots:
             QCOMPARE(w.generationSettings(), changed);
             w.tipSheet()->setRowTexts(1, {"5", "12", "23", "34", "45", "10", "3"});
             w.tipSheet()->setRowTexts(12, {"1", "", "75", "", "", "15", ""});
+            w.tipSheet()->setLocked(3, true);
+            w.tipSheet()->setLocked(12, true);
             w.internet()->ProxyHostEdit->setText(QStringLiteral("proxy.example"));
             w.internet()->ProxyPortEdit->setText(QStringLiteral("3128"));
             w.internet()->Edit81->setText(QStringLiteral("0,75"));
@@ -87,7 +90,7 @@ private slots:
         QVERIFY(!written.contains(QStringLiteral("Losnummer")));
         QVERIFY(!written.contains(QStringLiteral("Chekcbox17")));
         QVERIFY(!written.contains(QStringLiteral("Chekcbox21")));
-        QCOMPARE(written.count(), 1 + 29 + 3 + 2 + 1 + 2 + 19 + 84 + 2 + 1 + 4 + 1 + 1);
+        QCOMPARE(written.count(), 1 + 29 + 3 + 2 + 1 + 2 + 19 + 84 + 12 + 2 + 1 + 4 + 1 + 1);
 
         MainWindow &w = f.create();
         QCOMPARE(w.generationSettings(), changedSettings());
@@ -95,12 +98,39 @@ private slots:
         QCOMPARE(w.generation()->upDown(6)->maximum(), 5);
         QCOMPARE(w.tipSheet()->rowTexts(1), (TipRowTexts{"5", "12", "23", "34", "45", "10", "3"}));
         QCOMPARE(w.tipSheet()->rowTexts(12), (TipRowTexts{"1", "", "75", "", "", "15", ""}));
+        for (int row = 1; row <= 12; ++row)
+            QCOMPARE(w.tipSheet()->isLocked(row), row == 3 || row == 12);
         QCOMPARE(w.internet()->ProxyHostEdit->text(), QStringLiteral("proxy.example"));
         QCOMPARE(w.internet()->ProxyPortEdit->text(), QStringLiteral("3128"));
         QCOMPARE(w.internet()->Edit81->text(), QStringLiteral("0,75"));
         QCOMPARE(w.charts()->DateTimePicker2->date(), QDate(2015, 1, 2));
         QCOMPARE(w.state().languageIndex, 5);
         QCOMPARE(w.state().attemptLimit, 70000);
+    }
+
+    void lockStatesThatCannotBeReadLeaveTheRowUnlocked()
+    {
+        WindowFixture f;
+        f.settings->writeBool(QStringLiteral("Gesperrt2"), true);
+        f.settings->writeString(QStringLiteral("Gesperrt3"), QStringLiteral("ja"));
+        f.settings->writeInteger(QStringLiteral("Gesperrt4"), 0);
+        MainWindow &w = f.create();
+        for (int row = 1; row <= 12; ++row)
+            QCOMPARE(w.tipSheet()->isLocked(row), row == 2);
+    }
+
+    void statusPanelsShareTheWidthAndShowTheWholeText()
+    {
+        WindowFixture f;
+        MainWindow &w = f.create();
+        w.show();
+        const QString longText = QStringLiteral("No response: Connection refused while asking the draw service");
+        w.status().setText(0, longText);
+        w.status().setText(1, QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"));
+        QCOMPARE(w.status().panel(0)->toolTip(), longText);
+        QCOMPARE(w.status().panel(1)->toolTip(), w.statusText(1));
+        QVERIFY(std::abs(w.status().panel(0)->width() - w.status().panel(1)->width()) <= 2);
+        QVERIFY(w.status().panel(0)->width() > 200);
     }
 
     void ticketNumberIsReadButNeverWritten()

@@ -201,7 +201,7 @@ private slots:
 
         expectIdle();
         QCOMPARE(storedDraws(), (std::vector<Draw>{stored(), friday(), tuesday(), lastFriday()}));
-        QCOMPARE(w.statusText(0), QStringLiteral("HTTP/1.1 200 OK"));
+        QCOMPARE(w.statusText(0), QStringLiteral("Ziehungen geladen: 3"));
         QCOMPARE(controller()->lastSummary().outcome, DrawUpdateSummary::Outcome::Completed);
         // ShowAndEvaluate moved everything to the newest draw; Komplettcheck ran after it.
         QCOMPARE(w.state().shownDraw, lastFriday());
@@ -253,6 +253,7 @@ private slots:
         QCOMPARE(w.tipSheet()->drawLabel()->text(), page()->Label29->text());
         QCOMPARE(w.tipSheet()->hitLabel(1)->text(), QStringLiteral("5 + MB"));
         QCOMPARE(m_fixture->sound.played.size(), 2); // ShowAndEvaluate and Komplettcheck
+        QCOMPARE(w.statusText(0), QStringLiteral("Ziehungen geladen: 1 (Aktualisierung gestoppt)"));
     }
 
     void stopAlsoEndsAWaitingRequest()
@@ -268,6 +269,44 @@ private slots:
         QCOMPARE(controller()->lastSummary().outcome, DrawUpdateSummary::Outcome::Stopped);
         QCOMPARE(storedDraws(), std::vector<Draw>{stored()});
         expectIdle();
+        // "Loading" does not stay behind once the update is over.
+        QCOMPARE(window().statusText(0), QStringLiteral("Ziehungen geladen: 0 (Aktualisierung gestoppt)"));
+    }
+
+    void requestsWithoutAnswerAreSummedUpOnce_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("service unreachable") << false;
+        QTest::newRow("service answers 500") << true;
+    }
+    void requestsWithoutAnswerAreSummedUpOnce()
+    {
+        QFETCH(bool, reachable);
+        MainWindow &w = openWindow({stored()});
+        QString url = m_service->url().toString();
+        if (reachable) {
+            DrawServiceFaults faults;
+            faults.internalError = true;
+            m_service->setFaults(faults);
+        } else {
+            // A port nobody listens on: every request is refused at once.
+            QTcpServer closed;
+            QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+            url = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+            closed.close();
+            w.internet()->DrawServiceUrlEdit->setText(url);
+        }
+        runUpdate();
+        expectIdle();
+        QCOMPARE(storedDraws(), std::vector<Draw>{stored()});
+        QCOMPARE(w.statusText(0), QStringLiteral("Ziehungen geladen: 0"));
+        QCOMPARE(m_fixture->dialogs.messages.size(), 1);
+        const QString message = m_fixture->dialogs.messages.first();
+        QVERIFY2(message.startsWith(QStringLiteral("Für 3 von 3 Ziehungstagen kam keine Antwort vom Ziehungsdienst ")),
+            qPrintable(message));
+        QVERIFY2(message.contains(url), qPrintable(message));
+        QVERIFY2(
+            message.contains(reachable ? QStringLiteral("500") : QStringLiteral("No response")), qPrintable(message));
     }
 
     void unparsableAnswerIsShown_data()

@@ -94,13 +94,23 @@ private slots:
         w.afterCreation();
         click(w.database()->SpeedButton6);
         QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 6));
+
+        // No keeps the draw; the question names it.
+        f.dialogs.answers = {false};
+        click(w.database()->BitBtn6);
+        QCOMPARE(f.dialogs.questions,
+            QStringList{QStringLiteral(
+                "Ziehung löschen|Soll die Ziehung vom 06.03.2015 (7 8 9 10 13, MB 12) wirklich gelöscht werden?")});
+        QCOMPARE(stored(f), draws);
+        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 6));
+
+        f.dialogs.answers = {true};
         click(w.database()->BitBtn6);
         const auto left = stored(f);
         QCOMPARE(left.size(), size_t(2));
         QCOMPARE(left[0].date, QDate(2015, 3, 3));
         QCOMPARE(left[1].date, QDate(2015, 3, 10));
         QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 10));
-        QVERIFY(f.dialogs.questions.isEmpty()); // no confirmation is asked
     }
 
     void manualEntry_data()

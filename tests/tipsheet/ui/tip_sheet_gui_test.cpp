@@ -219,6 +219,35 @@ private slots:
         QCOMPARE(w.tipSheet()->rowTexts(3), (TipRowTexts{"4", "9", "23", "51", "70", "", ""}));
     }
 
+    void pickerStopsAtFiveBoxes()
+    {
+        WindowFixture f;
+        MainWindow &w = f.create();
+        w.tipSheet()->setRowTexts(2, {"", "", "", "", "", "9", ""});
+        NumberChoiceDialog *dialog = w.numberDialog();
+        bool sixthRefused = false;
+        bool freedAgain = false;
+        whenDialogOpens(
+            f.dialogs, dialog,
+            [&] {
+                for (int number : {1, 2, 3, 4, 5})
+                    dialog->box(number)->click();
+                dialog->box(6)->click(); // the user's sixth tick
+                sixthRefused = !dialog->box(6)->isChecked() && !dialog->box(6)->isEnabled();
+                dialog->box(3)->click(); // one off: every box can be ticked again
+                freedAgain = dialog->box(6)->isEnabled() && dialog->box(70)->isEnabled();
+                dialog->box(6)->click();
+            },
+            dialog->BitBtn1);
+        click(w.tipSheet()->pickerButton(2));
+        QVERIFY(sixthRefused);
+        QVERIFY(freedAgain);
+        QCOMPARE(w.tipSheet()->rowTexts(2), (TipRowTexts{"1", "2", "4", "5", "6", "9", ""}));
+        // The list of preferred numbers knows no such limit.
+        for (int number = 1; number <= NumberChoiceDialog::BoxCount; ++number)
+            QVERIFY(dialog->box(number)->isEnabled());
+    }
+
     void randomButtonFreezesOnePositionPerClick()
     {
         WindowFixture f;
