@@ -16,26 +16,6 @@
 namespace {
 using Cli::Problem;
 
-// A whole number from the option, required or not.
-std::optional<Problem> takeInteger(
-    Cli::Arguments &arguments, const QString &option, qint64 minimum, qint64 maximum, std::optional<int> &value)
-{
-    const std::optional<QString> text = arguments.takeValue(option);
-    if (!text)
-        return std::nullopt;
-    bool ok = false;
-    const qint64 number = text->toLongLong(&ok);
-    if (!ok || number < minimum || number > maximum)
-        return Problem{Cli::UsageError,
-            QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
-                .arg(option)
-                .arg(minimum)
-                .arg(maximum)
-                .arg(*text)};
-    value = int(number);
-    return std::nullopt;
-}
-
 std::optional<Problem> takeStart(Cli::Arguments &arguments, QDate &start)
 {
     if (auto problem = Cli::takeDate(arguments, QStringLiteral("--start"), QDate(), start))
@@ -62,9 +42,9 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
         return Cli::report(context, *problem, usageLine);
     std::optional<int> seed;
     std::optional<int> seeds;
-    if (auto problem = takeInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
+    if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
         return Cli::report(context, *problem, usageLine);
-    if (auto problem = takeInteger(arguments, QStringLiteral("--seeds"), 1, 1000000, seeds))
+    if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seeds"), 1, 1000000, seeds))
         return Cli::report(context, *problem, usageLine);
     if (!seed && !arguments.hasError())
         return Cli::usage(context, QStringLiteral("--seed N is required"), usageLine);

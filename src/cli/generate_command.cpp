@@ -40,23 +40,6 @@ std::optional<Problem> parseLock(const QString &text, std::array<SheetRow, TipRo
     return std::nullopt;
 }
 
-std::optional<Problem> takeBoundedInteger(
-    Cli::Arguments &arguments, const QString &option, int minimum, int maximum, std::optional<int> &value)
-{
-    const std::optional<QString> text = arguments.takeValue(option);
-    if (!text)
-        return std::nullopt;
-    value = Cli::parseInteger(*text);
-    if (!value || *value < minimum || *value > maximum)
-        return Problem{Cli::UsageError,
-            QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
-                .arg(option)
-                .arg(minimum)
-                .arg(maximum)
-                .arg(*text)};
-    return std::nullopt;
-}
-
 QString rowLine(int row, const TipRowTexts &texts)
 {
     QStringList parts;
@@ -74,9 +57,9 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
     std::optional<int> seed;
     std::optional<int> rows;
     GenerationRequest request;
-    if (auto problem = takeBoundedInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
+    if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
         return Cli::report(context, *problem, usageLine);
-    if (auto problem = takeBoundedInteger(arguments, QStringLiteral("--rows"), 1, TipRows::RowCount, rows))
+    if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--rows"), 1, TipRows::RowCount, rows))
         return Cli::report(context, *problem, usageLine);
     for (const QString &lock : arguments.takeAll(QStringLiteral("--lock")))
         if (auto problem = parseLock(lock, request.sheet))

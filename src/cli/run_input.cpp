@@ -113,3 +113,20 @@ Result<Draw> Cli::shownDrawFor(const Context &context, QDate date)
         return fail(QStringLiteral("the draw store holds no draws"));
     return (*draws)[size_t(pick.index)];
 }
+
+std::optional<Cli::Problem> Cli::takeBoundedInteger(
+    Arguments &arguments, const QString &option, int minimum, int maximum, std::optional<int> &value)
+{
+    const std::optional<QString> text = arguments.takeValue(option);
+    if (!text)
+        return std::nullopt;
+    value = parseInteger(*text);
+    if (!value || *value < minimum || *value > maximum)
+        return Problem{UsageError,
+            QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
+                .arg(option)
+                .arg(minimum)
+                .arg(maximum)
+                .arg(*text)};
+    return std::nullopt;
+}

@@ -45,6 +45,11 @@ std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, 
 // The same without --end (and without reference draws).
 std::optional<Problem> prepareHistory(const Context &context, Arguments &arguments, RunInput &input);
 int report(const Context &context, const Problem &problem, const QString &usageLine);
+// The whole number after `option` within minimum..maximum, left unset when the option
+// is absent; anything else is a usage error.
+std::optional<Problem> takeBoundedInteger(
+    Arguments &arguments, const QString &option, int minimum, int maximum, std::optional<int> &value);
+
 // The draw the window shows for `date` (the first on or after it, else the newest),
 // read from the store; an error for an empty store.
 Result<Draw> shownDrawFor(const Context &context, QDate date);
