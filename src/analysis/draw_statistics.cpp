@@ -2,6 +2,7 @@
 
 #include "app/exact_rounding.h"
 #include "app/message_table.h"
+#include "app/text_formats.h"
 
 #include <algorithm>
 #include <array>
@@ -176,15 +177,15 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
     const auto entry = [&](Msg index) { return messages.text(index); };
     const QString draws = QString::number(counts.drawCount);
     const auto groupTitle = [&](Msg foundEntry) -> QString {
-        return entry(Msg::ChartDraws) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry) + QLatin1Char(':')
-            + QString::number(counts.total);
+        return entry(Msg::ChartDraws) + QStringLiteral(": ") + draws + QStringLiteral("   ") + entry(foundEntry)
+            + QLatin1Char(':') + QString::number(counts.total);
     };
     switch (kind) {
     case ChartKind::NumberDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
-        return entry(Msg::DistributionTitle) + QStringLiteral("     ") + entry(Msg::Ziehungen) + QStringLiteral(": ") + draws + QStringLiteral("    ")
-            + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
+        return entry(Msg::DistributionTitle) + QStringLiteral("     ") + entry(Msg::Ziehungen) + QStringLiteral(": ")
+            + draws + QStringLiteral("    ") + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
     case ChartKind::Pairs:
         return groupTitle(Msg::PairsFound);
     case ChartKind::Triples:
@@ -198,8 +199,8 @@ std::optional<QString> titleFor(ChartKind kind, const Counts &counts, const Mess
     case ChartKind::SumDistribution:
         if (counts.drawCount == 0)
             return std::nullopt;
-        return entry(Msg::SumDistributionTitle) + QStringLiteral("     ") + entry(Msg::ChartDraws) + draws + QStringLiteral("    ") + entry(Msg::Quersumme)
-            + QStringLiteral(": ") + averageText(counts);
+        return entry(Msg::SumDistributionTitle) + QStringLiteral("     ") + entry(Msg::ChartDraws) + draws
+            + QStringLiteral("    ") + entry(Msg::Quersumme) + QStringLiteral(": ") + averageText(counts);
     case ChartKind::MegaballOverdue:
         return entry(Msg::MegaballOverdueTitle);
     case ChartKind::MegaballFrequency:
@@ -271,11 +272,10 @@ Counts countTips(std::span<const QString> mainFieldTexts)
 {
     std::array<int, Game::MaxMain + 1> counters{};
     for (const QString &text : mainFieldTexts) {
-        bool ok = false;
-        const int number = text.trimmed().toInt(&ok);
-        if (!ok)
+        const std::optional<int> number = TextFormats::parseInteger(text.trimmed());
+        if (!number)
             break;
-        addIfInRange(counters, number);
+        addIfInRange(counters, *number);
     }
     Counts counts;
     counts.values = slice(counters, 1, Game::MaxMain);

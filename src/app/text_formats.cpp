@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 QString TextFormats::shortDate(QDate date)
 {
@@ -33,4 +34,27 @@ QString TextFormats::compactDate(QDate date)
 qint64 TextFormats::roundHalfEven(double value)
 {
     return qint64(std::nearbyint(value));
+}
+
+std::optional<int> TextFormats::parseInteger(QStringView text)
+{
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
+        ++i;
+    if (i == text.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        value = value * 10 + (ch - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return int(value);
 }

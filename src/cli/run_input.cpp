@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/settings_store.h"
+#include "app/text_formats.h"
 #include "draws/draw_store.h"
 #include "generator/generation_settings_store.h"
 
@@ -38,9 +39,7 @@ std::optional<Cli::Problem> applySettings(Cli::Arguments &arguments, GenerationS
 
 std::optional<int> Cli::parseInteger(const QString &text)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return TextFormats::parseInteger(text.trimmed());
 }
 
 std::optional<Cli::Problem> Cli::takeDate(Arguments &arguments, const QString &option, QDate fallback, QDate &date)

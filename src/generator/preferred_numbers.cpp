@@ -1,9 +1,9 @@
 #include "generator/preferred_numbers.h"
 
+#include "app/atomic_file.h"
 #include "tipsheet/tip_rows.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -87,10 +87,7 @@ PreferredNumberList ValueListFile::decode(const QByteArray &bytes, int range)
 
 Result<void> ValueListFile::save(const QString &path, PreferredNumberList &list)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(list)) < 0 || !file.commit())
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return {};
+    return AtomicFile::write(path, encode(list));
 }
 
 Result<PreferredNumberList> ValueListFile::load(const QString &path, int range)
