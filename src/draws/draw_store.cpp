@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStorageInfo>
 
 #include <algorithm>
 #include <map>
@@ -22,6 +23,8 @@ Error fileError(const QFileDevice &file)
 // only a lock file nobody can read, left by a crash at the wrong moment, counts as
 // stale after this long.
 constexpr int StaleLockMs = 10 * 60 * 1000;
+// Less than a block free: the lock file itself did not fit.
+constexpr qint64 MinimumFreeBytes = 4096;
 
 // Holds the store's lock file for one read-modify-write.
 class StoreLock {
@@ -52,8 +55,13 @@ public:
                             .arg(store, holder)
                             .arg(double(wait.count()) / 1000.0));
         }
-        return fail(QStringLiteral("%1: Die Sperrdatei %2 kann nicht angelegt werden (cannot create the lock file).")
-                        .arg(store, QDir::toNativeSeparators(m_lock.fileName())));
+        // QLockFile keeps the system's reason to itself; a full disk is the likely one.
+        const QStorageInfo storage(QFileInfo(m_storePath).absolutePath());
+        const QString reason = storage.isValid() && storage.bytesAvailable() < MinimumFreeBytes
+            ? AtomicFile::describeError(m_lock.fileName(), ENOSPC)
+            : QStringLiteral("%1: cannot create the lock file").arg(QDir::toNativeSeparators(m_lock.fileName()));
+        return fail(QStringLiteral("%1: Die Sperrdatei kann nicht angelegt werden, die Datei ist unverändert (%2).")
+                        .arg(store, reason));
     }
 
 private:

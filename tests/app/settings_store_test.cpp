@@ -131,6 +131,7 @@ private slots:
     void wrongTypeReadsFail();
     void namesIgnoreCase();
     void rewriteKeepsOrder();
+    void removingKeepsTheOthersFound();
     void openingUserKeys();
     void machineKeys();
     void keyPathMapping_data();
@@ -379,6 +380,22 @@ void SettingsStoreTest::rewriteKeepsOrder()
     QCOMPARE(readAll(programFile()),
         withCrLf(
             Header + ProgramSection + "\"C\"=dword:00000001\n\"A\"=\"neu\"\n\"B\"=hex:01\n\"D\"=dword:00000004\n\n"));
+}
+
+void SettingsStoreTest::removingKeepsTheOthersFound()
+{
+    MemorySettingsStore store;
+    for (const char *name : {"Eins", "Zwei", "Drei", "Vier"})
+        store.writeString(QString::fromLatin1(name), QString::fromLatin1(name).toLower());
+    store.removeValue(QStringLiteral("ZWEI"));
+    store.writeString(QStringLiteral("drei"), QStringLiteral("3"));
+    store.writeString(QStringLiteral("Fünf"), QStringLiteral("5"));
+    store.removeValue(QStringLiteral("Eins"));
+    QCOMPARE(store.valueNames(), (QStringList{"Drei", "Vier", "Fünf"}));
+    QCOMPARE(**store.readString(QStringLiteral("DREI")), QStringLiteral("3"));
+    QCOMPARE(**store.readString(QStringLiteral("vier")), QStringLiteral("vier"));
+    QCOMPARE(**store.readString(QStringLiteral("FÜNF")), QStringLiteral("5"));
+    QVERIFY(!store.value(QStringLiteral("Zwei")));
 }
 
 void SettingsStoreTest::openingUserKeys()
