@@ -104,9 +104,9 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
             dates << date.toString(Qt::ISODate);
         if (summary.severalDrawDates.size() > 5)
             dates << QStringLiteral("...");
-        context.err << "note: " << summary.severalDrawDates.size()
-                    << " answers held more than one draw; only the first of each was stored, " << summary.ignoredDraws
-                    << " left out (" << dates.join(QStringLiteral(", ")) << ")" << Qt::endl;
+        context.err << "note: only one draw per date is stored; " << summary.ignoredDraws
+                    << " further draws in the answers were left out (" << dates.join(QStringLiteral(", ")) << ")"
+                    << Qt::endl;
     }
     if (failed.count > 0)
         context.err << "warning: " << failed.count << " requests got no usable answer, the last: " << failed.last

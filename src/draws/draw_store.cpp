@@ -69,32 +69,20 @@ private:
     QString m_storePath;
 };
 
-// The store's bytes as records: whole records only, a trailing partial one dropped.
-struct Records {
-    QByteArray bytes;
-    qsizetype partialBytes = 0;
-
-    qsizetype count() const { return bytes.size() / DrawRecord::Size; }
-    const char *record(qsizetype i) const { return bytes.constData() + i * DrawRecord::Size; }
-    // The date as every reader sees it; invalid for a date no reader understands.
-    QDate date(qsizetype i) const { return SerialDate::toDate(DrawRecord::rawDate(record(i))); }
-};
-
+// The store's bytes, whole records only: a trailing partial record is dropped.
 // A missing file reads as no records only where the operation may create it.
-Result<Records> readRecords(const QString &path, bool mayBeMissing)
+Result<QByteArray> readRecords(const QString &path, bool mayBeMissing)
 {
     QFile file(path);
     if (mayBeMissing && !file.exists())
-        return Records{};
+        return QByteArray();
     if (!file.open(QIODevice::ReadOnly))
         return fileError(file);
-    Records records;
-    records.bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fileError(file);
-    records.partialBytes = records.bytes.size() % DrawRecord::Size;
-    records.bytes.chop(records.partialBytes);
-    return records;
+    bytes.chop(bytes.size() % DrawRecord::Size);
+    return bytes;
 }
 
 Result<void> cutPartial(const QString &path, qint64 &cut)
@@ -215,39 +203,12 @@ Result<DrawStore::Placement> DrawStore::store(const Draw &draw) const
     auto records = readRecords(m_path, false);
     if (!records)
         return fail(records.error());
-    const qsizetype count = records->count();
-    const QByteArray encoded = DrawRecord::encode(draw);
-
-    qsizetype first = -1;
-    qsizetype later = -1;
-    for (qsizetype i = 0; i < count && first < 0; ++i) {
-        const QDate date = records->date(i);
-        if (date == draw.date)
-            first = i;
-        else if (later < 0 && date > draw.date)
-            later = i;
-    }
-    if (first < 0 && later < 0) {
-        if (auto appended = appendRecords(m_path, encoded); !appended)
-            return fail(appended.error());
-        return Placement::Appended;
-    }
-
-    QByteArray out;
-    out.reserve(records->bytes.size() + DrawRecord::Size);
-    const Placement placement = first >= 0 ? Placement::Replaced : Placement::Inserted;
-    for (qsizetype i = 0; i < count; ++i) {
-        if (first >= 0 && i >= first && records->date(i) == draw.date) {
-            // The first record of the date takes the new draw; any further one goes.
-            if (i == first)
-                out += encoded;
-            continue;
-        }
-        if (i == later && first < 0)
-            out += encoded;
-        out.append(records->record(i), DrawRecord::Size);
-    }
-    if (auto written = AtomicFile::write(m_path, out); !written)
+    Placement placement = Placement::Appended;
+    const QByteArray out = DrawRecords::stored(*records, draw, placement);
+    // The newest draw is appended in place: the records before it are not even rewritten.
+    const Result<void> written = placement == Placement::Appended ? appendRecords(m_path, out.right(DrawRecord::Size))
+                                                                  : AtomicFile::write(m_path, out);
+    if (!written)
         return fail(written.error());
     return placement;
 }
@@ -260,15 +221,8 @@ Result<int> DrawStore::removeDate(QDate date) const
     auto records = readRecords(m_path, false);
     if (!records)
         return fail(records.error());
-    QByteArray out;
-    out.reserve(records->bytes.size());
     int removed = 0;
-    for (qsizetype i = 0; i < records->count(); ++i) {
-        if (records->date(i) == date)
-            ++removed;
-        else
-            out.append(records->record(i), DrawRecord::Size);
-    }
+    const QByteArray out = DrawRecords::removed(*records, date, removed);
     if (removed == 0)
         return 0;
     if (auto written = AtomicFile::write(m_path, out); !written)
@@ -284,10 +238,76 @@ Result<DrawStore::ImportCounts> DrawStore::import(const std::vector<Draw> &draws
     auto records = readRecords(m_path, true);
     if (!records)
         return fail(records.error());
-    const qsizetype count = records->count();
-    std::vector<QDate> dates(static_cast<size_t>(count));
-    for (qsizetype i = 0; i < count; ++i)
-        dates[size_t(i)] = records->date(i);
+    ImportCounts counts;
+    const QByteArray out = DrawRecords::imported(*records, draws, counts);
+    if (auto written = AtomicFile::write(m_path, out); !written)
+        return fail(written.error());
+    return counts;
+}
+
+namespace {
+// The records' dates as every reader sees them; invalid for a date no reader understands.
+std::vector<QDate> datesOf(const QByteArray &records)
+{
+    std::vector<QDate> dates(static_cast<size_t>(records.size() / DrawRecord::Size));
+    for (size_t i = 0; i < dates.size(); ++i)
+        dates[i] = SerialDate::toDate(DrawRecord::rawDate(records.constData() + qsizetype(i) * DrawRecord::Size));
+    return dates;
+}
+
+const char *recordAt(const QByteArray &records, size_t i)
+{
+    return records.constData() + qsizetype(i) * DrawRecord::Size;
+}
+} // namespace
+
+QByteArray DrawRecords::stored(const QByteArray &records, const Draw &draw, DrawStore::Placement &placement)
+{
+    const std::vector<QDate> dates = datesOf(records);
+    const QByteArray encoded = DrawRecord::encode(draw);
+    const auto first = std::find(dates.begin(), dates.end(), draw.date);
+    const auto later = std::find_if(dates.begin(), dates.end(), [&](QDate date) { return date > draw.date; });
+    if (first == dates.end() && later == dates.end()) {
+        placement = DrawStore::Placement::Appended;
+        return records.left(qsizetype(dates.size()) * DrawRecord::Size) + encoded;
+    }
+    placement = first != dates.end() ? DrawStore::Placement::Replaced : DrawStore::Placement::Inserted;
+    QByteArray out;
+    out.reserve(records.size() + DrawRecord::Size);
+    for (size_t i = 0; i < dates.size(); ++i) {
+        if (first != dates.end() && dates[i] == draw.date) {
+            // The first record of the date takes the new draw; any further one goes.
+            if (i == size_t(first - dates.begin()))
+                out += encoded;
+            continue;
+        }
+        if (first == dates.end() && i == size_t(later - dates.begin()))
+            out += encoded;
+        out.append(recordAt(records, i), DrawRecord::Size);
+    }
+    return out;
+}
+
+QByteArray DrawRecords::removed(const QByteArray &records, QDate date, int &removedCount)
+{
+    const std::vector<QDate> dates = datesOf(records);
+    QByteArray out;
+    out.reserve(records.size());
+    removedCount = 0;
+    for (size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i] == date)
+            ++removedCount;
+        else
+            out.append(recordAt(records, i), DrawRecord::Size);
+    }
+    return out;
+}
+
+QByteArray DrawRecords::imported(
+    const QByteArray &records, const std::vector<Draw> &draws, DrawStore::ImportCounts &counts)
+{
+    const std::vector<QDate> dates = datesOf(records);
+    const size_t count = dates.size();
 
     // The last draw of each date wins, as storing them in list order would have it.
     std::map<QDate, const Draw *> incoming;
@@ -295,41 +315,41 @@ Result<DrawStore::ImportCounts> DrawStore::import(const std::vector<Draw> &draws
         incoming[draw.date] = &draw;
     std::vector<QDate> sortedStored = dates;
     std::sort(sortedStored.begin(), sortedStored.end());
-    ImportCounts counts;
+    const auto isStored
+        = [&](QDate date) { return std::binary_search(sortedStored.begin(), sortedStored.end(), date); };
+    counts = {};
     for (const auto &[date, draw] : incoming)
-        if (!std::binary_search(sortedStored.begin(), sortedStored.end(), date))
+        if (!isStored(date))
             ++counts.added;
     counts.replaced = int(draws.size()) - counts.added;
 
     // A new draw goes before the first stored record with a later date: the first whose
     // running maximum passes it, which stays right for a store out of order.
-    std::vector<QDate> runningMax(dates.size());
-    for (size_t i = 0; i < runningMax.size(); ++i)
+    std::vector<QDate> runningMax(count);
+    for (size_t i = 0; i < count; ++i)
         runningMax[i] = i == 0 ? dates[0] : std::max(runningMax[i - 1], dates[i]);
-    std::vector<std::pair<qsizetype, const Draw *>> inserts; // before record index
+    std::vector<std::pair<size_t, const Draw *>> inserts; // before record index
     for (const auto &[date, draw] : incoming) {
-        if (std::binary_search(sortedStored.begin(), sortedStored.end(), date))
+        if (isStored(date))
             continue;
         const auto at = std::upper_bound(runningMax.begin(), runningMax.end(), date);
-        inserts.emplace_back(qsizetype(at - runningMax.begin()), draw);
+        inserts.emplace_back(size_t(at - runningMax.begin()), draw);
     }
 
     QByteArray out;
-    out.reserve(qsizetype(count + qsizetype(inserts.size())) * DrawRecord::Size);
+    out.reserve(qsizetype(count + inserts.size()) * DrawRecord::Size);
     auto next = inserts.begin(); // in date order, so their positions never go back
     std::set<QDate> replacedDates;
-    for (qsizetype i = 0; i <= count; ++i) {
+    for (size_t i = 0; i <= count; ++i) {
         for (; next != inserts.end() && next->first == i; ++next)
             out += DrawRecord::encode(*next->second);
         if (i == count)
             break;
-        const auto replacement = incoming.find(dates[size_t(i)]);
+        const auto replacement = incoming.find(dates[i]);
         if (replacement == incoming.end())
-            out.append(records->record(i), DrawRecord::Size);
+            out.append(recordAt(records, i), DrawRecord::Size);
         else if (replacedDates.insert(replacement->first).second)
             out += DrawRecord::encode(*replacement->second); // further records of the date go
     }
-    if (auto written = AtomicFile::write(m_path, out); !written)
-        return fail(written.error());
-    return counts;
+    return out;
 }

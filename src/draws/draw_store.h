@@ -64,3 +64,12 @@ private:
     QString m_path;
     std::chrono::milliseconds m_lockWait = DefaultLockWait;
 };
+
+// What the writing operations do to a store's records, on bytes in memory: a trailing
+// partial record is dropped, every record the operation does not change is copied as it
+// is. The store runs these under its lock; tests and fuzzing run them without a file.
+namespace DrawRecords {
+QByteArray stored(const QByteArray &records, const Draw &draw, DrawStore::Placement &placement);
+QByteArray removed(const QByteArray &records, QDate date, int &removedCount);
+QByteArray imported(const QByteArray &records, const std::vector<Draw> &draws, DrawStore::ImportCounts &counts);
+} // namespace DrawRecords
