@@ -23,10 +23,10 @@ QString escaped(char32_t codePoint)
 QString excerpt(const QString &text, int maxChars, bool keepLineBreaks)
 {
     QString out;
-    qsizetype taken = 0; // code points
     qsizetype i = 0;
     const qsizetype size = text.size();
-    while (i < size && taken < maxChars) {
+    // The excerpt itself is bounded, escapes included: forty NULs are not forty characters.
+    while (i < size) {
         char32_t codePoint = text[i].unicode();
         qsizetype width = 1;
         if (text[i].isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate()) {
@@ -35,12 +35,13 @@ QString excerpt(const QString &text, int maxChars, bool keepLineBreaks)
         }
         const bool kept = keepLineBreaks && (codePoint == U'\n' || codePoint == U'\r' || codePoint == U'\t');
         // A lone surrogate is no character at all; QChar::isPrint says so too.
-        if (kept || (QChar::isPrint(codePoint) && !(width == 1 && QChar::isSurrogate(codePoint))))
-            out += text.mid(i, width);
-        else
-            out += escaped(codePoint);
+        const QString piece = kept || (QChar::isPrint(codePoint) && !(width == 1 && QChar::isSurrogate(codePoint)))
+            ? text.mid(i, width)
+            : escaped(codePoint);
+        if (out.size() + piece.size() > maxChars)
+            break;
+        out += piece;
         i += width;
-        ++taken;
     }
     if (i < size)
         out += QStringLiteral("... (%1 more characters)").arg(size - i);

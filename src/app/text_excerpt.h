@@ -6,8 +6,9 @@
 #include <QString>
 
 namespace TextExcerpt {
-// One line: at most `maxChars` characters of `text`, every unprintable one escaped
-// (\t, \n, \x07, \u200b), and "... (N more characters)" when it was longer.
+// One line: the start of `text`, every unprintable character escaped (\t, \n, \x07,
+// \u200b), at most `maxChars` characters long with the escapes, and "... (N more
+// characters)" when some were left out.
 QString field(const QString &text, int maxChars = 40);
 // For a message box: as field(), but line breaks and tabs stay as they are.
 QString block(const QString &text, int maxChars);

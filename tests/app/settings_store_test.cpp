@@ -309,6 +309,10 @@ void SettingsStoreTest::handWrittenFiles_data()
                                               "\"L\"=\"C:\\Temp\"\n")
                                    << Values{{"A", integer(1)}, {"C", text(QStringLiteral("x"))}, {"K", integer(2)},
                                           {"L", text(QStringLiteral("C:\\Temp"))}};
+    // A string ends at a NUL as a registry string does, quoted or hex(1) alike.
+    QTest::newRow("NUL in a string") << program("\"T\"=\"ab")
+            + QByteArray("\0cd\"\r\n\"U\"=hex(1):61,00,00,00,62,00,00,00\r\n", 42)
+                                     << Values{{"T", text(QStringLiteral("ab"))}, {"U", text(QStringLiteral("a"))}};
     QTest::newRow("other sections") << withCrLf(Header
         + "\"V\"=dword:00000009\n"
           "[HKEY_CURRENT_USER\\SOFTWARE\\Morvak\\Other]\n\"X\"=dword:00000001\n\n"

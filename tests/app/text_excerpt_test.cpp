@@ -24,6 +24,9 @@ private slots:
         QTest::newRow("format character") << QString::fromUtf8("a\u200bb") << "a\\u200bb";
         QTest::newRow("a pair of surrogates") << QString::fromUtf8("\U0001F600") << QString::fromUtf8("\U0001F600");
         QTest::newRow("a lone surrogate") << QString(QChar(0xd800)) << "\\ud800";
+        // Escapes count: the excerpt stays within its length.
+        QTest::newRow("forty NULs") << QString(40, QChar(0))
+                                    << QString("\\x00").repeated(10) + "... (30 more characters)";
     }
     void field()
     {
