@@ -2,6 +2,7 @@
 
 #include "app/exact_rounding.h"
 #include "app/message_table.h"
+#include "app/text_formats.h"
 
 #include <algorithm>
 #include <array>
@@ -276,11 +277,10 @@ Counts countTips(std::span<const QString> mainFieldTexts)
 {
     std::array<int, Game::MaxMain + 1> counters{};
     for (const QString &text : mainFieldTexts) {
-        bool ok = false;
-        const int number = text.trimmed().toInt(&ok);
-        if (!ok)
+        const std::optional<int> number = TextFormats::parseInteger(text.trimmed());
+        if (!number)
             break;
-        addIfInRange(counters, number);
+        addIfInRange(counters, *number);
     }
     Counts counts;
     counts.values = slice(counters, 1, Game::MaxMain);

@@ -1,8 +1,11 @@
 // A settings store held in memory: the command-line tool's stand-in when no key exists,
-// and the tests' store.
+// the tests' store, and the values of a settings file. Names are found through a hash
+// of their case-folded spelling, so loading n values costs n steps, not n².
 #pragma once
 
 #include "app/settings_store.h"
+
+#include <QHash>
 
 #include <utility>
 #include <vector>
@@ -17,4 +20,5 @@ public:
 
 private:
     std::vector<std::pair<QString, RegistryValue>> m_values; // in the order first written
+    QHash<QString, size_t> m_index; // case-folded name -> position in m_values
 };

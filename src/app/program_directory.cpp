@@ -49,7 +49,10 @@ QString ProgramDirectory::userDataFolder()
 QString ProgramDirectory::resolve(const QString &executableFolder)
 {
     const QFileInfo info(executableFolder);
-    if (info.isDir() && info.isWritable())
+    // An installation keeps its data in share/ beside bin/, a folder that is no place for
+    // a user's files even where it is writable (for root, or below the home folder).
+    const bool installed = QFileInfo(installedDataFolder(executableFolder)).isDir();
+    if (!installed && info.isDir() && info.isWritable())
         return executableFolder;
     const QString userFolder = userDataFolder();
     QDir().mkpath(userFolder);

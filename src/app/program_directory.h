@@ -1,6 +1,7 @@
 // The folder every data file of the program lives in. It is the executable's folder;
-// an installed program, whose folder is not writable, uses a per-user data folder
-// instead, seeded on first start from the installed data. Names are looked up without
+// an installed program (one with share/devudirurero beside its folder) and one whose
+// folder is not writable use a per-user data folder instead, seeded on first start
+// from the installed data. Names are looked up without
 // regard to case, because the documented names differ in case ("Land" and "land").
 #pragma once
 

@@ -206,6 +206,10 @@ std::optional<RegistryValue> parseData(QStringView data)
         auto text = readQuoted(data, pos);
         if (!text || !data.mid(pos).trimmed().isEmpty())
             return std::nullopt;
+        // A registry string ends at its first NUL, as a stored hex(1) string does.
+        const qsizetype end = text->indexOf(QChar(0));
+        if (end >= 0)
+            text->truncate(end);
         return RegistryValue::fromString(*text);
     }
     if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {

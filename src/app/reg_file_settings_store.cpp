@@ -1,12 +1,12 @@
 // Loading and atomically saving one settings file.
 #include "app/reg_file_settings_store.h"
 
+#include "app/atomic_file.h"
 #include "app/reg_file_format.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 RegFileSettingsStore::RegFileSettingsStore(QString filePath, QString section, Access access)
     : m_filePath(std::move(filePath))
@@ -21,10 +21,13 @@ std::unique_ptr<RegFileSettingsStore> RegFileSettingsStore::load(
     QFile file(filePath);
     if (!file.exists())
         return store;
+    QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
-        RegFile::parse(file.readAll(), section, *store);
-    else
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
         store->m_loadError = QStringLiteral("%1: %2").arg(filePath, file.errorString());
+    else
+        RegFile::parse(bytes, section, *store);
     return store;
 }
 
@@ -42,8 +45,5 @@ Result<void> RegFileSettingsStore::save()
     const QString folder = QFileInfo(m_filePath).absolutePath();
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("%1: the folder cannot be created.").arg(folder));
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return fail(QStringLiteral("%1: %2").arg(m_filePath, file.errorString()));
-    return {};
+    return AtomicFile::write(m_filePath, *bytes);
 }

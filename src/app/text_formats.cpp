@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 QString TextFormats::shortDate(QDate date)
 {
@@ -67,4 +68,27 @@ QString TextFormats::integer(qint64 value)
 {
     const QString digits = QString::number(value < 0 ? -quint64(value) : quint64(value));
     return value < 0 ? QLatin1Char('-') + grouped(digits) : grouped(digits);
+}
+
+std::optional<int> TextFormats::parseInteger(QStringView text)
+{
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
+        ++i;
+    if (i == text.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        value = value * 10 + (ch - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return int(value);
 }

@@ -5,6 +5,9 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 namespace TextFormats {
 QString shortDate(QDate date); // 27.10.2017
@@ -19,4 +22,7 @@ QString number(double value, int decimals);
 QString integer(qint64 value);
 // Rounds half to even, as the averages of the chart titles do.
 qint64 roundHalfEven(double value);
+// A whole decimal number: an optional sign and ASCII digits, nothing else (no blanks).
+// QString::toInt stops reading at a NUL and took "12\0junk" for 12.
+std::optional<int> parseInteger(QStringView text);
 } // namespace TextFormats

@@ -1,13 +1,18 @@
 // draws, import and export: the draw file from the command line.
 #include "cli/cli.h"
 
+#include "app/atomic_file.h"
 #include "draws/draw_store.h"
 #include "draws/draw_text.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
+
+namespace {
+// A file of a million bad lines is not worth a million lines of complaint.
+constexpr int MaxReportedLines = 100;
+} // namespace
 
 int CliCommands::draws(Cli::Context &context, const QStringList &args)
 {
@@ -31,36 +36,33 @@ int CliCommands::importDraws(Cli::Context &context, const QStringList &args)
     QFile file(files.first());
     if (!file.open(QIODevice::ReadOnly))
         return context.failWith(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
-    const DrawText::ParsedDraws parsed = DrawText::parse(QString::fromUtf8(file.readAll()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return context.failWith(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+    const DrawText::ParsedDraws parsed = DrawText::parse(QString::fromUtf8(bytes));
     if (!parsed.errors.isEmpty()) {
-        for (const QString &error : parsed.errors)
+        for (const QString &error : parsed.errors.mid(0, MaxReportedLines))
             context.err << error << '\n';
+        if (parsed.errors.size() > MaxReportedLines)
+            context.err << "... and " << parsed.errors.size() - MaxReportedLines << " more bad lines\n";
+        context.err << "nothing was imported" << '\n';
         context.err.flush();
         return Cli::Failure;
     }
+    if (parsed.draws.empty())
+        return context.failWith(QStringLiteral("%1: no draws found, nothing was imported").arg(files.first()));
 
-    const DrawStore store(context.storePath());
-    std::vector<Draw> list;
-    if (store.exists()) {
-        auto existing = store.readAll();
-        if (!existing)
-            return context.failWith(existing.error());
-        list = std::move(existing).value();
-    }
-    int added = 0;
-    int replaced = 0;
-    for (Draw draw : parsed.draws) {
+    std::vector<Draw> draws = parsed.draws;
+    for (Draw &draw : draws)
         std::sort(draw.numbers.begin(), draw.numbers.end());
-        if (DrawList::place(list, draw) == DrawStore::Placement::Replaced)
-            ++replaced;
-        else
-            ++added;
-    }
-    if (auto written = store.rewrite(list); !written)
-        return context.failWith(written.error());
-    context.out
-        << QStringLiteral("imported %1 draws (%2 added, %3 replaced)").arg(added + replaced).arg(added).arg(replaced)
-        << '\n';
+    const auto counts = DrawStore(context.storePath()).import(draws);
+    if (!counts)
+        return context.failWith(counts.error());
+    context.out << QStringLiteral("imported %1 draws (%2 added, %3 replaced)")
+                       .arg(counts->added + counts->replaced)
+                       .arg(counts->added)
+                       .arg(counts->replaced)
+                << '\n';
     return Cli::Success;
 }
 
@@ -73,11 +75,7 @@ int CliCommands::exportDraws(Cli::Context &context, const QStringList &args)
     const auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)
         return context.failWith(draws.error());
-    QSaveFile file(files.first());
-    if (!file.open(QIODevice::WriteOnly))
-        return context.failWith(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
-    file.write(DrawText::exportText(*draws));
-    if (!file.commit())
-        return context.failWith(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+    if (auto written = AtomicFile::write(files.first(), DrawText::exportText(*draws)); !written)
+        return context.failWith(written.error());
     return Cli::Success;
 }

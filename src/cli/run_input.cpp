@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/settings_store.h"
 #include "draws/draw_display.h"
+#include "app/text_formats.h"
 #include "draws/draw_store.h"
 #include "generator/generation_settings_store.h"
 
@@ -58,9 +59,7 @@ std::optional<Cli::Problem> readSettingsAndHistory(
 
 std::optional<int> Cli::parseInteger(const QString &text)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return TextFormats::parseInteger(text.trimmed());
 }
 
 std::optional<Cli::Problem> Cli::takeDate(Arguments &arguments, const QString &option, QDate fallback, QDate &date)

@@ -79,6 +79,16 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
     if (summary.outcome == Outcome::InvalidSettings)
         return context.failWith(summary.message);
     context.out << "updated: " << summary.storedCount << " draws" << Qt::endl;
+    if (summary.ignoredDraws > 0) {
+        QStringList dates;
+        for (const QDate &date : summary.severalDrawDates.mid(0, 5))
+            dates << date.toString(Qt::ISODate);
+        if (summary.severalDrawDates.size() > 5)
+            dates << QStringLiteral("...");
+        context.err << "note: only one draw per date is stored; " << summary.ignoredDraws
+                    << " further draws in the answers were left out (" << dates.join(QStringLiteral(", ")) << ")"
+                    << Qt::endl;
+    }
     if (failed.count > 0)
         context.err << "warning: " << failed.count << " requests got no usable answer, the last: " << failed.last
                     << Qt::endl;

@@ -1,5 +1,8 @@
 #include "draws/draw_download.h"
 
+#include "app/text_excerpt.h"
+#include "app/text_formats.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QUrlQuery>
@@ -8,7 +11,6 @@
 
 namespace {
 constexpr int FieldCount = 7;
-constexpr int MaxMegaplier = 255; // whatever fits the record's byte
 
 struct FieldRule {
     const char *name;
@@ -22,7 +24,7 @@ constexpr std::array<FieldRule, FieldCount> Rules{{
     {"main number", 1, Game::MaxMain},
     {"main number", 1, Game::MaxMain},
     {"Megaball", 1, Game::MaxMegaball},
-    {"Megaplier", 0, MaxMegaplier},
+    {"Megaplier", 0, Game::MaxMegaplier},
 }};
 
 // Six fields up to the next comma each, the seventh is the rest of the line.
@@ -43,7 +45,8 @@ QStringList splitFields(const QString &line)
 
 Error invalidServiceUrl(const QString &shown)
 {
-    return fail(QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse.").arg(shown));
+    return fail(QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse.")
+                    .arg(TextExcerpt::field(shown, 80)));
 }
 } // namespace
 
@@ -108,10 +111,10 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
         return fail(QStringLiteral("expected 7 comma-separated numbers, found %1 fields").arg(fields.size()));
     std::array<int, FieldCount> values{};
     for (int i = 0; i < FieldCount; ++i) {
-        bool ok = false;
-        values[size_t(i)] = fields[i].toInt(&ok);
-        if (!ok)
-            return fail(QStringLiteral("'%1' is not a whole number").arg(fields[i]));
+        const std::optional<int> value = TextFormats::parseInteger(fields[i]);
+        values[size_t(i)] = value.value_or(0);
+        if (!value)
+            return fail(QStringLiteral("'%1' is not a whole number").arg(TextExcerpt::field(fields[i])));
         const FieldRule &rule = Rules[size_t(i)];
         if (values[size_t(i)] < rule.minimum || values[size_t(i)] > rule.maximum)
             return fail(QStringLiteral("%1 %2 is outside %3 to %4")

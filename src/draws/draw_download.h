@@ -41,7 +41,7 @@ QDate nextDrawDate(QDate date);
 QString formatLine(const Draw &draw);
 // One answer line: six fields up to the next comma, the seventh the rest of the line,
 // each trimmed and a whole number within the game's ranges (main numbers 1..75 and
-// distinct, Megaball 1..15, Megaplier 0..255). The numbers keep the order received.
+// distinct, Megaball 1..15, Megaplier 0..5, as the import takes them). The numbers keep the order received.
 Result<Draw> parseLine(const QString &line, QDate date);
 
 struct ParsedBody {

@@ -1,15 +1,112 @@
 #include "draws/draw_store.h"
 
+#include "app/atomic_file.h"
+#include "app/serial_date.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
+#include <QStorageInfo>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace {
 Error fileError(const QFileDevice &file)
 {
-    return fail(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+    return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+}
+
+// A live writer is never robbed of its lock (a dead one is found by its process id);
+// only a lock file nobody can read, left by a crash at the wrong moment, counts as
+// stale after this long.
+constexpr int StaleLockMs = 10 * 60 * 1000;
+// Less than a block free: the lock file itself did not fit.
+constexpr qint64 MinimumFreeBytes = 4096;
+
+// Holds the store's lock file for one read-modify-write.
+class StoreLock {
+public:
+    explicit StoreLock(const DrawStore &store)
+        : m_lock(store.lockPath())
+        , m_storePath(store.path())
+    {
+        m_lock.setStaleLockTime(StaleLockMs);
+    }
+
+    Result<void> acquire(std::chrono::milliseconds wait)
+    {
+        if (m_lock.tryLock(int(wait.count())))
+            return {};
+        const QString store = QDir::toNativeSeparators(m_storePath);
+        if (m_lock.error() == QLockFile::LockFailedError) {
+            qint64 pid = 0;
+            QString host;
+            QString program;
+            const QString holder = m_lock.getLockInfo(&pid, &host, &program)
+                ? QStringLiteral(" (%1, Prozess %2)").arg(program).arg(pid)
+                : QString();
+            return fail(QStringLiteral("%1: Die Ziehungsdatei wird gerade von einem anderen Programm geändert%2. "
+                                       "Nach %3 Sekunden Warten wurde abgebrochen, die Datei ist unverändert; "
+                                       "bitte später noch einmal versuchen (the draw file is locked by another "
+                                       "writer).")
+                            .arg(store, holder)
+                            .arg(double(wait.count()) / 1000.0));
+        }
+        // QLockFile keeps the system's reason to itself; a full disk is the likely one.
+        const QStorageInfo storage(QFileInfo(m_storePath).absolutePath());
+        const QString reason = storage.isValid() && storage.bytesAvailable() < MinimumFreeBytes
+            ? AtomicFile::describeError(m_lock.fileName(), ENOSPC)
+            : QStringLiteral("%1: cannot create the lock file").arg(QDir::toNativeSeparators(m_lock.fileName()));
+        return fail(QStringLiteral("%1: Die Sperrdatei kann nicht angelegt werden, die Datei ist unverändert (%2).")
+                        .arg(store, reason));
+    }
+
+private:
+    QLockFile m_lock;
+    QString m_storePath;
+};
+
+// The store's bytes, whole records only: a trailing partial record is dropped.
+// A missing file reads as no records only where the operation may create it.
+Result<QByteArray> readRecords(const QString &path, bool mayBeMissing)
+{
+    QFile file(path);
+    if (mayBeMissing && !file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return fileError(file);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fileError(file);
+    bytes.chop(bytes.size() % DrawRecord::Size);
+    return bytes;
+}
+
+Result<void> cutPartial(const QString &path, qint64 &cut)
+{
+    cut = 0;
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    const qint64 extra = file.size() % DrawRecord::Size;
+    if (extra == 0)
+        return {};
+    if (!file.resize(file.size() - extra))
+        return fileError(file);
+    cut = extra;
+    return {};
+}
+
+Result<void> appendRecords(const QString &path, const QByteArray &bytes)
+{
+    // A record cut short by an interrupted append would shift every record after it.
+    qint64 cut = 0;
+    if (auto cutting = cutPartial(path, cut); !cutting)
+        return cutting;
+    return AtomicFile::append(path, bytes);
 }
 } // namespace
 
@@ -17,9 +114,24 @@ DrawStore::DrawStore(QString filePath)
     : m_path(std::move(filePath))
 { }
 
+QString DrawStore::lockPath() const
+{
+    return m_path + QStringLiteral(".lock");
+}
+
 bool DrawStore::exists() const
 {
     return QFileInfo(m_path).isFile();
+}
+
+std::vector<Draw> DrawStore::decode(const QByteArray &bytes)
+{
+    std::vector<Draw> draws;
+    const qsizetype whole = bytes.size() / DrawRecord::Size;
+    draws.reserve(size_t(whole));
+    for (qsizetype i = 0; i < whole; ++i)
+        draws.push_back(DrawRecord::decode(bytes.constData() + i * DrawRecord::Size));
+    return draws;
 }
 
 Result<std::vector<Draw>> DrawStore::readAll() const
@@ -30,12 +142,7 @@ Result<std::vector<Draw>> DrawStore::readAll() const
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fileError(file);
-    std::vector<Draw> draws;
-    const qsizetype whole = bytes.size() / DrawRecord::Size;
-    draws.reserve(size_t(whole));
-    for (qsizetype i = 0; i < whole; ++i)
-        draws.push_back(DrawRecord::decode(bytes.constData() + i * DrawRecord::Size));
-    return draws;
+    return decode(bytes);
 }
 
 Result<void> DrawStore::createIfMissing() const
@@ -50,15 +157,13 @@ Result<void> DrawStore::createIfMissing() const
 
 Result<int> DrawStore::cutPartialRecord() const
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return 0;
-    const qint64 extra = file.size() % DrawRecord::Size;
-    if (extra == 0)
-        return 0;
-    if (!file.resize(file.size() - extra))
-        return fileError(file);
-    return int(extra);
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return fail(locked.error());
+    qint64 cut = 0;
+    if (auto cutting = cutPartial(m_path, cut); !cutting)
+        return fail(cutting.error());
+    return int(cut);
 }
 
 Result<void> DrawStore::append(const Draw &draw) const
@@ -68,68 +173,41 @@ Result<void> DrawStore::append(const Draw &draw) const
 
 Result<void> DrawStore::append(const std::vector<Draw> &draws) const
 {
-    if (auto cut = cutPartialRecord(); !cut)
-        return fail(cut.error());
     QByteArray bytes;
+    bytes.reserve(qsizetype(draws.size()) * DrawRecord::Size);
     for (const Draw &draw : draws)
         bytes += DrawRecord::encode(draw);
-    QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fileError(file);
-    // One write call per batch keeps each record whole even if the process dies mid-way
-    // far more often than record-by-record writes would; readers cope with the rest.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fileError(file);
-    return {};
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return locked;
+    return appendRecords(m_path, bytes);
 }
 
 Result<void> DrawStore::rewrite(const std::vector<Draw> &draws) const
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fileError(file);
-    for (size_t i = 0; i < draws.size(); ++i) {
-        if (m_interceptor && !m_interceptor(int(i))) {
-            file.cancelWriting();
-            return fail(QStringLiteral("%1: write failed").arg(m_path));
-        }
-        const QByteArray bytes = DrawRecord::encode(draws[i]);
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            return fileError(file);
-        }
-    }
-    if (!file.commit())
-        return fileError(file);
-    return {};
-}
-
-DrawStore::Placement DrawList::place(std::vector<Draw> &draws, const Draw &draw)
-{
-    const auto sameDate = [&](const Draw &d) { return d.date == draw.date; };
-    auto first = std::find_if(draws.begin(), draws.end(), sameDate);
-    if (first != draws.end()) {
-        *first = draw;
-        draws.erase(std::remove_if(first + 1, draws.end(), sameDate), draws.end());
-        return DrawStore::Placement::Replaced;
-    }
-    auto later = std::find_if(draws.begin(), draws.end(), [&](const Draw &d) { return d.date > draw.date; });
-    if (later == draws.end()) {
-        draws.push_back(draw);
-        return DrawStore::Placement::Appended;
-    }
-    draws.insert(later, draw);
-    return DrawStore::Placement::Inserted;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(draws.size()) * DrawRecord::Size);
+    for (const Draw &draw : draws)
+        bytes += DrawRecord::encode(draw);
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return locked;
+    return AtomicFile::write(m_path, bytes);
 }
 
 Result<DrawStore::Placement> DrawStore::store(const Draw &draw) const
 {
-    auto draws = readAll();
-    if (!draws)
-        return fail(draws.error());
-    std::vector<Draw> list = std::move(draws).value();
-    const Placement placement = DrawList::place(list, draw);
-    const Result<void> written = placement == Placement::Appended ? append(draw) : rewrite(list);
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return fail(locked.error());
+    auto records = readRecords(m_path, false);
+    if (!records)
+        return fail(records.error());
+    Placement placement = Placement::Appended;
+    const QByteArray out = DrawRecords::stored(*records, draw, placement);
+    // The newest draw is appended in place: the records before it are not even rewritten.
+    const Result<void> written = placement == Placement::Appended ? appendRecords(m_path, out.right(DrawRecord::Size))
+                                                                  : AtomicFile::write(m_path, out);
     if (!written)
         return fail(written.error());
     return placement;
@@ -137,13 +215,141 @@ Result<DrawStore::Placement> DrawStore::store(const Draw &draw) const
 
 Result<int> DrawStore::removeDate(QDate date) const
 {
-    auto draws = readAll();
-    if (!draws)
-        return fail(draws.error());
-    std::vector<Draw> list = std::move(draws).value();
-    const auto before = list.size();
-    list.erase(std::remove_if(list.begin(), list.end(), [&](const Draw &d) { return d.date == date; }), list.end());
-    if (auto written = rewrite(list); !written)
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return fail(locked.error());
+    auto records = readRecords(m_path, false);
+    if (!records)
+        return fail(records.error());
+    int removed = 0;
+    const QByteArray out = DrawRecords::removed(*records, date, removed);
+    if (removed == 0)
+        return 0;
+    if (auto written = AtomicFile::write(m_path, out); !written)
         return fail(written.error());
-    return int(before - list.size());
+    return removed;
+}
+
+Result<DrawStore::ImportCounts> DrawStore::import(const std::vector<Draw> &draws) const
+{
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return fail(locked.error());
+    auto records = readRecords(m_path, true);
+    if (!records)
+        return fail(records.error());
+    ImportCounts counts;
+    const QByteArray out = DrawRecords::imported(*records, draws, counts);
+    if (auto written = AtomicFile::write(m_path, out); !written)
+        return fail(written.error());
+    return counts;
+}
+
+namespace {
+// The records' dates as every reader sees them; invalid for a date no reader understands.
+std::vector<QDate> datesOf(const QByteArray &records)
+{
+    std::vector<QDate> dates(static_cast<size_t>(records.size() / DrawRecord::Size));
+    for (size_t i = 0; i < dates.size(); ++i)
+        dates[i] = SerialDate::toDate(DrawRecord::rawDate(records.constData() + qsizetype(i) * DrawRecord::Size));
+    return dates;
+}
+
+const char *recordAt(const QByteArray &records, size_t i)
+{
+    return records.constData() + qsizetype(i) * DrawRecord::Size;
+}
+} // namespace
+
+QByteArray DrawRecords::stored(const QByteArray &records, const Draw &draw, DrawStore::Placement &placement)
+{
+    const std::vector<QDate> dates = datesOf(records);
+    const QByteArray encoded = DrawRecord::encode(draw);
+    const auto first = std::find(dates.begin(), dates.end(), draw.date);
+    const auto later = std::find_if(dates.begin(), dates.end(), [&](QDate date) { return date > draw.date; });
+    if (first == dates.end() && later == dates.end()) {
+        placement = DrawStore::Placement::Appended;
+        return records.left(qsizetype(dates.size()) * DrawRecord::Size) + encoded;
+    }
+    placement = first != dates.end() ? DrawStore::Placement::Replaced : DrawStore::Placement::Inserted;
+    QByteArray out;
+    out.reserve(records.size() + DrawRecord::Size);
+    for (size_t i = 0; i < dates.size(); ++i) {
+        if (first != dates.end() && dates[i] == draw.date) {
+            // The first record of the date takes the new draw; any further one goes.
+            if (i == size_t(first - dates.begin()))
+                out += encoded;
+            continue;
+        }
+        if (first == dates.end() && i == size_t(later - dates.begin()))
+            out += encoded;
+        out.append(recordAt(records, i), DrawRecord::Size);
+    }
+    return out;
+}
+
+QByteArray DrawRecords::removed(const QByteArray &records, QDate date, int &removedCount)
+{
+    const std::vector<QDate> dates = datesOf(records);
+    QByteArray out;
+    out.reserve(records.size());
+    removedCount = 0;
+    for (size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i] == date)
+            ++removedCount;
+        else
+            out.append(recordAt(records, i), DrawRecord::Size);
+    }
+    return out;
+}
+
+QByteArray DrawRecords::imported(
+    const QByteArray &records, const std::vector<Draw> &draws, DrawStore::ImportCounts &counts)
+{
+    const std::vector<QDate> dates = datesOf(records);
+    const size_t count = dates.size();
+
+    // The last draw of each date wins, as storing them in list order would have it.
+    std::map<QDate, const Draw *> incoming;
+    for (const Draw &draw : draws)
+        incoming[draw.date] = &draw;
+    std::vector<QDate> sortedStored = dates;
+    std::sort(sortedStored.begin(), sortedStored.end());
+    const auto isStored
+        = [&](QDate date) { return std::binary_search(sortedStored.begin(), sortedStored.end(), date); };
+    counts = {};
+    for (const auto &[date, draw] : incoming)
+        if (!isStored(date))
+            ++counts.added;
+    counts.replaced = int(draws.size()) - counts.added;
+
+    // A new draw goes before the first stored record with a later date: the first whose
+    // running maximum passes it, which stays right for a store out of order.
+    std::vector<QDate> runningMax(count);
+    for (size_t i = 0; i < count; ++i)
+        runningMax[i] = i == 0 ? dates[0] : std::max(runningMax[i - 1], dates[i]);
+    std::vector<std::pair<size_t, const Draw *>> inserts; // before record index
+    for (const auto &[date, draw] : incoming) {
+        if (isStored(date))
+            continue;
+        const auto at = std::upper_bound(runningMax.begin(), runningMax.end(), date);
+        inserts.emplace_back(size_t(at - runningMax.begin()), draw);
+    }
+
+    QByteArray out;
+    out.reserve(qsizetype(count + inserts.size()) * DrawRecord::Size);
+    auto next = inserts.begin(); // in date order, so their positions never go back
+    std::set<QDate> replacedDates;
+    for (size_t i = 0; i <= count; ++i) {
+        for (; next != inserts.end() && next->first == i; ++next)
+            out += DrawRecord::encode(*next->second);
+        if (i == count)
+            break;
+        const auto replacement = incoming.find(dates[i]);
+        if (replacement == incoming.end())
+            out.append(recordAt(records, i), DrawRecord::Size);
+        else if (replacedDates.insert(replacement->first).second)
+            out += DrawRecord::encode(*replacement->second); // further records of the date go
+    }
+    return out;
 }

@@ -1,53 +1,75 @@
 // The draw history file: 32-byte records back to back, oldest first. Rewrites replace
-// the file atomically; appends add whole records; readers ignore a trailing partial
-// record that an interrupted append may have left.
+// the file atomically and copy every record they do not change byte for byte (dates
+// that no reader understands and the reserved bytes included); appends add whole
+// records or nothing; readers ignore a trailing partial record that an interrupted
+// append may have left. Every writing operation holds a lock file beside the store for
+// its whole read-modify-write, so two programs writing at once never lose each other's
+// draws: the second waits a few seconds, then gives up with a clear message.
 #pragma once
 
 #include "app/result.h"
 #include "draws/draw.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <functional>
+#include <chrono>
 #include <vector>
 
 class DrawStore {
 public:
     static constexpr auto FileName = "Devudirurero.dat";
+    static constexpr std::chrono::milliseconds DefaultLockWait{5000};
 
     explicit DrawStore(QString filePath);
 
     const QString &path() const { return m_path; }
+    // "Devudirurero.dat.lock" beside the store.
+    QString lockPath() const;
     bool exists() const;
+    // How long a writing operation waits for another writer to finish.
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
     Result<std::vector<Draw>> readAll() const;
+    // The whole records of a store file's bytes, in file order.
+    static std::vector<Draw> decode(const QByteArray &bytes);
+
     // Creates an empty file when none exists; an existing file is left alone.
     Result<void> createIfMissing() const;
     Result<void> append(const Draw &draw) const;
     Result<void> append(const std::vector<Draw> &draws) const;
+    // Replaces the whole store with these draws.
     Result<void> rewrite(const std::vector<Draw> &draws) const;
     // Cuts a trailing partial record; returns the number of bytes removed.
     Result<int> cutPartialRecord() const;
 
     enum class Placement { Appended, Inserted, Replaced };
-    // Stores a draw as manual entry does: a draw of a stored date replaces it, any other
-    // goes in date order. Appends in place when it is the newest, else rewrites.
+    // Stores a draw as manual entry does: a draw of a stored date replaces it (and any
+    // further record of that date goes), any other goes before the first stored draw
+    // with a later date. Appends in place when it is the newest, else rewrites.
     Result<Placement> store(const Draw &draw) const;
-    // Removes every record of that date; returns how many were removed.
+    // Removes every record of that date; returns how many were removed. The file is not
+    // touched when none was.
     Result<int> removeDate(QDate date) const;
 
-    // Test seam: called before each record a rewrite writes, with its index; returning
-    // false makes the write fail there, as a full disk would.
-    using WriteInterceptor = std::function<bool(int recordIndex)>;
-    void setWriteInterceptor(WriteInterceptor interceptor) { m_interceptor = std::move(interceptor); }
+    struct ImportCounts {
+        int added = 0;
+        int replaced = 0; // also a draw whose date came earlier in the same list
+    };
+    // Stores many draws in one rewrite, as storing them one by one in list order would
+    // on a store in date order (a later draw of a date wins), in n log n time.
+    Result<ImportCounts> import(const std::vector<Draw> &draws) const;
 
 private:
     QString m_path;
-    WriteInterceptor m_interceptor;
+    std::chrono::milliseconds m_lockWait = DefaultLockWait;
 };
 
-namespace DrawList {
-// Places a draw into a date-ordered list as manual entry does; all records of the same
-// date give way to the one new draw.
-DrawStore::Placement place(std::vector<Draw> &draws, const Draw &draw);
-} // namespace DrawList
+// What the writing operations do to a store's records, on bytes in memory: a trailing
+// partial record is dropped, every record the operation does not change is copied as it
+// is. The store runs these under its lock; tests and fuzzing run them without a file.
+namespace DrawRecords {
+QByteArray stored(const QByteArray &records, const Draw &draw, DrawStore::Placement &placement);
+QByteArray removed(const QByteArray &records, QDate date, int &removedCount);
+QByteArray imported(const QByteArray &records, const std::vector<Draw> &draws, DrawStore::ImportCounts &counts);
+} // namespace DrawRecords

@@ -1,5 +1,6 @@
 #include "draws/draw_text.h"
 
+#include "app/text_excerpt.h"
 #include "app/text_formats.h"
 
 #include <QRegularExpression>
@@ -36,14 +37,14 @@ QString validate(const QStringList &fields, Draw &draw)
     if (!date.isValid() && dateText.size() == 8)
         date = QDate::fromString(dateText, QStringLiteral("yyyyMMdd"));
     if (!date.isValid())
-        return QStringLiteral("invalid date '%1'").arg(dateText);
+        return QStringLiteral("invalid date '%1'").arg(TextExcerpt::field(dateText));
     draw.date = date;
     int values[7];
     for (int i = 0; i < 7; ++i) {
-        bool ok = false;
-        values[i] = fields[i + 1].trimmed().toInt(&ok);
-        if (!ok)
-            return QStringLiteral("'%1' is not a whole number").arg(fields[i + 1].trimmed());
+        const std::optional<int> value = TextFormats::parseInteger(fields[i + 1].trimmed());
+        values[i] = value.value_or(0);
+        if (!value)
+            return QStringLiteral("'%1' is not a whole number").arg(TextExcerpt::field(fields[i + 1].trimmed()));
     }
     for (int i = 0; i < 5; ++i) {
         if (values[i] < 1 || values[i] > Game::MaxMain)

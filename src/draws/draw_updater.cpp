@@ -1,6 +1,8 @@
 #include "draws/draw_updater.h"
 
 #include "app/clock.h"
+#include "app/text_excerpt.h"
+#include "app/text_formats.h"
 #include "draws/draw_download.h"
 #include "draws/draw_store.h"
 
@@ -15,11 +17,10 @@ Result<quint16> proxyPortFor(const DrawUpdateSettings &settings)
 {
     if (settings.proxyHost.trimmed().isEmpty())
         return quint16(0);
-    bool ok = false;
-    const int port = settings.proxyPort.trimmed().toInt(&ok);
-    if (!ok || port < 1 || port > 65535)
-        return fail(
-            QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535.").arg(settings.proxyPort));
+    const int port = TextFormats::parseInteger(settings.proxyPort.trimmed()).value_or(0);
+    if (port < 1 || port > 65535)
+        return fail(QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535.")
+                        .arg(TextExcerpt::field(settings.proxyPort)));
     return quint16(port);
 }
 } // namespace
@@ -120,7 +121,9 @@ void DrawUpdater::sendRequest()
     request.proxyPort = m_proxyPort;
     request.connectTimeoutMs = m_settings.connectTimeoutMs;
     request.readTimeoutMs = m_settings.readTimeoutMs;
+    request.deadlineMs = m_settings.deadlineMs;
     request.maxRedirects = m_settings.maxRedirects;
+    request.maxBodyBytes = m_settings.maxBodyBytes;
     m_reply = m_http.get(request);
     connect(m_reply.get(), &HttpReply::finished, this, &DrawUpdater::onReplyFinished);
 }
@@ -152,18 +155,22 @@ bool DrawUpdater::storeBody(const QByteArray &bytes)
 {
     const QString body = DrawDownload::decodeBody(bytes);
     const DrawDownload::ParsedBody parsed = DrawDownload::parseBody(body, m_date);
-    const DrawStore store(m_storePath);
-    for (const Draw &draw : parsed.draws) {
-        if (auto appended = store.append(draw); !appended) {
+    if (!parsed.draws.empty()) {
+        const Draw &draw = parsed.draws.front();
+        if (auto appended = DrawStore(m_storePath).append(draw); !appended) {
             finish(DrawUpdateSummary::Outcome::FileError, appended.error());
             return false;
         }
         ++m_summary.storedCount;
         emit drawStored(draw);
+        if (parsed.draws.size() > 1) {
+            m_summary.severalDrawDates.append(m_date);
+            m_summary.ignoredDraws += int(parsed.draws.size()) - 1;
+        }
     }
     if (parsed.error) {
         m_summary.reason = *parsed.error;
-        finish(DrawUpdateSummary::Outcome::Unparsable, body.left(MaxReportedBody));
+        finish(DrawUpdateSummary::Outcome::Unparsable, TextExcerpt::block(body, MaxReportedBody));
         return false;
     }
     return true;

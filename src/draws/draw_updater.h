@@ -9,6 +9,7 @@
 #include "draws/draw_download.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -21,7 +22,12 @@ struct DrawUpdateSettings {
     QString proxyPort = DrawDownload::DefaultProxyPort; // the field's text, checked only with a host
     int connectTimeoutMs = 5000;
     int readTimeoutMs = 5000;
+    // The longest one request may take in all: a service that sends a byte now and then
+    // re-arms the read time-out for ever, but not this.
+    int deadlineMs = 20000;
     int maxRedirects = 15;
+    // A draw line is some twenty bytes; a longer answer is cut off and counts as none.
+    qint64 maxBodyBytes = 64 * 1024;
 
     DrawUpdateSettings();
 };
@@ -39,12 +45,17 @@ struct DrawUpdateSummary {
     QString reason; // Unparsable: which line failed and why
     int storedCount = 0; // draws appended by this run
     QDate lastDate; // the date of the last request made (invalid when none)
+    // The store keeps one draw per date: of an answer with several draws only the first
+    // is stored. The dates whose answers held more, and how many draws were left out.
+    QList<QDate> severalDrawDates;
+    int ignoredDraws = 0;
 };
 
 class DrawUpdater : public QObject {
     Q_OBJECT
 public:
-    // The longest part of an unparsable body the summary carries.
+    // The longest part of an unparsable body the summary carries, in characters;
+    // unprintable ones are escaped.
     static constexpr int MaxReportedBody = 2000;
     // The status text while a request waits.
     static QString loadingText();

@@ -1,9 +1,9 @@
 #include "generator/preferred_numbers.h"
 
+#include "app/atomic_file.h"
 #include "tipsheet/tip_rows.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -71,7 +71,15 @@ QByteArray ValueListFile::encode(PreferredNumberList &list)
 
 PreferredNumberList ValueListFile::decode(const QByteArray &bytes, int range)
 {
-    const auto encoding = QStringConverter::encodingForData(bytes).value_or(QStringConverter::System);
+    // Only a byte-order mark says UTF-8 or UTF-16; Qt's guess from NUL bytes would take a
+    // file whose first weight begins with a NUL for UTF-16.
+    QStringConverter::Encoding encoding = QStringConverter::System;
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        encoding = QStringConverter::Utf8;
+    else if (bytes.startsWith("\xff\xfe"))
+        encoding = QStringConverter::Utf16LE;
+    else if (bytes.startsWith("\xfe\xff"))
+        encoding = QStringConverter::Utf16BE;
     QStringDecoder decoder(encoding);
     const QString text = decoder.decode(bytes);
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -87,10 +95,7 @@ PreferredNumberList ValueListFile::decode(const QByteArray &bytes, int range)
 
 Result<void> ValueListFile::save(const QString &path, PreferredNumberList &list)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(list)) < 0 || !file.commit())
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return {};
+    return AtomicFile::write(path, encode(list));
 }
 
 Result<PreferredNumberList> ValueListFile::load(const QString &path, int range)

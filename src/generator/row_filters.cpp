@@ -159,6 +159,10 @@ void RowFilters::selectRecentWeeks(int weeks)
         return;
     m_recentWeeks = weeks;
     std::fill(m_recentMask.begin(), m_recentMask.end(), 0);
+    // An unreadable end date has no window (no draw is dated up to it); its Julian day
+    // is the smallest qint64, which the subtraction would carry past the end.
+    if (m_days.empty())
+        return;
     const qint64 after = m_endDay - qint64(DaysPerWeek) * weeks;
     for (size_t bit = 0; bit < m_days.size(); ++bit)
         if (m_days[bit] > after)

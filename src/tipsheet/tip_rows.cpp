@@ -1,5 +1,7 @@
 #include "tipsheet/tip_rows.h"
 
+#include "app/text_formats.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -63,9 +65,7 @@ int TipRows::maximumFor(int slot)
 
 std::optional<int> TipRows::toInteger(const QString &text)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return TextFormats::parseInteger(text.trimmed());
 }
 
 QString TipRows::normalized(const QString &text, int maximum)

@@ -75,6 +75,20 @@ private slots:
         QCOMPARE(read(userFolder + QStringLiteral("/Devudirurero.dat")), QByteArray("bundled"));
         QDir(userFolder).removeRecursively();
     }
+
+    void resolveTakesAWritableInstallationForOne()
+    {
+        // Installed below the home folder, or run as root: bin/ is writable, yet the
+        // user's files belong in the per-user folder, not beside the programs.
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        write(prefix.filePath(QStringLiteral("share/devudirurero/Devudirurero.dat")), "bundled");
+        const QString userFolder = ProgramDirectory::userDataFolder();
+        QDir(userFolder).removeRecursively();
+        QCOMPARE(ProgramDirectory::resolve(prefix.filePath(QStringLiteral("bin"))), userFolder);
+        QCOMPARE(read(userFolder + QStringLiteral("/Devudirurero.dat")), QByteArray("bundled"));
+        QDir(userFolder).removeRecursively();
+    }
 };
 
 QTEST_GUILESS_MAIN(ProgramDirectoryTest)

@@ -131,6 +131,7 @@ private slots:
     void wrongTypeReadsFail();
     void namesIgnoreCase();
     void rewriteKeepsOrder();
+    void removingKeepsTheOthersFound();
     void openingUserKeys();
     void machineKeys();
     void keyPathMapping_data();
@@ -308,6 +309,10 @@ void SettingsStoreTest::handWrittenFiles_data()
                                               "\"L\"=\"C:\\Temp\"\n")
                                    << Values{{"A", integer(1)}, {"C", text(QStringLiteral("x"))}, {"K", integer(2)},
                                           {"L", text(QStringLiteral("C:\\Temp"))}};
+    // A string ends at a NUL as a registry string does, quoted or hex(1) alike.
+    QTest::newRow("NUL in a string") << program("\"T\"=\"ab")
+            + QByteArray("\0cd\"\r\n\"U\"=hex(1):61,00,00,00,62,00,00,00\r\n", 42)
+                                     << Values{{"T", text(QStringLiteral("ab"))}, {"U", text(QStringLiteral("a"))}};
     QTest::newRow("other sections") << withCrLf(Header
         + "\"V\"=dword:00000009\n"
           "[HKEY_CURRENT_USER\\SOFTWARE\\Morvak\\Other]\n\"X\"=dword:00000001\n\n"
@@ -379,6 +384,22 @@ void SettingsStoreTest::rewriteKeepsOrder()
     QCOMPARE(readAll(programFile()),
         withCrLf(
             Header + ProgramSection + "\"C\"=dword:00000001\n\"A\"=\"neu\"\n\"B\"=hex:01\n\"D\"=dword:00000004\n\n"));
+}
+
+void SettingsStoreTest::removingKeepsTheOthersFound()
+{
+    MemorySettingsStore store;
+    for (const char *name : {"Eins", "Zwei", "Drei", "Vier"})
+        store.writeString(QString::fromLatin1(name), QString::fromLatin1(name).toLower());
+    store.removeValue(QStringLiteral("ZWEI"));
+    store.writeString(QStringLiteral("drei"), QStringLiteral("3"));
+    store.writeString(QStringLiteral("Fünf"), QStringLiteral("5"));
+    store.removeValue(QStringLiteral("Eins"));
+    QCOMPARE(store.valueNames(), (QStringList{"Drei", "Vier", "Fünf"}));
+    QCOMPARE(**store.readString(QStringLiteral("DREI")), QStringLiteral("3"));
+    QCOMPARE(**store.readString(QStringLiteral("vier")), QStringLiteral("vier"));
+    QCOMPARE(**store.readString(QStringLiteral("FÜNF")), QStringLiteral("5"));
+    QVERIFY(!store.value(QStringLiteral("Zwei")));
 }
 
 void SettingsStoreTest::openingUserKeys()

@@ -25,6 +25,25 @@ private slots:
         QVERIFY(QFile::copy(TestData::bundledStorePath(), m_dir.filePath(QStringLiteral("Devudirurero.dat"))));
     }
 
+    // The newest record's date is NaN: the run takes it as reference 1 and must still end.
+    void aStoreWithAnUnreadableNewestDate()
+    {
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("Devudirurero.dat"));
+        QVERIFY(QFile::copy(TestData::bundledStorePath(), store));
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::Append));
+        QByteArray record(32, '\0');
+        record.replace(0, 8, QByteArray::fromHex("000000000000f87f")); // a quiet NaN
+        record.replace(8, 7, QByteArray::fromHex("0a141e28320009"));
+        file.write(record);
+        file.close();
+        const CliRun run = runCli({QStringLiteral("--dir"), dir.path(), QStringLiteral("generate"),
+            QStringLiteral("--defaults"), QStringLiteral("--seed"), QStringLiteral("2")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(run.outLines().size(), 14);
+    }
+
     void lockedRowsAndRowCount()
     {
         const CliRun run = generate(QStringLiteral("--seed 5 --rows 2 --lock 4=1,2,3,4,5 --lock 12=70,60,50,40,30,9"));

@@ -119,6 +119,20 @@ private slots:
         QCOMPARE(*draws, (std::vector<Draw>{m_stored, m_first, m_second}));
     }
 
+    void saysThatOnlyOneDrawPerDateIsStored()
+    {
+        m_service->setDraws({m_first, makeDraw(m_first.date, 4), makeDraw(m_first.date, 5), m_second});
+        const Run run = runCli(urlArgs());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out,
+            (QStringList{
+                DrawText::listLine(m_first), DrawText::listLine(m_second), QStringLiteral("updated: 2 draws")}));
+        QCOMPARE(run.err.trimmed(),
+            QStringLiteral("note: only one draw per date is stored; 2 further draws in the answers were left out (%1)")
+                .arg(m_first.date.toString(Qt::ISODate)));
+        QCOMPARE(DrawStore(storePath()).readAll().value(), (std::vector<Draw>{m_stored, m_first, m_second}));
+    }
+
     void failsOnAnUnparsableAnswer()
     {
         DrawServiceFaults faults;

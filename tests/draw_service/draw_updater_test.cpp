@@ -6,6 +6,7 @@
 #include "draws/draw_store.h"
 #include "draws/draw_updater.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -137,21 +138,24 @@ private slots:
         seedTuesdayStore();
         Clock::setToday(NextTuesday);
         m_service->setCannedBody(Friday, " 3 , 8,12 ,40,  75 ,7 , 2 \r\n");
-        m_service->setCannedBody(NextTuesday, "40,3,75,12,8,15,255\r\n9,10,11,12,13,1,0\r\n");
+        // One draw per date: of an answer with several lines only the first is stored.
+        m_service->setCannedBody(NextTuesday, "40,3,75,12,8,15,5\r\n9,10,11,12,13,1,0\r\n1,2,3,4,5,6,1\r\n");
         QSignalSpy stored(m_updater.get(), &DrawUpdater::drawStored);
         const auto summary = runUpdate();
         QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Completed);
-        QCOMPARE(summary.storedCount, 3);
+        QCOMPARE(summary.storedCount, 2);
+        QCOMPARE(summary.severalDrawDates, QList<QDate>{NextTuesday});
+        QCOMPARE(summary.ignoredDraws, 2);
         const std::vector<Draw> expected{makeDraw(Tuesday, {1, 2, 3, 4, 5}), makeDraw(Friday, {3, 8, 12, 40, 75}, 7, 2),
-            makeDraw(NextTuesday, {40, 3, 75, 12, 8}, 15, 255), makeDraw(NextTuesday, {9, 10, 11, 12, 13}, 1, 0)};
+            makeDraw(NextTuesday, {40, 3, 75, 12, 8}, 15, 5)};
         QCOMPARE(storedDraws(), expected);
-        QCOMPARE(stored.size(), 3);
+        QCOMPARE(stored.size(), 2);
         QCOMPARE(stored.at(0).first().value<Draw>(), expected[1]);
         // Whole records: the sixth slot and the reserved bytes are zero.
         QFile file(storePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.size(), 4 * DrawRecord::Size);
+        QCOMPARE(bytes.size(), 3 * DrawRecord::Size);
         QCOMPARE(bytes.mid(DrawRecord::Size + 13, 1), QByteArray(1, '\0'));
         QCOMPARE(bytes.mid(DrawRecord::Size + 16, 16), QByteArray(16, '\0'));
     }
@@ -205,7 +209,70 @@ private slots:
         m_service->setCannedBody(Friday, QByteArray(5000, 'x'));
         const auto summary = runUpdate();
         QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Unparsable);
-        QCOMPARE(summary.message, QString(DrawUpdater::MaxReportedBody, QLatin1Char('x')));
+        QCOMPARE(summary.message,
+            QString(DrawUpdater::MaxReportedBody, QLatin1Char('x')) + QStringLiteral("... (3000 more characters)"));
+    }
+
+    void showsABinaryAnswerEscaped()
+    {
+        seedTuesdayStore();
+        QByteArray body("\x1b[2J\x00\x07 Fehler\r\n\xff\xfe", 17);
+        m_service->setCannedBody(Friday, body);
+        const auto summary = runUpdate();
+        QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Unparsable);
+        QCOMPARE(summary.message, QStringLiteral("\\x1b[2J\\x00\\x07 Fehler\r\nÿþ"));
+    }
+
+    // A service that sends a byte now and then re-arms the read time-out for ever; the
+    // deadline of each request ends it, and nothing of the answer is stored.
+    void aTricklingAnswerMeetsTheDeadline()
+    {
+        seedTuesdayStore();
+        Clock::setToday(Friday);
+        DrawServiceFaults faults;
+        faults.trickleMs = 200; // the draw line takes some four seconds
+        m_service->setFaults(faults);
+        m_settings.readTimeoutMs = 2000;
+        m_settings.deadlineMs = 1000;
+        QSignalSpy answers(m_updater.get(), &DrawUpdater::requestFinished);
+        QElapsedTimer clock;
+        clock.start();
+        const auto summary = runUpdate();
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Completed);
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers.first().at(1).toInt(), 0);
+        QCOMPARE(answers.first().at(2).toString(), QStringLiteral("No response: no complete answer within 1000 ms"));
+        QCOMPARE(storedDraws().size(), size_t(1));
+    }
+
+    // ... and the same service, given the time, delivers the draw whole.
+    void aTricklingAnswerWithinTheDeadlineIsStored()
+    {
+        seedTuesdayStore();
+        Clock::setToday(Friday);
+        DrawServiceFaults faults;
+        faults.trickleMs = 10;
+        m_service->setFaults(faults);
+        const auto summary = runUpdate();
+        QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Completed);
+        QCOMPARE(datesOf(storedDraws()), (QList<QDate>{Tuesday, Friday}));
+    }
+
+    void aTooLongAnswerCountsAsNone()
+    {
+        seedTuesdayStore();
+        Clock::setToday(NextTuesday);
+        QByteArray lines;
+        while (lines.size() <= m_settings.maxBodyBytes)
+            lines += "3,8,12,40,75,7,2\r\n";
+        m_service->setCannedBody(Friday, lines);
+        QSignalSpy answers(m_updater.get(), &DrawUpdater::requestFinished);
+        const auto summary = runUpdate();
+        QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Completed);
+        QCOMPARE(answers.first().at(1).toInt(), 0);
+        QVERIFY(answers.first().at(2).toString().contains(QLatin1String("longer than")));
+        QCOMPARE(datesOf(storedDraws()), (QList<QDate>{Tuesday, NextTuesday}));
     }
 
     // The first request fails in some way; the update stores nothing for it and goes on.

@@ -1,5 +1,6 @@
 // The draw service's wire format: draw-date calendar, request URL, answer lines.
 #include "draws/draw_download.h"
+#include "draws/draw_text.h"
 
 #include <QTest>
 #include <QUrlQuery>
@@ -87,8 +88,8 @@ private slots:
                                      << "3 8 12 40 75 7 2";
         QTest::newRow("order as received") << "40,3,75,12,8,7,2"
                                            << "40 3 75 12 8 7 2";
-        QTest::newRow("largest values") << "71,72,73,74,75,15,255"
-                                        << "71 72 73 74 75 15 255";
+        QTest::newRow("largest values") << "71,72,73,74,75,15,5"
+                                        << "71 72 73 74 75 15 5";
         QTest::newRow("Megaplier 0") << "1,2,3,4,5,1,0"
                                      << "1 2 3 4 5 1 0";
         QTest::newRow("six fields") << "3,8,12,40,75,7"
@@ -111,6 +112,11 @@ private slots:
                                     << "";
         QTest::newRow("Megaball 16") << "3,8,12,40,75,16,2"
                                      << "";
+        // One range everywhere: what the update stores, the import takes back.
+        QTest::newRow("Megaplier 6") << "3,8,12,40,75,7,6"
+                                     << "";
+        QTest::newRow("Megaplier 255") << "3,8,12,40,75,7,255"
+                                       << "";
         QTest::newRow("Megaplier 256") << "3,8,12,40,75,7,256"
                                        << "";
         QTest::newRow("Megaplier -1") << "3,8,12,40,75,7,-1"
@@ -173,6 +179,32 @@ private slots:
         const auto parsed = DrawDownload::parseBody(body, QDate(2015, 3, 6));
         QCOMPARE(int(parsed.draws.size()), draws);
         QCOMPARE(parsed.error.has_value(), fails);
+    }
+
+    // A field that came from outside is echoed as a short excerpt, never raw.
+    void errorsEchoAShortPrintableExcerpt_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("ten megabytes") << QString(10'000'000, QLatin1Char('7')) + QLatin1Char('x');
+        QTest::newRow("binary") << QString::fromLatin1("\x01\x02\x1b[2J\x7f\x9b", 8);
+        QTest::newRow("a NUL") << QString::fromLatin1("12\0"
+                                                      "34",
+            5);
+    }
+    void errorsEchoAShortPrintableExcerpt()
+    {
+        QFETCH(QString, field);
+        const QString update
+            = DrawDownload::parseLine(QStringLiteral("3,8,") + field + QStringLiteral(",40,75,7,2"), QDate(2015, 3, 6))
+                  .error();
+        const auto imported = DrawText::parse(QStringLiteral("2015-03-06,3,8,") + field + QStringLiteral(",40,75,7,2\n")
+            + field + QStringLiteral(",3,8,12,40,75,7,2\n"));
+        QCOMPARE(imported.errors.size(), 2);
+        for (const QString &message : {update, imported.errors[0], imported.errors[1]}) {
+            QVERIFY2(message.size() < 160, qPrintable(message.left(200)));
+            QVERIFY2(std::all_of(message.begin(), message.end(), [](QChar ch) { return ch.isPrint(); }),
+                qPrintable(message));
+        }
     }
 
     void decodeBody()

@@ -5,8 +5,44 @@
 #include "test_data.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+Draw drawOn(QDate date, int first = 3)
+{
+    Draw draw = TestData::draw("2000-01-01 3 8 12 40 75 7 2");
+    draw.date = date;
+    draw.numbers[0] = std::uint8_t(first);
+    return draw;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The old way of importing, one draw after the other: what the bulk import must match.
+void placeOneByOne(std::vector<Draw> &list, const Draw &draw, DrawStore::ImportCounts &counts)
+{
+    const auto sameDate = [&](const Draw &d) { return d.date == draw.date; };
+    auto first = std::find_if(list.begin(), list.end(), sameDate);
+    if (first != list.end()) {
+        *first = draw;
+        list.erase(std::remove_if(first + 1, list.end(), sameDate), list.end());
+        ++counts.replaced;
+        return;
+    }
+    list.insert(std::find_if(list.begin(), list.end(), [&](const Draw &d) { return d.date > draw.date; }), draw);
+    ++counts.added;
+}
+
+const QDate March3(2015, 3, 3);
+const QDate March10(2015, 3, 10);
+} // namespace
 
 class DrawStoreTest : public QObject {
     Q_OBJECT
@@ -104,24 +140,6 @@ private slots:
         QCOMPARE(left[1].date, QDate(2015, 3, 10));
     }
 
-    void failedRewriteLeavesTheStoreIntact()
-    {
-        const auto original = TestData::draws({"2015-03-03 1 2 3 4 5 6 2", "2015-03-10 7 8 9 10 11 12 3"});
-        TestData::writeStore(storePath(), original);
-        QFile file(storePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
-
-        DrawStore store(storePath());
-        store.setWriteInterceptor([](int record) { return record < 1; }); // the disk fills after one record
-        const auto result = store.store(TestData::draw("2015-03-06 3 8 12 40 75 7 5"));
-        QVERIFY(!result.ok());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Devudirurero.dat")});
-    }
-
     void trailingPartialRecordIsIgnoredAndCutBeforeAppending()
     {
         TestData::writeStore(storePath(), TestData::draws({"2015-03-03 1 2 3 4 5 6 2"}));
@@ -175,6 +193,49 @@ private slots:
         QVERIFY(bad.errors[0].startsWith(QStringLiteral("line 2: ")));
         QVERIFY(bad.errors[0].contains(QStringLiteral("repeated")));
         QVERIFY(bad.errors[6].startsWith(QStringLiteral("line 8: ")));
+    }
+    void importMatchesStoringOneByOne()
+    {
+        // Stores in date order (some with several records of a date), lists in any order
+        // with repeated dates, all dates from a small pool so that they meet often.
+        QRandomGenerator random(20240501);
+        const QDate first(2015, 1, 2);
+        for (int round = 0; round < 120; ++round) {
+            std::vector<Draw> stored;
+            const int storedCount = int(random.bounded(25));
+            for (int i = 0; i < storedCount; ++i)
+                stored.push_back(drawOn(first.addDays(random.bounded(40)), 1 + int(random.bounded(70))));
+            std::stable_sort(
+                stored.begin(), stored.end(), [](const Draw &a, const Draw &b) { return a.date < b.date; });
+            std::vector<Draw> incoming;
+            const int incomingCount = int(random.bounded(25));
+            for (int i = 0; i < incomingCount; ++i)
+                incoming.push_back(drawOn(first.addDays(random.bounded(50) - 5), 1 + int(random.bounded(70))));
+
+            std::vector<Draw> expected = stored;
+            DrawStore::ImportCounts expectedCounts;
+            for (const Draw &draw : incoming)
+                placeOneByOne(expected, draw, expectedCounts);
+
+            QByteArray bytes;
+            for (const Draw &draw : stored)
+                bytes += DrawRecord::encode(draw);
+            writeBytes(storePath(), bytes);
+            const auto counts = DrawStore(storePath()).import(incoming);
+            QVERIFY(counts.ok());
+            QCOMPARE(counts->added, expectedCounts.added);
+            QCOMPARE(counts->replaced, expectedCounts.replaced);
+            QCOMPARE(DrawStore(storePath()).readAll().value(), expected);
+        }
+    }
+
+    void importCreatesAMissingStore()
+    {
+        const auto counts = DrawStore(storePath()).import({drawOn(March10), drawOn(March3), drawOn(March10, 9)});
+        QVERIFY(counts.ok());
+        QCOMPARE(counts->added, 2);
+        QCOMPARE(counts->replaced, 1);
+        QCOMPARE(DrawStore(storePath()).readAll().value(), (std::vector<Draw>{drawOn(March3), drawOn(March10, 9)}));
     }
 };
 

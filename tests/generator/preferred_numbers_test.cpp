@@ -132,6 +132,24 @@ private slots:
             QCOMPARE(list[n], (PreferredNumber{false, "1"}));
     }
 
+    // No byte-order mark, no UTF-16: a NUL in the first weight once made Qt guess UTF-16.
+    void onlyAByteOrderMarkMeansUtf16()
+    {
+        const PreferredNumberList list = ValueListFile::decode(QByteArray("\0"
+                                                                          "7\r\n5\r\n",
+            7));
+        QCOMPARE(list[0],
+            (PreferredNumber{true,
+                QString::fromLatin1("\0"
+                                    "7",
+                    2)}));
+        QCOMPARE(list[1], (PreferredNumber{true, "5"}));
+        QCOMPARE(ValueListFile::decode(QByteArray("\xff\xfe"
+                                                  "5\0\r\0\n\0",
+                     8))[0],
+            (PreferredNumber{true, "5"}));
+    }
+
     void luckyNumber_data()
     {
         QTest::addColumn<QString>("text");

@@ -99,6 +99,7 @@ private slots:
     void primeCount_data();
     void primeCount();
     void emptyHistoryAcceptsHistoryTests();
+    void unreadableEndDateHasNoWindow();
     void historyTestsMatchPlainScan();
 };
 
@@ -233,6 +234,22 @@ void RowFiltersTest::emptyHistoryAcceptsHistoryTests()
     const std::vector<Draw> draws = history();
     RowFilters late(draws, End, findReferenceDraws(draws, End));
     QVERIFY(late.secheroderfuenfer(row({5, 15, 25, 35, 45}, 9), settings));
+}
+
+// The newest record's date does not read (NaN in the file): reference 1 has no date, and
+// the recent window once began at the smallest Julian day minus some weeks, a signed
+// overflow (found by the sanitizer with generate --defaults --seed 2).
+void RowFiltersTest::unreadableEndDateHasNoWindow()
+{
+    std::vector<Draw> draws = history();
+    draws.push_back(draw(QDate(), {5, 15, 25, 35, 45}, 9));
+    const ReferenceDraws references = findReferenceDraws(draws, End.addDays(1));
+    QVERIFY(!references.endDate.isValid());
+    const GenerationSettings settings
+        = withOverrides(QStringLiteral("Chekcbox9=1 UpDown6=3 Chekcbox28=1 UpDown17=2 UpDown18=60"));
+    RowFilters filters(draws, Start, references);
+    QVERIFY(filters.dreierodervierer(row({5, 15, 25, 35, 45}, 9), settings));
+    QCOMPARE(filters.check(row({5, 15, 25, 35, 45}, 9), {}, settings), FilterTest::Accepted);
 }
 
 void RowFiltersTest::historyTestsMatchPlainScan()

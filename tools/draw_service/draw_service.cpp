@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <functional>
+
 namespace {
 const QString HopKey = QStringLiteral("Umleitung");
 const QByteArray PlainText = QByteArrayLiteral("text/plain; charset=utf-8");
@@ -35,13 +37,68 @@ QHttpServerResponse redirectTo(const QHttpServerRequest &request, int hop)
 }
 } // namespace
 
+// One connection of a trickling service: reads the request, sends the status line and
+// headers at once, then the body one byte at a time. Qt's HTTP server sends an answer
+// whole, so this speaks HTTP/1.1 itself, as much of it as a GET needs.
+class TrickleConnection : public QObject {
+public:
+    TrickleConnection(qintptr descriptor, int intervalMs, std::function<QByteArray(const QUrl &)> body, QObject *parent)
+        : QObject(parent)
+        , m_body(std::move(body))
+    {
+        m_socket.setSocketDescriptor(descriptor);
+        connect(&m_socket, &QTcpSocket::readyRead, this, &TrickleConnection::onReadyRead);
+        connect(&m_socket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
+        connect(&m_timer, &QTimer::timeout, this, &TrickleConnection::sendNextByte);
+        m_timer.setInterval(intervalMs);
+    }
+
+private:
+    void onReadyRead()
+    {
+        m_request += m_socket.readAll();
+        if (m_timer.isActive() || !m_request.contains("\r\n\r\n"))
+            return;
+        const QList<QByteArray> requestLine = m_request.left(m_request.indexOf("\r\n")).split(' ');
+        const QUrl url = QUrl::fromEncoded(requestLine.value(1));
+        m_pending = m_body(url);
+        m_socket.write("HTTP/1.1 200 OK\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: "
+            + QByteArray::number(m_pending.size()) + "\r\nConnection: close\r\n\r\n");
+        m_timer.start();
+    }
+
+    void sendNextByte()
+    {
+        if (m_pending.isEmpty()) {
+            m_timer.stop();
+            m_socket.disconnectFromHost();
+            return;
+        }
+        m_socket.write(m_pending.left(1));
+        m_pending.remove(0, 1);
+    }
+
+    std::function<QByteArray(const QUrl &)> m_body;
+    QTcpSocket m_socket;
+    QTimer m_timer;
+    QByteArray m_request;
+    QByteArray m_pending;
+};
+
 // Hands each accepted connection to the HTTP server only after the configured delay,
 // so a slow service can be imitated without ever blocking the event loop. The socket
 // is created after the delay: Qt's HTTP server then reads the waiting request as usual,
-// and a client that gave up meanwhile simply finds its connection gone.
+// and a client that gave up meanwhile simply finds its connection gone. A trickling
+// service serves the connection itself.
 class DelayingTcpServer : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
+
+    void setTrickle(int intervalMs, std::function<QByteArray(const QUrl &)> body)
+    {
+        m_trickleMs = intervalMs;
+        m_trickleBody = std::move(body);
+    }
 
     ~DelayingTcpServer() override
     {
@@ -57,6 +114,10 @@ public:
 protected:
     void incomingConnection(qintptr descriptor) override
     {
+        if (m_trickleMs > 0) {
+            new TrickleConnection(descriptor, m_trickleMs, m_trickleBody, this);
+            return;
+        }
         if (m_delayMs <= 0)
             return QTcpServer::incomingConnection(descriptor);
         m_waiting.insert(descriptor);
@@ -70,6 +131,8 @@ protected:
 private:
     int m_delayMs = 0;
     QSet<qintptr> m_waiting;
+    int m_trickleMs = 0;
+    std::function<QByteArray(const QUrl &)> m_trickleBody;
 };
 
 DrawService::DrawService(QObject *parent)
@@ -111,8 +174,20 @@ void DrawService::setDraws(const std::vector<Draw> &draws)
 void DrawService::setFaults(const DrawServiceFaults &faults)
 {
     m_faults = faults;
-    if (m_tcp)
+    if (m_tcp) {
         m_tcp->setDelay(faults.delayMs);
+        m_tcp->setTrickle(faults.trickleMs, [this](const QUrl &url) { return trickleBody(url); });
+    }
+}
+
+QByteArray DrawService::trickleBody(const QUrl &url)
+{
+    const QDate date
+        = QDate::fromString(QUrlQuery(url).queryItemValue(DrawDownload::DateKey), DrawDownload::DateFormat);
+    m_requests.append({date, {}, {}, {}});
+    emit requestServed(date, 200);
+    const auto canned = m_cannedBodies.constFind(date);
+    return canned != m_cannedBodies.cend() ? *canned : drawLines(date);
 }
 
 void DrawService::setCannedBody(QDate date, const QByteArray &body)
@@ -128,9 +203,9 @@ Result<quint16> DrawService::listen(const QHostAddress &address, quint16 port)
         delete tcp;
         return fail(QStringLiteral("cannot listen on %1:%2: %3").arg(address.toString()).arg(port).arg(error));
     }
-    tcp->setDelay(m_faults.delayMs);
     m_http->bind(tcp);
     m_tcp = tcp;
+    setFaults(m_faults);
     m_address = address;
     m_port = tcp->serverPort();
     return m_port;

@@ -27,6 +27,9 @@ struct DrawServiceFaults {
     int redirectHops = 0; // every answer comes after this many redirects
     bool malformedBody = false; // every answer is a page that is no list of draws
     bool sixFieldBody = false; // the Megaplier is left out of every draw line
+    // Every answer's body is sent one byte every this many ms (its header at once), so
+    // each byte re-arms a client's read time-out; 0: off.
+    int trickleMs = 0;
 };
 
 struct ServedRequest {
@@ -68,6 +71,7 @@ signals:
 private:
     QHttpServerResponse answer(const QHttpServerRequest &request);
     QByteArray drawLines(QDate date) const;
+    QByteArray trickleBody(const QUrl &url);
 
     QHttpServer *m_http = nullptr;
     DelayingTcpServer *m_tcp = nullptr;

@@ -36,13 +36,15 @@ Result<Options> readOptions(const QCommandLineParser &parser)
     const auto port = number(parser, QStringLiteral("port"), 0, 65535);
     const auto delay = number(parser, QStringLiteral("delay"), 0, 600000);
     const auto hops = number(parser, QStringLiteral("redirects"), 0, 100);
-    for (const auto *value : {&port, &delay, &hops}) {
+    const auto trickle = number(parser, QStringLiteral("trickle"), 0, 600000);
+    for (const auto *value : {&port, &delay, &hops, &trickle}) {
         if (!*value)
             return fail(value->error());
     }
     options.port = quint16(*port);
     options.faults.delayMs = *delay;
     options.faults.redirectHops = *hops;
+    options.faults.trickleMs = *trickle;
     options.faults.internalError = parser.isSet(QStringLiteral("status-500"));
     options.faults.malformedBody = parser.isSet(QStringLiteral("malformed"));
     options.faults.sixFieldBody = parser.isSet(QStringLiteral("six-fields"));
@@ -75,6 +77,8 @@ int main(int argc, char *argv[])
             QStringLiteral("N"), QStringLiteral("0")},
         {QStringLiteral("malformed"), QStringLiteral("Answer with a page that is no list of draws.")},
         {QStringLiteral("six-fields"), QStringLiteral("Leave the Megaplier out of every draw line.")},
+        {QStringLiteral("trickle"), QStringLiteral("Send each answer's body one byte every MS milliseconds."),
+            QStringLiteral("MS"), QStringLiteral("0")},
     });
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
