@@ -106,6 +106,18 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::UpdateStopped, u" (Aktualisierung gestoppt)"},
     {Msg::UpdateNoAnswer, u"Für %1 von %2 Ziehungstagen kam keine Antwort vom Ziehungsdienst %3. Letzter Grund: %4"},
     {Msg::UpdateNoAnswerCaption, u"Ziehungsdaten laden"},
+    {Msg::ReadDrawsFirst, u"Lesen Sie zuerst die Daten der Ziehungen ein"},
+    {Msg::NotAnInteger, u"'%1' ist kein gültiger Integer-Wert"},
+    {Msg::SearchTotalsTitle, u"Treffer je Tippreihe in der Datenbank"},
+    {Msg::FileNotFound, u"%1: Datei nicht gefunden"},
+    {Msg::EachNumberOnce, u"Jede Zahl darf nur einmal vorkommen."},
+    {Msg::RebuildQuestion, u"Soll die Datenbank gelöscht und neu aus dem Internet geladen werden?"},
+    {Msg::RebuildCaption, u"Datenbank neu anlegen"},
+    {Msg::NothingLoadedKept, u"Es wurden keine Ziehungen geladen. Die bisherige Datenbank bleibt erhalten."},
+    {Msg::ScriptNotFound, u"Script nicht gefunden: %1"},
+    {Msg::CannotStart, u"%1 kann nicht gestartet werden."},
+    {Msg::InstallQuestion, u"Morvaks Skriptomat installieren?"},
+    {Msg::InstallTitle, u"Skriptomat jetzt installieren?"},
 }};
 
 constexpr bool inTableOrder()

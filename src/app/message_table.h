@@ -101,6 +101,18 @@ enum class Msg : int {
     UpdateStopped, // 88
     UpdateNoAnswer, // 89
     UpdateNoAnswerCaption, // 90
+    ReadDrawsFirst, // 91
+    NotAnInteger, // 92
+    SearchTotalsTitle, // 93
+    FileNotFound, // 94
+    EachNumberOnce, // 95
+    RebuildQuestion, // 96
+    RebuildCaption, // 97
+    NothingLoadedKept, // 98
+    ScriptNotFound, // 99
+    CannotStart, // 100
+    InstallQuestion, // 101
+    InstallTitle, // 102
     Count
 };
 

@@ -88,6 +88,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// The tag of components that show data (tip fields, hit counts, the shown draw): a
+// language never touches them, so that switching it keeps what they show.
+inline constexpr int DataTag = 8;
+
 class FormBuilder {
 public:
     explicit FormBuilder(ComponentList &components)

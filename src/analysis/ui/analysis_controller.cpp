@@ -241,7 +241,7 @@ void AnalysisController::repeatAnalysis()
         return;
     const std::optional<int> stopLevel = RepeatAnalysis::parseStopLevel(*answer);
     if (!stopLevel) {
-        w.dialogs.showError(QStringLiteral("'%1' ist kein gültiger Integer-Wert").arg(*answer));
+        w.dialogs.showError(w.messages.text(Msg::NotAnInteger).arg(*answer));
         return;
     }
     auto draws = DrawStore(w.state.drawStorePath()).readAll();

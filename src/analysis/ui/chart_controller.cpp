@@ -1,6 +1,7 @@
 #include "analysis/ui/chart_controller.h"
 
 #include "analysis/ui/chart_page.h"
+#include "app/message_table.h"
 #include "draws/draw_store.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/page_switcher.h"
@@ -59,7 +60,12 @@ void ChartController::showChart(ChartKind kind)
 void ChartController::showChart(ChartKind kind, std::span<const Draw> draws)
 {
     m_wiring.state.selectedDate = m_wiring.dates.statisticsStart();
-    apply(DrawStatistics::chart(kind, draws, m_wiring.dates.statisticsWindow(), m_wiring.messages));
+    const auto window = m_wiring.dates.statisticsWindow();
+    apply(DrawStatistics::chart(kind, draws, window, m_wiring.messages));
+    m_redraw = [this, kind, window] {
+        if (const auto draws = DrawStore(m_wiring.state.drawStorePath()).readAll())
+            m_wiring.page.showChart(DrawStatistics::chart(kind, *draws, window, m_wiring.messages));
+    };
 }
 
 void ChartController::showTipDistribution()
@@ -69,6 +75,7 @@ void ChartController::showTipDistribution()
         for (int slot = 0; slot < TipRows::MainFields; ++slot)
             texts.push_back(m_wiring.sheet.field(row, slot)->text());
     apply(DrawStatistics::tipChart(texts, m_wiring.messages));
+    m_redraw = [this, texts] { m_wiring.page.showChart(DrawStatistics::tipChart(texts, m_wiring.messages)); };
 }
 
 void ChartController::apply(const DrawStatistics::ChartResult &result)
@@ -85,5 +92,12 @@ void ChartController::showSearchTotals(const std::array<int, 12> &totals)
     std::vector<DrawStatistics::ChartPoint> points;
     for (size_t row = 0; row < totals.size(); ++row)
         points.push_back({int(row) + 1, totals[row], DrawStatistics::BarColour::Series});
-    m_wiring.page.showBars(points, QStringLiteral("Treffer je Tippreihe in der Datenbank"));
+    m_wiring.page.showBars(points, m_wiring.messages.text(Msg::SearchTotalsTitle));
+    m_redraw = [this, points] { m_wiring.page.showBars(points, m_wiring.messages.text(Msg::SearchTotalsTitle)); };
+}
+
+void ChartController::languageApplied()
+{
+    if (m_redraw)
+        m_redraw();
 }

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include <array>
 #include <span>
 
@@ -49,9 +51,15 @@ public:
     void showTipDistribution();
     // Per row, the hits a completed history search counted.
     void showSearchTotals(const std::array<int, 12> &totals);
+    // A language was applied: the chart on show is drawn again with its texts, where it
+    // stands (no page switch).
+    void languageApplied();
 
 private:
     void apply(const DrawStatistics::ChartResult &result);
+
+    // Draws the chart last shown again, on the chart page only.
+    std::function<void()> m_redraw;
 
     ChartWiring m_wiring;
 };

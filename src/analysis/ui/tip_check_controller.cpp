@@ -74,7 +74,7 @@ void TipCheckController::showAndEvaluate()
     WindowDates &dates = m_wiring.dates;
     const DrawStore store(state.drawStorePath());
     if (!store.exists()) {
-        m_wiring.dialogs.showMessage(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        m_wiring.dialogs.showMessage(m_wiring.messages.text(Msg::ReadDrawsFirst));
         if (auto created = store.createIfMissing(); !created)
             m_wiring.dialogs.showError(created.error());
         return;
@@ -116,7 +116,7 @@ void TipCheckController::historySearch()
         return;
     const auto stopLevel = TipRows::toInteger(*answer);
     if (!stopLevel) {
-        dialogs.showError(QStringLiteral("'%1' ist kein gültiger Integer-Wert").arg(*answer));
+        dialogs.showError(m_wiring.messages.text(Msg::NotAnInteger).arg(*answer));
         return;
     }
     const auto draws = DrawStore(state.drawStorePath()).readAll();
@@ -165,8 +165,8 @@ void TipCheckController::historySearch()
                 ? work.ask(messages.text(Msg::SearchHitFound) + QStringLiteral("  ") + date + QStringLiteral(" . ")
                         + messages.text(Msg::SearchGoOn),
                     messages.text(Msg::SearchHitCaption))
-                : work.ask(QStringLiteral("Ein Treffer am  ") + date + QStringLiteral(" gefunden. Weiter?"),
-                    QStringLiteral("Ziehung gefunden"));
+                : work.ask(messages.text(Msg::RepeatHitStart) + date + messages.text(Msg::RepeatHitEnd),
+                    messages.text(Msg::RepeatHitCaption));
             if (!goOn) {
                 colourAgainst(draw);
                 work.end();

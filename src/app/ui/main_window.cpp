@@ -7,6 +7,7 @@
 #include "app/clock.h"
 #include "app/program_directory.h"
 #include "app/settings_store.h"
+#include "app/ui/localizer.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_controller.h"
 #include "draws/ui/draw_entry_dialog.h"
@@ -50,22 +51,6 @@
 
 #include <array>
 
-namespace {
-struct LanguageEntry {
-    const char *name;
-    const char16_t *caption;
-};
-constexpr std::array<LanguageEntry, 8> languageEntries{{
-    {"Deutsch1", u"Deutsch"},
-    {"Englich1", u"English"},
-    {"Franz1", u"français"},
-    {"Spanisch1", u"espagnol"},
-    {"Italenisch1", u"italiano"},
-    {"Russisch1", u"русский"},
-    {"Porugiesisch1", u"português"},
-    {"N2", u"中国的"},
-}};
-} // namespace
 
 MainWindow::MainWindow(const QString &programDirectory, Services services, QWidget *parent)
     : QMainWindow(parent)
@@ -84,13 +69,21 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
 
     // The dialogs follow the main window, as the windows list them.
-    m_entryDialog = new DrawEntryDialog(this);
+    m_entryDialog = new DrawEntryDialog(m_messages, this);
     m_numberDialog = new NumberChoiceDialog(*m_services.random, this);
     m_scriptDialog = new ScriptDialog(this);
     m_windows.add(QStringLiteral("Form1"), this, m_components);
     m_windows.add(QStringLiteral("Form3"), m_entryDialog, m_entryDialog->components());
     m_windows.add(QStringLiteral("Form6"), m_numberDialog, m_numberDialog->components());
     m_windows.add(QStringLiteral("XRTForm"), m_scriptDialog, m_scriptDialog->components());
+
+    m_localizer = std::make_unique<Localizer>(m_windows, m_messages, m_state, *m_services.dialogs);
+    m_localizer->setEntries(m_languageEntries);
+    // Qt's own buttons speak the language of the design texts until one is chosen.
+    m_localizer->applyDesignLanguage();
+    connect(menuAction(QStringLiteral("Dateispeichern1")), &QAction::triggered, m_localizer.get(),
+        &Localizer::saveTool);
+    connect(menuAction(QStringLiteral("DateiLaden1")), &QAction::triggered, m_localizer.get(), &Localizer::load);
 
     buildControllers();
     connectSubsystems();
@@ -114,24 +107,28 @@ void MainWindow::buildMenu()
 
     m_languageMenu = bar->addMenu(QStringLiteral("Sprache/&Language"));
     m_components.add(m_languageMenu->menuAction(), QStringLiteral("Sprache1"), ComponentKind::MenuItem);
-    for (size_t i = 0; i < languageEntries.size(); ++i) {
+    const auto &languages = Localizer::languages();
+    for (size_t i = 0; i < languages.size(); ++i) {
         // The entries always show their own language's name: tag 1 keeps them untranslated.
         const bool chinese = i == 7;
-        auto *entry = m_components.add(new QAction(QString::fromUtf16(languageEntries[i].caption), this),
-            QString::fromLatin1(languageEntries[i].name), ComponentKind::MenuItem, chinese ? 0 : 1);
+        auto *entry = m_components.add(new QAction(QString::fromUtf16(languages[i].caption), this),
+            QString::fromLatin1(languages[i].entry), ComponentKind::MenuItem, chinese ? 0 : 1);
         entry->setCheckable(true);
         const int index = int(i) + 1;
         connect(entry, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
         m_languageMenu->addAction(entry);
+        m_languageEntries[i] = entry;
     }
+    // The translation tool and the load on its own are for translators: hidden unless the
+    // program runs with DEVU_TRANSLATION_TOOLS=1.
+    const bool tools = qEnvironmentVariableIntValue("DEVU_TRANSLATION_TOOLS") == 1;
     QAction *separator
         = m_components.add(m_languageMenu->addSeparator(), QStringLiteral("N1"), ComponentKind::MenuItem);
-    separator->setVisible(false);
+    separator->setVisible(tools);
     for (auto [name, caption] :
         {std::pair{"Dateispeichern1", "Datei &speichern"}, std::pair{"DateiLaden1", "Datei &laden"}}) {
         QAction *tool = action(QString::fromLatin1(name), QString::fromLatin1(caption));
-        tool->setVisible(false);
-        tool->setEnabled(false);
+        tool->setVisible(tools);
         m_languageMenu->addAction(tool);
     }
 
@@ -206,7 +203,7 @@ void MainWindow::buildControllers()
         *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck});
     m_handoff = std::make_unique<HandoffController>(
         HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_state, dialogs, *m_services.shell, *m_services.http,
-            *m_options, m_fileDialogs.save, *m_status, m_services.openScriptSettings});
+            *m_options, m_fileDialogs.save, *m_status, m_messages, m_services.openScriptSettings});
     m_webLinks = std::make_unique<WebLinkController>(*m_tipSheet, *m_internet, *m_services.shell);
     m_analysis = std::make_unique<AnalysisController>(AnalysisWiring{*m_tipSheet, *m_database, *m_drawView, *m_dates,
         *m_charts, *m_internet, m_state, *m_status, dialogs, *m_services.shell, *m_services.random, m_messages,
@@ -217,6 +214,11 @@ void MainWindow::buildControllers()
 void MainWindow::connectSubsystems()
 {
     using DrawStatistics::ChartKind;
+
+    // Texts set at run time follow a new language: the generation button's captions and
+    // the chart on show.
+    connect(m_localizer.get(), &Localizer::applied, m_generationControl.get(), &GenerationController::languageApplied);
+    connect(m_localizer.get(), &Localizer::applied, m_chartControl.get(), &ChartController::languageApplied);
 
     // The draw update starts from three places and switches all three off while it runs.
     QAction *updateEntry = menuAction(QStringLiteral("Aktualisieren1"));
@@ -402,7 +404,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::afterCreation()
 {
-    if (m_state.languageIndex >= 1 && m_state.languageIndex <= int(languageEntries.size()))
+    if (m_state.languageIndex >= 1 && m_state.languageIndex <= int(Localizer::languages().size()))
         chooseLanguage(m_state.languageIndex);
     m_tipCheck->showAndEvaluate();
     m_chartControl->showChart(DrawStatistics::ChartKind::NumberDistribution);
@@ -410,9 +412,7 @@ void MainWindow::afterCreation()
 
 void MainWindow::chooseLanguage(int index)
 {
-    for (size_t i = 0; i < languageEntries.size(); ++i)
-        menuAction(QString::fromLatin1(languageEntries[i].name))->setChecked(int(i) + 1 == index);
-    m_state.languageIndex = index;
+    m_localizer->choose(index);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -32,6 +33,7 @@ class GenerationPage;
 class HandoffController;
 class HttpClient;
 class InternetPage;
+class Localizer;
 class LongWork;
 class NumberChoiceDialog;
 class PageSwitcher;
@@ -83,6 +85,7 @@ public:
     MessageTable &messages() { return m_messages; }
     ComponentList &components() { return m_components; }
     const WindowRegistry &windows() const { return m_windows; }
+    Localizer &localizer() { return *m_localizer; }
 
     TipSheetPage *tipSheet() const { return m_tipSheet; }
     DatabasePage *database() const { return m_database; }
@@ -147,6 +150,7 @@ private:
     ChartPage *m_charts = nullptr;
     GenerationPage *m_generation = nullptr;
     QMenu *m_languageMenu = nullptr;
+    std::array<QAction *, 8> m_languageEntries{};
     DrawEntryDialog *m_entryDialog = nullptr;
     NumberChoiceDialog *m_numberDialog = nullptr;
     ScriptDialog *m_scriptDialog = nullptr;
@@ -162,6 +166,7 @@ private:
     std::unique_ptr<DrawView> m_drawView;
     std::unique_ptr<GenerationOptionsForm> m_options;
     std::unique_ptr<LongWork> m_work;
+    std::unique_ptr<Localizer> m_localizer;
 
     std::unique_ptr<TipCheckController> m_tipCheck;
     std::unique_ptr<ChartController> m_chartControl;

@@ -29,12 +29,12 @@ DatabasePage::DatabasePage(FormBuilder &builder, QWidget *parent)
     SpeedButton7
         = builder.speedButton(QStringLiteral("SpeedButton7"), QString(), QStringLiteral("nächste Ziehung anzeigen"));
     SpeedButton7->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    Label29 = builder.label(QStringLiteral("Label29"), QString());
+    Label29 = builder.label(QStringLiteral("Label29"), QString(), DataTag);
     Label29->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont drawFont = Label29->font();
     drawFont.setBold(true);
     Label29->setFont(drawFont);
-    Label13 = builder.label(QStringLiteral("Label13"), QString());
+    Label13 = builder.label(QStringLiteral("Label13"), QString(), DataTag);
 
     auto *shown = builder.groupBox(QStringLiteral("GroupBox1"), QStringLiteral("Angezeigte Ziehung"));
     auto *store = builder.groupBox(QStringLiteral("GroupBox2"), QStringLiteral("Ziehungsdaten"));

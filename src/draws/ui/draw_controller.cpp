@@ -88,7 +88,7 @@ void DrawController::deleteShownDraw()
         WaitCursor wait;
         const DrawStore store(m_state.drawStorePath());
         if (!store.exists()) {
-            m_dialogs.showError(QStringLiteral("%1: Datei nicht gefunden").arg(store.path()));
+            m_dialogs.showError(m_messages.text(Msg::FileNotFound).arg(store.path()));
             return;
         }
         const auto removed = store.removeDate(m_state.shownDraw.date);

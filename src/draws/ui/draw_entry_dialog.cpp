@@ -1,5 +1,6 @@
 #include "draws/ui/draw_entry_dialog.h"
 
+#include "app/message_table.h"
 #include "ui/date_field.h"
 
 #include <QDateEdit>
@@ -13,8 +14,9 @@
 
 #include <algorithm>
 
-DrawEntryDialog::DrawEntryDialog(QWidget *parent)
+DrawEntryDialog::DrawEntryDialog(const MessageTable &messages, QWidget *parent)
     : QDialog(parent)
+    , m_messages(messages)
 {
     m_components.add(static_cast<QDialog *>(this), QStringLiteral("Form3"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
@@ -98,5 +100,5 @@ void DrawEntryDialog::updateVerdict()
     // A draw never repeats a main number; storing one would corrupt every statistic.
     const bool valid = draw().isValidGameDraw();
     BitBtn2->setEnabled(valid);
-    m_problem->setText(valid ? QString() : QStringLiteral("Jede Zahl darf nur einmal vorkommen."));
+    m_problem->setText(valid ? QString() : m_messages.text(Msg::EachNumberOnce));
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class MessageTable;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -17,7 +18,7 @@ class QSpinBox;
 class DrawEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit DrawEntryDialog(QWidget *parent = nullptr);
+    explicit DrawEntryDialog(const MessageTable &messages, QWidget *parent = nullptr);
 
     // Fills the dialog with a draw.
     void setDraw(const Draw &draw);
@@ -38,4 +39,5 @@ private:
 
     ComponentList m_components;
     QLabel *m_problem = nullptr;
+    const MessageTable &m_messages;
 };

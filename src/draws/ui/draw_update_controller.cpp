@@ -60,8 +60,8 @@ void DrawUpdateController::rebuildStore()
     if (isRunning())
         return;
     UserDialogs *dialogs = &m_wiring.dialogs;
-    if (!dialogs->askYesNo(QStringLiteral("Soll die Datenbank gelöscht und neu aus dem Internet geladen werden?"),
-            QStringLiteral("Datenbank neu anlegen")))
+    if (!dialogs->askYesNo(
+            m_wiring.messages.text(Msg::RebuildQuestion), m_wiring.messages.text(Msg::RebuildCaption)))
         return;
     // Checked before the store is touched: a typing error must not cost the history.
     const auto settings = settingsFromPage();
@@ -237,5 +237,5 @@ void DrawUpdateController::putBackStoreIfNothingCame(const DrawUpdateSummary &su
         dialogs->showError(QStringLiteral("%1: %2").arg(backup.fileName(), backup.errorString()));
         return;
     }
-    dialogs->showMessage(QStringLiteral("Es wurden keine Ziehungen geladen. Die bisherige Datenbank bleibt erhalten."));
+    dialogs->showMessage(m_wiring.messages.text(Msg::NothingLoadedKept));
 }

@@ -48,6 +48,17 @@ void GenerationController::requestStop()
     m_wiring.sheet.generateButton()->setText(m_startCaption);
 }
 
+void GenerationController::languageApplied()
+{
+    if (!m_running)
+        return;
+    QPushButton *button = m_wiring.sheet.generateButton();
+    if (button->text() != m_stopCaption)
+        m_startCaption = button->text();
+    m_stopCaption = m_wiring.messages.text(Msg::Stoppen);
+    button->setText(m_stopCaption);
+}
+
 void GenerationController::stopForClose()
 {
     if (!m_running)
@@ -63,7 +74,8 @@ void GenerationController::run()
     // Saved at every start rather than once, so that a caption changed by a language
     // switch between runs comes back as it is now.
     m_startCaption = sheet.generateButton()->text();
-    sheet.generateButton()->setText(m_wiring.messages.text(Msg::Stoppen));
+    m_stopCaption = m_wiring.messages.text(Msg::Stoppen);
+    sheet.generateButton()->setText(m_stopCaption);
     state.editChecksEnabled = false;
     const GenerationSettings settings = m_wiring.options.generationSettings();
     state.attemptLimit = settings.attemptLimit();

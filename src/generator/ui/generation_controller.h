@@ -50,6 +50,9 @@ public:
     bool isRunning() const { return m_running; }
     // The run ends at its next check; the button shows its start caption at once.
     void requestStop();
+    // A language was applied during a run: its caption of the button is the one to put
+    // back, and the stop caption follows the new message table.
+    void languageApplied();
     // For the closing window: stop, and put the loosened options back before they are
     // saved.
     void stopForClose();
@@ -79,6 +82,7 @@ private:
     GenerationWiring m_wiring;
     bool m_running = false;
     QString m_startCaption;
+    QString m_stopCaption;
     RememberedOptions m_remembered;
     GenerationOutcome m_lastOutcome;
 };

@@ -1,6 +1,7 @@
 #include "output/ui/handoff_controller.h"
 
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "app/program_directory.h"
 #include "app/settings_store.h"
 #include "output/automation_locator.h"
@@ -45,7 +46,8 @@ void HandoffController::scriptstart()
     const QString tipFile = m_wiring.saveDialog.fileName;
     const AutomationLocator::Location location = AutomationLocator::locate(m_wiring.state.programDirectory);
     if (!location.found) {
-        if (m_wiring.dialogs.askYesNo(AutomationLocator::InstallQuestion, AutomationLocator::InstallTitle))
+        if (m_wiring.dialogs.askYesNo(
+                m_wiring.messages.text(Msg::InstallQuestion), m_wiring.messages.text(Msg::InstallTitle)))
             m_wiring.shell.open(AutomationLocator::downloadUrl().toString());
         return;
     }
@@ -66,7 +68,7 @@ void HandoffController::scriptstart()
             m_wiring.dialogs.showError(saved.error());
     }
     if (!QFileInfo(chosen.script).isFile()) {
-        m_wiring.status.setText(0, QStringLiteral("Script nicht gefunden: %1").arg(chosen.script));
+        m_wiring.status.setText(0, m_wiring.messages.text(Msg::ScriptNotFound).arg(chosen.script));
         return;
     }
     const ScriptOptions options = ScriptOptions::from(m_wiring.settings.generationSettings());
@@ -81,7 +83,7 @@ void HandoffController::scriptstart()
         return;
     }
     if (!m_wiring.shell.startProgram(launch->program, launch->arguments))
-        m_wiring.dialogs.showError(QStringLiteral("%1 kann nicht gestartet werden.").arg(launch->program));
+        m_wiring.dialogs.showError(m_wiring.messages.text(Msg::CannotStart).arg(launch->program));
 }
 
 void HandoffController::browse()

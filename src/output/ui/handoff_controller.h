@@ -15,6 +15,7 @@
 
 class DesktopShell;
 class HttpClient;
+class MessageTable;
 class ScriptDialog;
 class SettingsSource;
 class SettingsStore;
@@ -36,6 +37,7 @@ struct HandoffWiring {
     const SettingsSource &settings; // CheckBox1, CheckBox2, CheckBox3 for the script
     SharedFileDialog &saveDialog; // hands the tip file's path to Scriptstart
     StatusPanels &status;
+    const MessageTable &messages;
     // Opens (creating when missing) the current user's key of the script parameters.
     std::function<std::unique_ptr<SettingsStore>()> openScriptSettings;
 };

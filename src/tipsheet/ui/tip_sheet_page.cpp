@@ -31,7 +31,6 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
-constexpr int TipFieldTag = 8; // tip fields are data, never translated
 
 const QString lockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 const QString webHint = QStringLiteral("Besuchen Sie Morvak im Internet");
@@ -50,9 +49,9 @@ TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
 void TipSheetPage::buildDrawStrip(FormBuilder &builder)
 {
     m_drawStrip = builder.panel(QStringLiteral("Panel4"));
-    m_drawLabel = builder.label(QStringLiteral("Label35"), QString());
+    m_drawLabel = builder.label(QStringLiteral("Label35"), QString(), DataTag);
     m_drawLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_ticketLabel = builder.label(QStringLiteral("Losnummer"), QString());
+    m_ticketLabel = builder.label(QStringLiteral("Losnummer"), QString(), DataTag);
     m_updateButton
         = builder.speedButton(QStringLiteral("SpeedButton10"), QString(), QStringLiteral("Ziehungsdaten laden"));
     m_updateButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -77,7 +76,7 @@ void TipSheetPage::buildRows(FormBuilder &builder)
         for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot) {
             // The visible fields carry tag 8; the hidden extra field is not shown at all.
             auto *field = components.add(new NumberField, TipRows::fieldName(layout.row, slot), ComponentKind::Edit,
-                slot == TipRows::ExtraSlot ? 0 : TipFieldTag);
+                slot == TipRows::ExtraSlot ? 0 : DataTag);
             field->setAlignment(Qt::AlignCenter);
             field->setMaxLength(11);
             field->setAutoFillBackground(true);
@@ -104,8 +103,8 @@ void TipSheetPage::buildRows(FormBuilder &builder)
                 connect(row.picker, &QToolButton::clicked, this, [this, number] { emit pickRequested(number); });
             }
         }
-        row.hit = builder.label(QStringLiteral("Label%1").arg(layout.hitLabel), QString());
-        row.sum = builder.label(QStringLiteral("Label%1").arg(layout.sumLabel), QString());
+        row.hit = builder.label(QStringLiteral("Label%1").arg(layout.hitLabel), QString(), DataTag);
+        row.sum = builder.label(QStringLiteral("Label%1").arg(layout.sumLabel), QString(), DataTag);
     }
 }
 

@@ -2,6 +2,7 @@
 // a draw by hand.
 #include "analysis/ui/tip_check_controller.h"
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "draws/draw_store.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_controller.h"
@@ -166,7 +167,8 @@ private slots:
 
     void entryDialogRefusesRepeatedNumbers()
     {
-        DrawEntryDialog dialog;
+        const MessageTable messages;
+        DrawEntryDialog dialog(messages);
         dialog.setDraw(TestData::draw("2015-03-13 1 2 3 4 5 6 5"));
         QVERIFY(dialog.BitBtn2->isEnabled());
         QCOMPARE(dialog.UpDown8->maximum(), 5);

@@ -1,0 +1,135 @@
+#include "app/ui/localizer.h"
+
+#include "app/atomic_file.h"
+#include "app/language_files.h"
+#include "app/message_table.h"
+#include "ui/component_text.h"
+#include "ui/platform.h"
+#include "ui/session_state.h"
+#include "ui/window_registry.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+const std::array<Localizer::Language, 8> &Localizer::languages()
+{
+    static const std::array<Language, 8> table{{
+        {"Deutsch1", u"Deutsch", "Mega_de.txt", "de"},
+        {"Englich1", u"English", "Mega_en.txt", "en"},
+        {"Franz1", u"français", "Mega_fr.txt", "fr"},
+        {"Spanisch1", u"espagnol", "Mega_es.txt", "es"},
+        {"Italenisch1", u"italiano", "Mega_it.txt", "it"},
+        {"Russisch1", u"русский", "Mega_ru.txt", "ru"},
+        {"Porugiesisch1", u"português", "Mega_pt.txt", "pt_BR"},
+        {"N2", u"中国的", "Mega_cn.txt", "zh_CN"},
+    }};
+    return table;
+}
+
+Localizer::Localizer(
+    const WindowRegistry &windows, MessageTable &messages, SessionState &state, UserDialogs &dialogs, QObject *parent)
+    : QObject(parent)
+    , m_windows(windows)
+    , m_messages(messages)
+    , m_state(state)
+    , m_dialogs(dialogs)
+{ }
+
+Localizer::~Localizer()
+{
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+}
+
+void Localizer::choose(int index)
+{
+    if (index < 1 || index > int(languages().size()))
+        return;
+    const Language &language = languages()[size_t(index - 1)];
+    m_currentFile = m_state.dataFile(LanguageFiles::LanguageFolder + QLatin1Char('\\') + QLatin1String(language.file));
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        if (m_entries[i])
+            m_entries[i]->setChecked(int(i) + 1 == index);
+    load();
+    installQtTranslations(QString::fromLatin1(language.qtName));
+    m_state.languageIndex = index;
+    emit applied();
+}
+
+bool Localizer::load()
+{
+    const QString masterPath = m_state.dataFile(LanguageFiles::MasterListPath);
+    if (!QFile::exists(masterPath) || m_currentFile.isEmpty() || !QFile::exists(m_currentFile))
+        return false;
+    const auto masterLines = LanguageFiles::readLines(masterPath);
+    const auto languageLines = LanguageFiles::readLines(m_currentFile);
+    if (!masterLines || !languageLines)
+        return false;
+    // The message file is found like the others, regardless of case.
+    const QString messagePath = m_state.dataFile(
+        m_currentFile.mid(m_state.programDirectory.size()) + LanguageFiles::MessageSuffix);
+    if (QFile::exists(messagePath))
+        if (const auto messages = LanguageFiles::readLines(messagePath))
+            m_messages.replaceAll(*messages);
+
+    const std::vector<LanguageFiles::MasterEntry> master = LanguageFiles::parseMasterList(*masterLines);
+    LanguageFiles::MasterListSearch search(master);
+    for (const WindowRegistry::Window &window : m_windows.windows()) {
+        for (const Component &component : window.components->components()) {
+            if (component.tag != 0 || !component.object || !LanguageFiles::takesPart(component.kind))
+                continue;
+            const std::optional<int> group = search.find(window.name, component.name);
+            if (!group)
+                continue;
+            const LanguageFiles::Translation text = LanguageFiles::translationAt(*languageLines, *group);
+            if (component.kind != ComponentKind::Edit)
+                ComponentText::setCaption(component, text.caption);
+            ComponentText::setHint(component, text.hint);
+        }
+    }
+    return true;
+}
+
+void Localizer::saveTool()
+{
+    FileDialogOptions options;
+    options.folder = m_state.programDirectory;
+    options.filter = QStringLiteral("Textdatei|*.txt");
+    options.defaultSuffix = QStringLiteral("txt");
+    const QString path = m_dialogs.saveFileName(options);
+    if (path.isEmpty())
+        return;
+    std::vector<LanguageFiles::ToolComponent> components;
+    for (const WindowRegistry::Window &window : m_windows.windows())
+        for (const Component &component : window.components->components())
+            if (component.object)
+                components.push_back({window.name, component.name, component.kind, ComponentText::caption(component),
+                    ComponentText::hint(component)});
+    const LanguageFiles::ToolOutput output = LanguageFiles::translationTool(components);
+    if (auto written = AtomicFile::write(path, output.masterList); !written)
+        return m_dialogs.showError(written.error());
+    if (auto written = AtomicFile::write(path + LanguageFiles::TemplateSuffix, output.languageTemplate); !written)
+        m_dialogs.showError(written.error());
+}
+
+void Localizer::applyDesignLanguage()
+{
+    installQtTranslations(QStringLiteral("de"));
+}
+
+void Localizer::installQtTranslations(const QString &qtName)
+{
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    m_qtTranslator = std::make_unique<QTranslator>();
+    // English needs none: Qt's texts are English.
+    if (qtName == QLatin1String("en")
+        || !m_qtTranslator->load(QStringLiteral("qtbase_") + qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        m_qtTranslator.reset();
+        return;
+    }
+    QCoreApplication::installTranslator(m_qtTranslator.get());
+}
