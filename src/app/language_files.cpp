@@ -1,36 +1,15 @@
 #include "app/language_files.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QStringDecoder>
+#include "app/text_file.h"
 
-QStringList LanguageFiles::decodeLines(const QByteArray &bytes)
-{
-    QString text;
-    if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder decoder(QStringDecoder::Utf16LE);
-        text = decoder(bytes.mid(2));
-    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QString::fromUtf8(bytes.mid(3));
-    } else {
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        text = utf8(bytes);
-        if (utf8.hasError())
-            text = QString::fromLatin1(bytes);
-    }
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
-    QStringList lines = text.split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
+#include <QFile>
 
 Result<QStringList> LanguageFiles::readLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return decodeLines(file.readAll());
+    return TextFile::decodeLines(file.readAll());
 }
 
 std::vector<LanguageFiles::MasterEntry> LanguageFiles::parseMasterList(const QStringList &lines)

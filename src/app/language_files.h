@@ -21,10 +21,7 @@ inline const QString LanguageFolder = QStringLiteral("land");
 inline const QString MessageSuffix = QStringLiteral(".meld");
 inline const QString TemplateSuffix = QStringLiteral(".trans");
 
-// The lines of a text file: UTF-16 LE or UTF-8 after a byte-order mark, else UTF-8 when
-// the bytes are valid UTF-8 (the code page of this system), else Latin-1. Line ends may
-// be CR LF, LF or CR; an end at the very end makes no empty last line.
-QStringList decodeLines(const QByteArray &bytes);
+// A file's lines as `TextFile::decodeLines` reads them.
 Result<QStringList> readLines(const QString &path);
 
 struct MasterEntry {

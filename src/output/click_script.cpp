@@ -1,6 +1,7 @@
 #include "output/click_script.h"
 
 #include "app/atomic_file.h"
+#include "app/text_file.h"
 #include "generator/generation_options.h"
 
 #include <QDir>
@@ -139,7 +140,7 @@ Result<ClickScript::Filled> ClickScript::fill(
     filled.source = std::move(script).value();
     filled.tipFilePath = QFileInfo(tipFilePath).absoluteFilePath();
     filled.text
-        = substitute(filled.source.text, placeholders(TipFile::decodeLines(*tips), options, filled.tipFilePath));
+        = substitute(filled.source.text, placeholders(TextFile::decodeLines(*tips), options, filled.tipFilePath));
     return filled;
 }
 

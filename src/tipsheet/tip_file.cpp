@@ -1,6 +1,7 @@
 #include "tipsheet/tip_file.h"
 
 #include "app/atomic_file.h"
+#include "app/text_file.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -32,18 +33,6 @@ Result<void> TipFile::save(const QString &path, const TipSheetTexts &sheet)
     return AtomicFile::write(path, encode(sheet));
 }
 
-QStringList TipFile::decodeLines(const QByteArray &bytes)
-{
-    const auto encoding = QStringConverter::encodingForData(bytes).value_or(QStringConverter::System);
-    QStringDecoder decoder(encoding);
-    const QString text = decoder.decode(bytes);
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 TipRowTexts TipFile::splitLine(QString line, SeventhField seventh)
 {
     TipRowTexts fields;
@@ -65,7 +54,7 @@ TipRowTexts TipFile::splitLine(QString line, SeventhField seventh)
 
 TipSheetTexts TipFile::decode(const QByteArray &bytes)
 {
-    const QStringList lines = decodeLines(bytes);
+    const QStringList lines = TextFile::decodeLines(bytes);
     TipSheetTexts sheet;
     for (int row = 0; row < TipRows::RowCount; ++row) {
         const TipRowTexts fields = splitLine(lines.value(row), SeventhField::Rest);

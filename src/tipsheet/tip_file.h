@@ -55,9 +55,6 @@ QString defaultFileName(QDate endDate);
 QByteArray encode(const TipSheetTexts &sheet);
 Result<void> save(const QString &path, const TipSheetTexts &sheet);
 
-// The lines of a text file: a byte-order mark is honoured, otherwise the system code
-// page; lines end at CR LF, LF or CR, and a final line end adds no empty line.
-QStringList decodeLines(const QByteArray &bytes);
 
 // How the seventh field of a line is taken: loading gives it the whole rest of the
 // line, the click-script builder only the text up to the next comma.

@@ -2,6 +2,7 @@
 // components through the master list's search window, and what the translation tool
 // writes for each kind of component.
 #include "app/language_files.h"
+#include "app/text_file.h"
 
 #include <QTest>
 
@@ -56,12 +57,12 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        QCOMPARE(decodeLines(bytes), lines);
+        QCOMPARE(TextFile::decodeLines(bytes), lines);
     }
 
     void aCutUtf16FileKeepsWhatCameBefore()
     {
-        const QStringList lines = decodeLines(utf16le(QStringLiteral("ab\r\ncd")).chopped(1));
+        const QStringList lines = TextFile::decodeLines(utf16le(QStringLiteral("ab\r\ncd")).chopped(1));
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("ab"));
         QVERIFY(lines[1].startsWith(QLatin1Char('c')));
@@ -128,16 +129,16 @@ private slots:
         const ToolOutput output = translationTool(components);
         QCOMPARE(output.groups, 4);
         QVERIFY(output.masterList.endsWith("\r\n"));
-        QCOMPARE(decodeLines(output.masterList),
+        QCOMPARE(TextFile::decodeLines(output.masterList),
             (QStringList{"Form1", "Label1", "Gewinn für 3 + MB", "Hinweis", "1", //
                 "Form1", "Edit2", "Preis je Reihe", "Preis je Reihe", "1", //
                 "Form3", "Form3", "Zahlen eingeben", "", "1", //
                 "Form1", "N1", "-", "", "1"}));
         QVERIFY(output.languageTemplate.startsWith("\xFF\xFE"));
         QVERIFY(output.languageTemplate.endsWith(QByteArray("\r\0\n\0", 4)));
-        const QStringList language = decodeLines(output.languageTemplate);
+        const QStringList language = TextFile::decodeLines(output.languageTemplate);
         QCOMPARE(language.size(), 2 * output.groups);
-        const std::vector<MasterEntry> master = parseMasterList(decodeLines(output.masterList));
+        const std::vector<MasterEntry> master = parseMasterList(TextFile::decodeLines(output.masterList));
         for (int g = 0; g < output.groups; ++g) {
             QCOMPARE(translationAt(language, g).caption, master[size_t(g)].caption);
             QCOMPARE(translationAt(language, g).hint, master[size_t(g)].hint);
@@ -148,10 +149,10 @@ private slots:
     {
         const QString chinese = QStringLiteral("中国的 🀄");
         const ToolOutput output = translationTool({{"Form1", "N2", ComponentKind::MenuItem, chinese, QString()}});
-        QCOMPARE(decodeLines(output.masterList).value(2), chinese);
-        QCOMPARE(decodeLines(output.languageTemplate).value(0), chinese);
+        QCOMPARE(TextFile::decodeLines(output.masterList).value(2), chinese);
+        QCOMPARE(TextFile::decodeLines(output.languageTemplate).value(0), chinese);
         QCOMPARE(translationTool({}).groups, 0);
-        QCOMPARE(decodeLines(translationTool({}).languageTemplate), QStringList{});
+        QCOMPARE(TextFile::decodeLines(translationTool({}).languageTemplate), QStringList{});
     }
 };
 

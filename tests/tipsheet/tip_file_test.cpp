@@ -1,5 +1,6 @@
 // The tip file: lines written for filled rows only, fields taken from the left on
 // load, every row replaced by loading, the proposed names and the shared dialog's filter.
+#include "app/text_file.h"
 #include "tipsheet/tip_file.h"
 
 #include <QFile>
@@ -158,7 +159,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, count);
-        QCOMPARE(TipFile::decodeLines(bytes).size(), count);
+        QCOMPARE(TextFile::decodeLines(bytes).size(), count);
     }
 
     void saveAndLoadFiles()

@@ -102,10 +102,12 @@ void Localizer::saveTool()
     const QString path = m_dialogs.saveFileName(options);
     if (path.isEmpty())
         return;
+    // Components with a tag are left out: the load skips them, and the 75 number boxes of
+    // the number choice in a row would end its search window before the buttons after them.
     std::vector<LanguageFiles::ToolComponent> components;
     for (const WindowRegistry::Window &window : m_windows.windows())
         for (const Component &component : window.components->components())
-            if (component.object)
+            if (component.object && component.tag == 0)
                 components.push_back({window.name, component.name, component.kind, ComponentText::caption(component),
                     ComponentText::hint(component)});
     const LanguageFiles::ToolOutput output = LanguageFiles::translationTool(components);

@@ -48,8 +48,11 @@ InternetPage::InternetPage(FormBuilder &builder, QWidget *parent)
     Label56 = link("Label55", QStringLiteral("Tipps automatisch online abgeben mit Morvaks Skriptomat:"), "Label56",
         WebLinks::OtherProductPage);
 
-    for (QWidget *hidden : std::initializer_list<QWidget *>{URLEdit, Edit81, Edit82, CheckBox21})
+    // Kept for the settings, never shown; owned by the page like every other control.
+    for (QWidget *hidden : std::initializer_list<QWidget *>{URLEdit, Edit81, Edit82, CheckBox21}) {
+        hidden->setParent(this);
         hidden->setVisible(false);
+    }
 
     auto *form = new QFormLayout(proxy);
     form->addRow(proxyHostLabel, ProxyHostEdit);

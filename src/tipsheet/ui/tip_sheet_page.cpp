@@ -87,8 +87,11 @@ void TipSheetPage::buildRows(FormBuilder &builder)
                     field->setText(valid);
             });
             field->installEventFilter(this);
-            if (slot == TipRows::ExtraSlot)
+            if (slot == TipRows::ExtraSlot) {
+                // Not laid out: the page owns it directly.
+                field->setParent(this);
                 field->setVisible(false);
+            }
             row.fields[size_t(slot)] = field;
             if (slot == TipRows::MainFields - 1) {
                 const QString hint = layout.row >= 5 && layout.row <= 8

@@ -386,12 +386,14 @@ private slots:
     {
         WindowFixture f;
         copyShippedLanguages(f.programFolder());
+        f.useBundledHistory();
         f.settings->writeInteger(QStringLiteral("Sprache"), 1);
         choose(f.create(), "Russisch1");
         f.close();
         QCOMPARE(f.settings->readInteger(QStringLiteral("Sprache")).value(), std::optional<qint32>(6));
 
         MainWindow &w = f.create();
+        w.afterCreation();
         QCOMPARE(w.state().languageIndex, 6);
         QVERIFY(w.menuAction(QStringLiteral("Russisch1"))->isChecked());
         const QStringList russian = lines(shippedLanguage("Mega_ru.txt"));

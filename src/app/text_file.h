@@ -1,0 +1,14 @@
+// Reading the text files people and other programs hand this one (tip files, click-script
+// templates, language files): one decoder, so that every file accepts the same encodings.
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace TextFile {
+// The lines of a text file. A byte-order mark (UTF-8, UTF-16 or UTF-32) is honoured and
+// removed; without one the bytes are read as UTF-8, this system's code page, or, when they
+// are not valid UTF-8, as Latin-1, the Western code page older files were written in.
+// Lines end at CR LF, LF or CR; a final line end adds no empty line.
+QStringList decodeLines(const QByteArray &bytes);
+} // namespace TextFile
