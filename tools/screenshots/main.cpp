@@ -1,13 +1,15 @@
 // devudirurero-screenshots OUTDIR [--history FILE] [--language N]
 // Shows the main window on a temporary copy of the draw history (the bundled one beside
 // the program by default) and writes page-N.png for every page and chart-KIND.png for
-// every chart into OUTDIR. Run it with QT_QPA_PLATFORM=offscreen.
+// every chart and dialog-NAME.png for every dialog into OUTDIR. Run it with
+// QT_QPA_PLATFORM=offscreen.
 #include "analysis/ui/chart_controller.h"
 #include "app/http_client.h"
 #include "app/memory_settings_store.h"
 #include "app/ui/main_window.h"
 #include "generator/random_source.h"
 #include "ui/platform_services.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -100,5 +102,14 @@ int main(int argc, char *argv[])
     }
     window.chartControl()->showTipDistribution();
     save(QStringLiteral("chart-tips"));
+    // The dialogs, as they open at their own size.
+    for (const WindowRegistry::Window &dialog : window.windows().windows()) {
+        if (dialog.widget == &window)
+            continue;
+        dialog.widget->adjustSize();
+        const QString path = out.filePath(QStringLiteral("dialog-%1.png").arg(dialog.name));
+        if (!dialog.widget->grab().save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
     return 0;
 }

@@ -215,10 +215,11 @@ void MainWindow::connectSubsystems()
 {
     using DrawStatistics::ChartKind;
 
-    // Texts set at run time follow a new language: the generation button's captions and
-    // the chart on show.
+    // Texts set at run time follow a new language: the generation button's captions, the
+    // chart on show and the shown draw's cross sum.
     connect(m_localizer.get(), &Localizer::applied, m_generationControl.get(), &GenerationController::languageApplied);
     connect(m_localizer.get(), &Localizer::applied, m_chartControl.get(), &ChartController::languageApplied);
+    connect(m_localizer.get(), &Localizer::applied, this, [this] { m_drawView->languageApplied(); });
 
     // The draw update starts from three places and switches all three off while it runs.
     QAction *updateEntry = menuAction(QStringLiteral("Aktualisieren1"));

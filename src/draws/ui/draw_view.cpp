@@ -8,7 +8,14 @@ void DrawView::show(const Draw &draw, DrawDisplay::Style style)
 {
     m_page.Label29->setText(DrawDisplay::text(draw, style));
     m_page.Label13->setText(DrawDisplay::crossSum(m_messages, draw));
+    m_crossSumOf = draw;
     copyToTipSheet();
+}
+
+void DrawView::languageApplied()
+{
+    if (m_crossSumOf)
+        m_page.Label13->setText(DrawDisplay::crossSum(m_messages, *m_crossSumOf));
 }
 
 void DrawView::showDownloaded(const Draw &draw)

@@ -5,6 +5,8 @@
 
 #include "draws/draw_display.h"
 
+#include <optional>
+
 class DatabasePage;
 class MessageTable;
 class QLabel;
@@ -23,9 +25,12 @@ public:
     void showDownloaded(const Draw &draw);
     // The tip sheet's strip takes the draw line of the Datenbank page.
     void copyToTipSheet();
+    // The cross sum's words follow a new language.
+    void languageApplied();
 
 private:
     DatabasePage &m_page;
     QLabel &m_tipSheetLabel;
     const MessageTable &m_messages;
+    std::optional<Draw> m_crossSumOf; // the draw whose cross sum `Label13` shows
 };

@@ -167,6 +167,24 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
 
+    void textsSetAtRunTimeFollow()
+    {
+        WindowFixture f;
+        copyShippedLanguages(f.programFolder());
+        f.useBundledHistory();
+        f.settings->writeInteger(QStringLiteral("Sprache"), 1);
+        MainWindow &w = f.create();
+        w.afterCreation();
+        auto *crossSum = f.get<QLabel>(QStringLiteral("Label13"));
+        const QString shownDraw = f.get<QLabel>(QStringLiteral("Label29"))->text();
+        QVERIFY(crossSum->text().startsWith(QStringLiteral("Quersumme: ")));
+        choose(w, "Italenisch1");
+        const QString italian = lines(shippedLanguage("Mega_it.txt.meld"))[int(Msg::Quersumme)];
+        QVERIFY(crossSum->text().startsWith(italian + QStringLiteral(": ")));
+        // The draw itself is data: it stays as shown.
+        QCOMPARE(f.get<QLabel>(QStringLiteral("Label29"))->text(), shownDraw);
+    }
+
     void withoutTheMessageFileMessagesStay()
     {
         WindowFixture f;
