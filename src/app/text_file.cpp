@@ -3,10 +3,21 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+std::optional<QStringConverter::Encoding> TextFile::markedEncoding(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QStringConverter::Utf8;
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 QStringList TextFile::decodeLines(const QByteArray &bytes)
 {
     QString text;
-    if (const auto marked = QStringConverter::encodingForData(bytes)) {
+    if (const auto marked = markedEncoding(bytes)) {
         text = QStringDecoder(*marked).decode(bytes);
     } else {
         QStringDecoder utf8(QStringDecoder::Utf8);

@@ -3,11 +3,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringConverter>
 #include <QStringList>
 
+#include <optional>
+
 namespace TextFile {
-// The lines of a text file. A byte-order mark (UTF-8, UTF-16 or UTF-32) is honoured and
-// removed; without one the bytes are read as UTF-8, this system's code page, or, when they
+// The encoding a byte-order mark at the start names: UTF-8, UTF-16 LE or BE. Only a mark
+// counts; Qt's own detection also guesses UTF-16 from NUL bytes, which would take a file
+// whose first text begins with a NUL for UTF-16.
+std::optional<QStringConverter::Encoding> markedEncoding(const QByteArray &bytes);
+
+// The lines of a text file. A byte-order mark is honoured and removed; without one the bytes are read as UTF-8, this system's code page, or, when they
 // are not valid UTF-8, as Latin-1, the Western code page older files were written in.
 // Lines end at CR LF, LF or CR; a final line end adds no empty line.
 QStringList decodeLines(const QByteArray &bytes);

@@ -1,6 +1,7 @@
 #include "generator/preferred_numbers.h"
 
 #include "app/atomic_file.h"
+#include "app/text_file.h"
 #include "tipsheet/tip_rows.h"
 
 #include <QFile>
@@ -71,16 +72,7 @@ QByteArray ValueListFile::encode(PreferredNumberList &list)
 
 PreferredNumberList ValueListFile::decode(const QByteArray &bytes, int range)
 {
-    // Only a byte-order mark says UTF-8 or UTF-16; Qt's guess from NUL bytes would take a
-    // file whose first weight begins with a NUL for UTF-16.
-    QStringConverter::Encoding encoding = QStringConverter::System;
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        encoding = QStringConverter::Utf8;
-    else if (bytes.startsWith("\xff\xfe"))
-        encoding = QStringConverter::Utf16LE;
-    else if (bytes.startsWith("\xfe\xff"))
-        encoding = QStringConverter::Utf16BE;
-    QStringDecoder decoder(encoding);
+    QStringDecoder decoder(TextFile::markedEncoding(bytes).value_or(QStringConverter::System));
     const QString text = decoder.decode(bytes);
     QStringList lines = text.split(QLatin1Char('\n'));
     PreferredNumberList list(size_t(std::max(range, 0)));

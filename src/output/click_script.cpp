@@ -88,7 +88,7 @@ QString ClickScript::substitute(const QString &text, const Placeholders &values)
 ClickScript::Template ClickScript::decodeTemplate(const QByteArray &bytes)
 {
     Template result;
-    result.bomEncoding = QStringConverter::encodingForData(bytes);
+    result.bomEncoding = TextFile::markedEncoding(bytes);
     QStringDecoder decoder(result.bomEncoding.value_or(QStringConverter::System));
     result.text = decoder.decode(bytes);
     return result;

@@ -51,6 +51,9 @@ private slots:
                                                      << QStringList{"a", "", "", "b"};
         QTest::newRow("blanks are kept") << QByteArray(" durchgeführt werden??\r\n") << QStringList{" durchgeführt werden??"};
         QTest::newRow("an empty file") << QByteArray() << QStringList{};
+        // Only a mark selects UTF-16, not NUL bytes that look like it.
+        QTest::newRow("a NUL first is no mark") << QByteArray("\0a\0b\r\n", 6)
+                                                << QStringList{QString::fromLatin1("\0a\0b", 4)};
         QTest::newRow("only a mark") << QByteArray("\xFF\xFE", 2) << QStringList{};
     }
     void decodesEachEncoding()
