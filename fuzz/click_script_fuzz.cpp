@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     const ClickScript::Placeholders values
         = ClickScript::placeholders(tipLines, options, QStringLiteral("/home/user/Tipps/20150313.hlt"));
     for (const auto &[name, value] : values)
-        Fuzz::require(name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']'))
-                && name.count(QLatin1Char(']')) == 1,
+        Fuzz::require(
+            name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')) && name.count(QLatin1Char(']')) == 1,
             "a placeholder is one bracketed name", name);
     const QString filled = ClickScript::substitute(source.text, values);
     Fuzz::require(filled == referenceFill(source.text, values), "one pass from left to right", source.text);

@@ -33,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     }
 
     // Text a file cannot carry is left out: unpaired surrogates and U+FEFF (read as a mark).
-    const bool carried = std::all_of(masterLines.begin(), masterLines.end(), [](const QString &line) {
-        return QStringView(line).isValidUtf16() && !line.contains(QChar(0xfeff));
-    });
+    const bool carried = std::all_of(masterLines.begin(), masterLines.end(),
+        [](const QString &line) { return QStringView(line).isValidUtf16() && !line.contains(QChar(0xfeff)); });
     if (!carried)
         return 0;
     std::vector<ToolComponent> components;

@@ -22,9 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
             expected[kept++] = row;
     // Text a file cannot carry is left out: unpaired surrogates and U+FEFF (read as a mark).
     const bool carried = std::all_of(loaded.begin(), loaded.end(), [](const TipRowTexts &row) {
-        return std::all_of(row.begin(), row.end(), [](const QString &field) {
-            return QStringView(field).isValidUtf16() && !field.contains(QChar(0xfeff));
-        });
+        return std::all_of(row.begin(), row.end(),
+            [](const QString &field) { return QStringView(field).isValidUtf16() && !field.contains(QChar(0xfeff)); });
     });
     if (carried) {
         const TipSheetTexts again = TipFile::decode(TipFile::encode(loaded));

@@ -14,8 +14,8 @@ namespace TextFile {
 // whose first text begins with a NUL for UTF-16.
 std::optional<QStringConverter::Encoding> markedEncoding(const QByteArray &bytes);
 
-// The lines of a text file. A byte-order mark is honoured and removed; without one the bytes are read as UTF-8, this system's code page, or, when they
-// are not valid UTF-8, as Latin-1, the Western code page older files were written in.
+// The lines of a text file. A byte-order mark is honoured and removed; without one the bytes are read as UTF-8, this
+// system's code page, or, when they are not valid UTF-8, as Latin-1, the Western code page older files were written in.
 // Lines end at CR LF, LF or CR; a final line end adds no empty line.
 QStringList decodeLines(const QByteArray &bytes);
 } // namespace TextFile

@@ -55,7 +55,6 @@ QString defaultFileName(QDate endDate);
 QByteArray encode(const TipSheetTexts &sheet);
 Result<void> save(const QString &path, const TipSheetTexts &sheet);
 
-
 // How the seventh field of a line is taken: loading gives it the whole rest of the
 // line, the click-script builder only the text up to the next comma.
 enum class SeventhField { Rest, UpToComma };

@@ -47,13 +47,14 @@ private slots:
                                                "ais")
                                  << QStringList{QStringLiteral("Schließen"), QStringLiteral("français")};
         QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
-        QTest::newRow("empty lines inside are kept") << QByteArray("a\r\n\r\n\r\nb\r\n")
-                                                     << QStringList{"a", "", "", "b"};
-        QTest::newRow("blanks are kept") << QByteArray(" durchgeführt werden??\r\n") << QStringList{" durchgeführt werden??"};
+        QTest::newRow("empty lines inside are kept")
+            << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"a", "", "", "b"};
+        QTest::newRow("blanks are kept") << QByteArray(" durchgeführt werden??\r\n")
+                                         << QStringList{" durchgeführt werden??"};
         QTest::newRow("an empty file") << QByteArray() << QStringList{};
         // Only a mark selects UTF-16, not NUL bytes that look like it.
-        QTest::newRow("a NUL first is no mark") << QByteArray("\0a\0b\r\n", 6)
-                                                << QStringList{QString::fromLatin1("\0a\0b", 4)};
+        QTest::newRow("a NUL first is no mark")
+            << QByteArray("\0a\0b\r\n", 6) << QStringList{QString::fromLatin1("\0a\0b", 4)};
         QTest::newRow("only a mark") << QByteArray("\xFF\xFE", 2) << QStringList{};
     }
     void decodesEachEncoding()
@@ -73,8 +74,8 @@ private slots:
 
     void masterListIsReadInGroupsOfFive()
     {
-        const std::vector<MasterEntry> list = parseMasterList(
-            {"Form1", " BitBtn4 ", "Tipps berechnen", "Start", "1", "Form3", "Label1", "Datum"});
+        const std::vector<MasterEntry> list
+            = parseMasterList({"Form1", " BitBtn4 ", "Tipps berechnen", "Start", "1", "Form3", "Label1", "Datum"});
         QCOMPARE(list.size(), size_t(2));
         QCOMPARE(list[0].caption, QStringLiteral("Tipps berechnen"));
         QCOMPARE(list[1].name, QStringLiteral("Label1"));

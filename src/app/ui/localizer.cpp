@@ -69,8 +69,8 @@ bool Localizer::load()
     if (!masterLines || !languageLines)
         return false;
     // The message file is found like the others, regardless of case.
-    const QString messagePath = m_state.dataFile(
-        m_currentFile.mid(m_state.programDirectory.size()) + LanguageFiles::MessageSuffix);
+    const QString messagePath
+        = m_state.dataFile(m_currentFile.mid(m_state.programDirectory.size()) + LanguageFiles::MessageSuffix);
     if (QFile::exists(messagePath))
         if (const auto messages = LanguageFiles::readLines(messagePath))
             m_messages.replaceAll(*messages);
@@ -129,7 +129,8 @@ void Localizer::installQtTranslations(const QString &qtName)
     m_qtTranslator = std::make_unique<QTranslator>();
     // English needs none: Qt's texts are English.
     if (qtName == QLatin1String("en")
-        || !m_qtTranslator->load(QStringLiteral("qtbase_") + qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        || !m_qtTranslator->load(
+            QStringLiteral("qtbase_") + qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         m_qtTranslator.reset();
         return;
     }

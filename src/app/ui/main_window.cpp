@@ -49,8 +49,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include <array>
+#include <QGuiApplication>
+#include <QScreen>
 
+#include <array>
 
 MainWindow::MainWindow(const QString &programDirectory, Services services, QWidget *parent)
     : QMainWindow(parent)
@@ -81,8 +83,8 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     m_localizer->setEntries(m_languageEntries);
     // Qt's own buttons speak the language of the design texts until one is chosen.
     m_localizer->applyDesignLanguage();
-    connect(menuAction(QStringLiteral("Dateispeichern1")), &QAction::triggered, m_localizer.get(),
-        &Localizer::saveTool);
+    connect(
+        menuAction(QStringLiteral("Dateispeichern1")), &QAction::triggered, m_localizer.get(), &Localizer::saveTool);
     connect(menuAction(QStringLiteral("DateiLaden1")), &QAction::triggered, m_localizer.get(), &Localizer::load);
 
     buildControllers();
@@ -351,8 +353,14 @@ void MainWindow::applySettings(const StoredMainWindow &stored)
     m_tipSheet->ticketLabel()->setText(values.ticketNumber);
     // Applying CheckBox31 also sets the maximum of UpDown6, before the spins are set.
     m_options->apply(stored.options.settings);
-    if (values.height > 0 || values.width > 0)
-        resize(values.width > 0 ? values.width : width(), values.height > 0 ? values.height : height());
+    if (values.height > 0 || values.width > 0) {
+        // A stored size larger than the screen (or absurd, from a damaged settings file)
+        // is cut to the screen's free area rather than allocated.
+        QSize size(values.width > 0 ? values.width : width(), values.height > 0 ? values.height : height());
+        if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
+    }
     m_state.languageIndex = values.language;
     for (int row = 1; row <= TipRows::RowCount; ++row) {
         m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]);

@@ -60,8 +60,7 @@ void DrawUpdateController::rebuildStore()
     if (isRunning())
         return;
     UserDialogs *dialogs = &m_wiring.dialogs;
-    if (!dialogs->askYesNo(
-            m_wiring.messages.text(Msg::RebuildQuestion), m_wiring.messages.text(Msg::RebuildCaption)))
+    if (!dialogs->askYesNo(m_wiring.messages.text(Msg::RebuildQuestion), m_wiring.messages.text(Msg::RebuildCaption)))
         return;
     // Checked before the store is touched: a typing error must not cost the history.
     const auto settings = settingsFromPage();

@@ -31,7 +31,6 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
-
 const QString lockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 const QString webHint = QStringLiteral("Besuchen Sie Morvak im Internet");
 // The web labels show the maker's address and the product, never translated.

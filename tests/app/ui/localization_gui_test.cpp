@@ -74,8 +74,8 @@ void copyShippedLanguages(const QString &programFolder)
         QDirIterator it(Shipped + QLatin1Char('/') + QLatin1String(folder), QDir::Files);
         while (it.hasNext()) {
             const QString from = it.next();
-            const QString to = programFolder + QLatin1Char('/') + QLatin1String(folder) + QLatin1Char('/')
-                + it.fileName();
+            const QString to
+                = programFolder + QLatin1Char('/') + QLatin1String(folder) + QLatin1Char('/') + it.fileName();
             QDir().mkpath(QFileInfo(to).path());
             if (!QFile::copy(from, to))
                 qFatal("cannot copy %s", qPrintable(from));
@@ -290,8 +290,8 @@ private slots:
         // Half the groups and one caption line without its hint.
         const int groups = int(masterLines.size() / 5);
         const int kept = groups / 2;
-        writeFile(f.programFolder() + QStringLiteral("/land/Mega_en.txt"),
-            utf8Lines(templateLines.mid(0, 2 * kept + 1)));
+        writeFile(
+            f.programFolder() + QStringLiteral("/land/Mega_en.txt"), utf8Lines(templateLines.mid(0, 2 * kept + 1)));
         choose(w, "Englich1");
         const auto master = LanguageFiles::parseMasterList(masterLines);
         const Component &half = componentOf(w, master[size_t(kept)].owner, master[size_t(kept)].name);
@@ -323,8 +323,9 @@ private slots:
         choose(w, "Deutsch1");
         const Texts after = textsOf(w);
         for (const auto &[key, text] : before) {
-            QVERIFY2(after.at(key) == text, qPrintable(key + QStringLiteral(": \"") + after.at(key).first
-                                              + QStringLiteral("\" instead of \"") + text.first + QLatin1Char('"')));
+            QVERIFY2(after.at(key) == text,
+                qPrintable(key + QStringLiteral(": \"") + after.at(key).first + QStringLiteral("\" instead of \"")
+                    + text.first + QLatin1Char('"')));
         }
     }
 
@@ -363,8 +364,8 @@ private slots:
         // A line that reads as German (an umlaut or several words) must not stand
         // unchanged in another language.
         static const QRegularExpression germanLooking(QStringLiteral("[äöüÄÖÜß]|\\w\\w+ \\w\\w+ \\w\\w+"));
-        for (const char *file : {"Mega_en.txt", "Mega_fr.txt", "Mega_es.txt", "Mega_it.txt", "Mega_ru.txt",
-                 "Mega_pt.txt", "Mega_cn.txt"}) {
+        for (const char *file :
+            {"Mega_en.txt", "Mega_fr.txt", "Mega_es.txt", "Mega_it.txt", "Mega_ru.txt", "Mega_pt.txt", "Mega_cn.txt"}) {
             const QStringList language = lines(shippedLanguage(file));
             QVERIFY2(language.size() == masterLines.size() / 5 * 2,
                 qPrintable(QStringLiteral("%1: %2 lines for %3 groups")
@@ -377,10 +378,11 @@ private slots:
                 for (qsizetype i = 0; i < translated->size(); ++i) {
                     const QString &text = (*translated)[i];
                     const QString &source = (*original)[i];
-                    const QString where = QStringLiteral("%1%2 line %3 (%4): ")
-                                              .arg(QLatin1String(file), QLatin1String(translated == &messages ? ".meld" : ""))
-                                              .arg(i + 1)
-                                              .arg(source);
+                    const QString where
+                        = QStringLiteral("%1%2 line %3 (%4): ")
+                              .arg(QLatin1String(file), QLatin1String(translated == &messages ? ".meld" : ""))
+                              .arg(i + 1)
+                              .arg(source);
                     QVERIFY2(!(source.contains(germanLooking) && text == source),
                         qPrintable(where + QStringLiteral("still German")));
                     // What the program fills in or joins must survive the translation.

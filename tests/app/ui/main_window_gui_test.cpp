@@ -12,10 +12,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -241,20 +243,37 @@ private slots:
         const double designPoints = design.tipSheet()->field(1, 0)->font().pointSizeF();
         f.close();
 
-        f.settings->writeInteger(QStringLiteral("height"), designHeight * 2);
+        // A quarter taller, within the offscreen screen's 600 pixels.
+        const int taller = designHeight / 4 * 5;
+        const double ratio = double(taller) / designHeight;
+        QVERIFY(taller <= QGuiApplication::primaryScreen()->availableGeometry().height());
+        f.settings->writeInteger(QStringLiteral("height"), taller);
         f.settings->writeInteger(QStringLiteral("width"), 547);
         MainWindow &w = f.create();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.height(), designHeight * 2);
-        QCOMPARE(w.tipSheet()->field(1, 0)->font().pointSizeF(), designPoints * 2);
+        QCOMPARE(w.height(), taller);
+        QCOMPARE(w.tipSheet()->field(1, 0)->font().pointSizeF(), designPoints * ratio);
         // A wider window alone scales nothing.
-        w.resize(900, w.height());
+        w.resize(700, w.height());
         QCoreApplication::processEvents();
-        QCOMPARE(w.tipSheet()->field(1, 0)->font().pointSizeF(), designPoints * 2);
-        w.resize(900, designHeight);
+        QCOMPARE(w.tipSheet()->field(1, 0)->font().pointSizeF(), designPoints * ratio);
+        w.resize(700, designHeight);
         QCoreApplication::processEvents();
         QCOMPARE(w.tipSheet()->field(1, 0)->font().pointSizeF(), designPoints);
+    }
+
+    void storedSizeIsCutToTheScreen()
+    {
+        // A damaged settings file once asked for a window of 0x000fffff squared pixels.
+        WindowFixture f;
+        f.settings->writeInteger(QStringLiteral("height"), 0x000fffff);
+        f.settings->writeInteger(QStringLiteral("width"), 0x000fffff);
+        MainWindow &w = f.create();
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY2(w.width() <= screen.width() && w.height() <= screen.height(),
+            qPrintable(QStringLiteral("%1 x %2").arg(w.width()).arg(w.height())));
+        QVERIFY(w.height() > 0);
     }
 
     void coupledSpinLimits()
