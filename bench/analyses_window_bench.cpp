@@ -121,79 +121,72 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-void windowBacktest(benchmark::State &state)
+// One analysis through the window per iteration (timed) and, untimed beside it, the same
+// computation on the core alone, so that the window's own share shows in core_ms.
+// `runCore` returns the number of passes.
+template <typename StartInWindow, typename RunCore>
+void measure(benchmark::State &state, QDate start, const QString &answer, StartInWindow startInWindow, RunCore runCore,
+    const char *failure)
 {
     Window w;
     if (!w.open()) {
         state.SkipWithError("bundled history missing");
         return;
     }
-    const MessageTable messages;
     double coreMs = 0;
     int passes = 0;
     int paints = 0;
     for (auto _ : state) {
-        w.window->database()->DateTimePicker1->setDate(BacktestStart);
-        w.dialogs.inputs.push_back(QStringLiteral("7"));
+        w.window->database()->DateTimePicker1->setDate(start);
+        w.dialogs.inputs.push_back(answer);
         w.counter.paints = 0;
-        w.window->analyses()->settingsBacktest();
+        startInWindow(*w.window->analyses());
         paints = w.counter.paints;
 
         state.PauseTiming();
-        BacktestInput input;
-        input.draws = w.draws;
-        input.chosenDate = BacktestStart;
-        input.statisticsStart = BacktestStart;
-        input.today = QDate(2030, 1, 1);
-        input.seed = 7;
-        const auto start = Clock::now();
-        SettingsBacktest core(input, messages);
-        const QStringList lines = BacktestReport::lines(core.runToEnd(), messages);
-        coreMs += millisecondsSince(start);
-        passes = core.result().passes;
-        benchmark::DoNotOptimize(lines);
+        const auto coreStart = Clock::now();
+        passes = runCore(w.draws);
+        coreMs += millisecondsSince(coreStart);
         state.ResumeTiming();
     }
     state.counters["core_ms"] = coreMs / double(state.iterations());
     state.counters["passes"] = passes;
     state.counters["sheet_paints"] = paints;
     if (w.shell.opened != int(state.iterations()) || w.dialogs.messages != 0)
-        state.SkipWithError("the back-test did not write its report");
+        state.SkipWithError(failure);
+}
+
+void windowBacktest(benchmark::State &state)
+{
+    const MessageTable messages;
+    measure(
+        state, BacktestStart, QStringLiteral("7"), [](AnalysisController &window) { window.settingsBacktest(); },
+        [&](const std::vector<Draw> &draws) {
+            BacktestInput input;
+            input.draws = draws;
+            input.chosenDate = BacktestStart;
+            input.statisticsStart = BacktestStart;
+            input.today = QDate(2030, 1, 1);
+            input.seed = 7;
+            SettingsBacktest core(input, messages);
+            benchmark::DoNotOptimize(BacktestReport::lines(core.runToEnd(), messages));
+            return core.result().passes;
+        },
+        "the back-test did not write its report");
 }
 
 void windowRepeatAnalysis(benchmark::State &state)
 {
-    Window w;
-    if (!w.open()) {
-        state.SkipWithError("bundled history missing");
-        return;
-    }
     const MessageTable messages;
-    double coreMs = 0;
-    int passes = 0;
-    int paints = 0;
-    for (auto _ : state) {
-        w.window->database()->DateTimePicker1->setDate(RepeatStart);
-        w.dialogs.inputs.push_back(QStringLiteral("6"));
-        w.counter.paints = 0;
-        w.window->analyses()->repeatAnalysis();
-        paints = w.counter.paints;
-
-        state.PauseTiming();
-        RepeatAnalysisInput input{w.draws, RepeatStart, BacktestStart, 6, {}, {}};
-        const auto start = Clock::now();
-        RepeatAnalysis core(input);
-        const QStringList lines = RepeatReport::lines(core.runToEnd(), messages);
-        coreMs += millisecondsSince(start);
-        passes = core.result().passes;
-        benchmark::DoNotOptimize(lines);
-        state.ResumeTiming();
-    }
-    state.counters["core_ms"] = coreMs / double(state.iterations());
-    state.counters["passes"] = passes;
-    state.counters["sheet_paints"] = paints;
-    if (w.shell.opened != int(state.iterations()) || w.dialogs.messages != 0)
-        state.SkipWithError("the repeat analysis did not write its report");
+    measure(
+        state, RepeatStart, QStringLiteral("6"), [](AnalysisController &window) { window.repeatAnalysis(); },
+        [&](const std::vector<Draw> &draws) {
+            RepeatAnalysisInput input{draws, RepeatStart, BacktestStart, 6, {}, {}};
+            RepeatAnalysis core(input);
+            benchmark::DoNotOptimize(RepeatReport::lines(core.runToEnd(), messages));
+            return core.result().passes;
+        },
+        "the repeat analysis did not write its report");
 }
 
 BENCHMARK(windowBacktest)->Unit(benchmark::kMillisecond)->Iterations(5);
