@@ -76,6 +76,17 @@ private slots:
         QVERIFY(run.out.contains(QStringLiteral("mit je 12Tipp")));
     }
 
+    // Options that exclude each other are named before the first pass.
+    void backtestRefusesContradictoryOptions()
+    {
+        const CliRun run = cli(QStringLiteral("backtest --start 2017-01-03 --seed 7 --defaults --set UpDown1=279 "
+                                              "--set UpDown2=239"));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(QStringLiteral("Die Quersumme von 279 liegt über der Quersumme bis 239.")),
+            qPrintable(run.err));
+    }
+
     void manySeeds()
     {
         const CliRun run = cli(QStringLiteral("backtest --start 2017-03-01 --seed 7 --seeds 3 --defaults"));
@@ -119,6 +130,7 @@ private slots:
         QTest::newRow("backtest seeds past 32 bits") << "backtest --start 2017-01-03 --seed 2147483647 --seeds 2";
         QTest::newRow("backtest --end") << "backtest --start 2017-01-03 --seed 7 --end 2017-02-01";
         QTest::newRow("backtest stray") << "backtest --start 2017-01-03 --seed 7 foo";
+        QTest::newRow("backtest bad lock") << "backtest --start 2017-01-03 --seed 7 --lock 1=1,2,3";
         QTest::newRow("repeats without start") << "repeats";
         QTest::newRow("repeats with settings") << "repeats --start 2017-01-03 --defaults";
         QTest::newRow("repeats bad from") << "repeats --start 2017-01-03 --from 03.01.2017";

@@ -56,6 +56,7 @@ void Localizer::choose(int index)
     load();
     installQtTranslations(QString::fromLatin1(language.qtName));
     m_state.languageIndex = index;
+    m_state.localeName = QString::fromLatin1(language.qtName);
     emit applied();
 }
 
