@@ -120,7 +120,8 @@ QStringList BacktestReport::yardstickLines(const Yardstick &y, const MessageTabl
     return lines;
 }
 
-QStringList BacktestReport::lines(const BacktestResult &result, const MessageTable &messages, const ReportFormat &format)
+QStringList BacktestReport::lines(
+    const BacktestResult &result, const MessageTable &messages, const ReportFormat &format)
 {
     return documentedLines(result, messages) + lockedRowLines(result, messages)
         + yardstickLines(result.yardstick(), messages, format);

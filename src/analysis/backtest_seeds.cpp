@@ -116,8 +116,8 @@ QStringList BacktestSeeds::spreadLines(const SeedsRun &run, const QString &ticke
         if (values.empty())
             return QStringList{m(name), none, none, none}.join(tab);
         const Spread s = Spread::of(values);
-        return QStringList{m(name), percent(s.mean), percent(s.median),
-            percent(s.low) + QStringLiteral(" – ") + percent(s.high)}
+        return QStringList{
+            m(name), percent(s.mean), percent(s.median), percent(s.low) + QStringLiteral(" – ") + percent(s.high)}
             .join(tab);
     };
     // One win that lifts the mean return above the range of the seeds: which one it was,
@@ -161,7 +161,8 @@ QStringList BacktestSeeds::spreadLines(const SeedsRun &run, const QString &ticke
     lines << spreadRow(Msg::SettingsRows, settingsReturns);
     lines << spreadRow(Msg::RandomRows, baselineReturns);
     const std::optional<double> expectedReturn = first.returnPercent(first.expectedWinnings);
-    lines << m(Msg::ChanceExpected) + tab + (expectedReturn ? percent(*expectedReturn) : none) + tab + none + tab + none;
+    lines << m(Msg::ChanceExpected) + tab + (expectedReturn ? percent(*expectedReturn) : none) + tab + none + tab
+            + none;
     lines << largestWinRow(Msg::SettingsRows, settingsReturns, true);
     lines << largestWinRow(Msg::RandomRows, baselineReturns, false);
     return lines;

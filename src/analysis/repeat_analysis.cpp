@@ -168,14 +168,15 @@ QStringList RepeatReport::documentedLines(const RepeatResult &result, const Mess
     return lines;
 }
 
-QStringList RepeatReport::chanceLines(const RepeatResult &result, const MessageTable &messages, const ReportFormat &format)
+QStringList RepeatReport::chanceLines(
+    const RepeatResult &result, const MessageTable &messages, const ReportFormat &format)
 {
     const auto m = [&](Msg entry) { return messages.text(entry); };
     const QString tab = QStringLiteral("\t");
     QStringList lines;
     lines << QString() << m(Msg::RepeatChanceTitle);
-    for (const auto &[title, histogram] : {std::pair{Msg::RepeatReportEarlier, &result.earlier},
-             std::pair{Msg::RepeatReportNext, &result.next}}) {
+    for (const auto &[title, histogram] :
+        {std::pair{Msg::RepeatReportEarlier, &result.earlier}, std::pair{Msg::RepeatReportNext, &result.next}}) {
         const RepeatChance chance = RepeatChance::of(*histogram, Game::MaxMain, Game::MainCount);
         lines << m(title);
         lines << QStringList{m(Msg::CommonNumbers), m(Msg::Comparisons), m(Msg::ChanceExpected), m(Msg::Range95),

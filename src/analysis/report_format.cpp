@@ -12,25 +12,38 @@ ReportFormat ReportFormat::forLanguage(const QString &localeName)
     return ReportFormat(locale);
 }
 
+// The program's own text with the language's separators. Groups of three throughout:
+// Qt's rule for languages that group only from five digits on also left "1000.000".
+QString ReportFormat::localized(const QString &programText) const
+{
+    QString text;
+    for (QChar c : programText)
+        text += c == QLatin1Char('.') ? m_locale->groupSeparator()
+            : c == QLatin1Char(',')   ? m_locale->decimalPoint()
+            : c == QLatin1Char('-')   ? m_locale->negativeSign()
+                                      : QString(c);
+    return text;
+}
+
 QString ReportFormat::number(double value, int decimals) const
 {
-    if (!m_locale)
-        return TextFormats::number(value, decimals);
-    // A value that rounds to zero has no minus sign, as in the program's own format.
-    const double shown = std::abs(value) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : value;
-    return m_locale->toString(shown, 'f', decimals);
+    const QString text = TextFormats::number(value, decimals);
+    return m_locale ? localized(text) : text;
 }
 
 QString ReportFormat::integer(std::int64_t value) const
 {
-    return m_locale ? m_locale->toString(qlonglong(value)) : TextFormats::integer(value);
+    const QString text = TextFormats::integer(value);
+    return m_locale ? localized(text) : text;
 }
 
 QString ReportFormat::amount(double dollars) const
 {
     if (!m_locale)
-        return TextFormats::number(dollars, 2) + QStringLiteral(" $");
-    return m_locale->toCurrencyString(dollars, QStringLiteral("$"), 2);
+        return number(dollars, 2) + QStringLiteral(" $");
+    // Where the language puts the sign: its own currency text for 1, with the number put in.
+    const QString pattern = m_locale->toCurrencyString(1.0, QStringLiteral("$"), 2);
+    return QString(pattern).replace(m_locale->toString(1.0, 'f', 2), number(dollars, 2));
 }
 
 QString ReportFormat::percent(double value) const

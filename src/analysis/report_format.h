@@ -31,5 +31,6 @@ private:
     explicit ReportFormat(QLocale locale)
         : m_locale(std::move(locale))
     { }
+    QString localized(const QString &programText) const;
     std::optional<QLocale> m_locale;
 };

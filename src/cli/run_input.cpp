@@ -2,8 +2,8 @@
 
 #include "app/clock.h"
 #include "app/settings_store.h"
-#include "draws/draw_display.h"
 #include "app/text_formats.h"
+#include "draws/draw_display.h"
 #include "draws/draw_store.h"
 #include "generator/generation_settings_store.h"
 #include "generator/option_conflicts.h"

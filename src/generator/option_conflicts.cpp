@@ -14,7 +14,8 @@ constexpr int RowsToCompute = 8;
 constexpr int LowestAfterMonths = 13;
 
 // Whether the run computes a row from `first` on: an unlocked row within the count.
-bool computesRowFrom(int first, const GenerationSettings &settings, const std::array<SheetRow, TipRows::RowCount> &sheet)
+bool computesRowFrom(
+    int first, const GenerationSettings &settings, const std::array<SheetRow, TipRows::RowCount> &sheet)
 {
     for (int row = first; row <= settings.upDown(RowsToCompute) && row <= TipRows::RowCount; ++row)
         if (!sheet[size_t(row - 1)].locked)
@@ -36,18 +37,18 @@ QStringList OptionConflicts::find(
     if (even && s.checkBox(OddBox) && s.upDown(Even) + s.upDown(Odd) > Game::MainCount)
         conflicts << messages.text(Msg::ConflictEvenOdd).arg(n(s.upDown(Even)), n(s.upDown(Odd)), n(Game::MainCount));
     // 2 is the only even prime: beside it, a row's primes are its odd numbers and the Megaball.
-    if (even && s.checkBox(PrimesBox) && s.upDown(Even) >= 1
-        && s.upDown(Primes) > Game::MainCount - s.upDown(Even) + 2)
+    if (even && s.checkBox(PrimesBox) && s.upDown(Even) >= 1 && s.upDown(Primes) > Game::MainCount - s.upDown(Even) + 2)
         conflicts << messages.text(Msg::ConflictPrimesEven).arg(n(s.upDown(Primes)), n(s.upDown(Even)));
 
     // Schein Optimierung: with one row above, that row's overlap is both the smallest and
     // the largest; with CheckBox27 every row's overlap must lie between the bounds.
     if (s.upDown(MinOtherRows) > s.upDown(MaxOtherRows)) {
         const bool eachRow = s.checkBox(EachOtherRow) && computesRowFrom(2, s, sheet);
-        const bool bothBounds
-            = s.checkBox(MaxOtherRowsBox) && s.checkBox(MinOtherRowsBox) && !sheet[1].locked && s.upDown(RowsToCompute) >= 2;
+        const bool bothBounds = s.checkBox(MaxOtherRowsBox) && s.checkBox(MinOtherRowsBox) && !sheet[1].locked
+            && s.upDown(RowsToCompute) >= 2;
         if (eachRow || bothBounds)
-            conflicts << messages.text(Msg::ConflictOtherRows).arg(n(s.upDown(MaxOtherRows)), n(s.upDown(MinOtherRows)));
+            conflicts
+                << messages.text(Msg::ConflictOtherRows).arg(n(s.upDown(MaxOtherRows)), n(s.upDown(MinOtherRows)));
     }
     if (s.checkBox(AvoidMonthsBox)) {
         int smallest = 0;

@@ -1,10 +1,11 @@
 // What chance gives one row of this game format, and the binomial yardstick: exact class
 // odds against the published ones, the probabilities summing to 1, any prize 1 in 14.71,
 // the two-sided exact test and the 95% range against exact values, the ticket price and
-// the number formats of the report.
+// the number formats of the report, also in other languages, and two rows sharing k numbers.
 #include "analysis/backtest_report.h"
 #include "analysis/binomial.h"
 #include "analysis/prize_classes.h"
+#include "analysis/report_format.h"
 #include "app/text_formats.h"
 
 #include <QTest>
@@ -170,6 +171,73 @@ private slots:
         QCOMPARE(TextFormats::integer(999), QStringLiteral("999"));
         QCOMPARE(BacktestReport::amount(1000000), QStringLiteral("1.000.000,00 $"));
         QCOMPARE(BacktestReport::percent(6.8), QStringLiteral("6,80 %"));
+    }
+
+    // The window writes the report's own sections in the chosen language's formats;
+    // German and no language are the program's own.
+    void languageFormats_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("p");
+        QTest::newRow("none") << ""
+                              << "1.000.000,00 $"
+                              << "6,80 %"
+                              << "17.259.390"
+                              << "p = 1,000";
+        QTest::newRow("German") << "de"
+                                << "1.000.000,00 $"
+                                << "6,80 %"
+                                << "17.259.390"
+                                << "p = 1,000";
+        QTest::newRow("English") << "en"
+                                 << "$1,000,000.00"
+                                 << "6.80%"
+                                 << "17,259,390"
+                                 << "p = 1.000";
+        // Groups of three also where Qt would begin them at five digits.
+        QTest::newRow("Spanish") << "es"
+                                 << "1.000.000,00\u00a0$"
+                                 << "6,80\u00a0%"
+                                 << "17.259.390"
+                                 << "p = 1,000";
+    }
+    void languageFormats()
+    {
+        QFETCH(QString, locale);
+        const ReportFormat format = ReportFormat::forLanguage(locale);
+        QTEST(format.amount(1000000), "amount");
+        QTEST(format.percent(6.8), "percent");
+        QTEST(format.integer(17259390), "count");
+        QTEST(format.pValue(1.0), "p");
+        QCOMPARE(format.number(-0.001, 2), format.number(0, 2));
+    }
+
+    // Two rows of five out of 75 (and of 70, the later format) sharing k numbers.
+    void commonNumbers_data()
+    {
+        QTest::addColumn<int>("population");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<qint64>("favourable");
+        QTest::addColumn<qint64>("total");
+        QTest::newRow("75, none") << 75 << 0 << qint64(12103014) << qint64(17259390);
+        QTest::newRow("75, one") << 75 << 1 << qint64(4584475) << qint64(17259390);
+        QTest::newRow("75, two") << 75 << 2 << qint64(547400) << qint64(17259390);
+        QTest::newRow("75, three") << 75 << 3 << qint64(24150) << qint64(17259390);
+        QTest::newRow("75, four") << 75 << 4 << qint64(350) << qint64(17259390);
+        QTest::newRow("75, five") << 75 << 5 << qint64(1) << qint64(17259390);
+        QTest::newRow("70, none") << 70 << 0 << qint64(8259888) << qint64(12103014);
+        QTest::newRow("70, four") << 70 << 4 << qint64(325) << qint64(12103014);
+    }
+    void commonNumbers()
+    {
+        QFETCH(int, population);
+        QFETCH(int, k);
+        const Hypergeometric::Ways ways = Hypergeometric::commonNumbers(population, 5, k);
+        QTEST(qint64(ways.favourable), "favourable");
+        QTEST(qint64(ways.total), "total");
     }
 };
 

@@ -246,9 +246,10 @@ private slots:
             QStringLiteral("4\t0\t0,00\t0 – 0\t1 zu 49.313"),
             QStringLiteral("5\t0\t0,00\t0 – 0\t1 zu 17.259.390"),
             QStringLiteral("Vergleiche\t3\t3"),
-            QStringLiteral("100,00 % der Vergleiche haben mindestens eine gemeinsame Zahl, der Zufall erwartet 29,88 %: "
-                           "das weicht mehr vom Zufall ab, als sich durch Zufall erklären lässt (zweiseitiger exakter "
-                           "Binomialtest, 5-%-Niveau, p = 0,027)."),
+            QStringLiteral(
+                "100,00 % der Vergleiche haben mindestens eine gemeinsame Zahl, der Zufall erwartet 29,88 %: "
+                "das weicht mehr vom Zufall ab, als sich durch Zufall erklären lässt (zweiseitiger exakter "
+                "Binomialtest, 5-%-Niveau, p = 0,027)."),
             QString(),
             QStringLiteral("Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen"),
             QStringLiteral("Gemeinsame Zahlen\tVergleiche\tZufall erwartet\t95-%-Bereich\tWahrscheinlichkeit"),

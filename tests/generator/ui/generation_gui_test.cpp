@@ -146,7 +146,7 @@ private slots:
     void loosenedOptionsShowDuringTheRunAndComeBack()
     {
         makeImpossible(options(), 30);
-        options()->upDown(8)->setValue(12);
+        sheet()->rowCountSpin()->setValue(12);
         options()->checkBox(8)->setChecked(true);
         sheet()->setRowTexts(1, {"3", "14", "25", "36", "47", "5", ""});
         sheet()->setRowTexts(2, {"40", "41", "60", "70", "75", "", ""});
