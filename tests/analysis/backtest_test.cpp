@@ -380,6 +380,7 @@ private slots:
             QCOMPARE(o.rows, y.rows);
             QCOMPARE(o.settingsWinning, y.settingsWinning);
             QCOMPARE(o.baselineWinnings, y.baselineWinnings);
+            QCOMPARE(bool(o.settingsLargest), o.settingsWinnings > 0);
             if (k == 0)
                 QCOMPARE(
                     BacktestReport::lines(run.first, messages), BacktestReport::lines(backtest.result(), messages));

@@ -76,17 +76,6 @@ private slots:
         QVERIFY(run.out.contains(QStringLiteral("mit je 12Tipp")));
     }
 
-    // Options that exclude each other are named before the first pass.
-    void backtestRefusesContradictoryOptions()
-    {
-        const CliRun run = cli(QStringLiteral("backtest --start 2017-01-03 --seed 7 --defaults --set UpDown1=279 "
-                                              "--set UpDown2=239"));
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.out.isEmpty());
-        QVERIFY2(run.err.contains(QStringLiteral("Die Quersumme von 279 liegt über der Quersumme bis 239.")),
-            qPrintable(run.err));
-    }
-
     void manySeeds()
     {
         const CliRun run = cli(QStringLiteral("backtest --start 2017-03-01 --seed 7 --seeds 3 --defaults"));
