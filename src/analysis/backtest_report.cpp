@@ -52,6 +52,7 @@ QStringList BacktestReport::lockedRowsText(const std::vector<LockedRow> &rows, c
         lines << rowLine(locked.row, locked.texts);
     return lines;
 }
+
 QStringList BacktestReport::documentedLines(const BacktestResult &result, const MessageTable &messages)
 {
     const auto m = [&](Msg entry) { return messages.text(entry); };
