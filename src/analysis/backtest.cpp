@@ -67,6 +67,15 @@ HitClassTally tallyOf(const std::array<GeneratedRow, TipRows::RowCount> &rows, c
 }
 } // namespace
 
+std::vector<LockedRow> lockedRowsOf(const std::array<SheetRow, TipRows::RowCount> &sheet)
+{
+    std::vector<LockedRow> rows;
+    for (size_t row = 0; row < sheet.size(); ++row)
+        if (sheet[row].locked)
+            rows.push_back({int(row) + 1, sheet[row].texts});
+    return rows;
+}
+
 TipSheetTexts BacktestPass::sheetTexts() const
 {
     TipSheetTexts texts;
@@ -110,6 +119,7 @@ SettingsBacktest::SettingsBacktest(BacktestInput input, const MessageTable &mess
     const TipSheetTexts sorted = SheetEvaluation::of(texts, m_state.shownDraw).sortedSheet(texts);
     for (size_t row = 0; row < m_sheet.size(); ++row)
         m_sheet[row].texts = sorted[row];
+    m_result.lockedRows = lockedRowsOf(m_sheet);
     // Step 6: previous := today.
     m_previous = m_input.today;
 }

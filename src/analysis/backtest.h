@@ -62,11 +62,20 @@ struct BacktestPass {
     SheetEvaluation sheetEvaluation() const;
 };
 
+// A row the back-test keeps in every pass, and counts with the computed ones.
+struct LockedRow {
+    int row = 0; // 1..12
+    TipRowTexts texts;
+    friend bool operator==(const LockedRow &, const LockedRow &) = default;
+};
+std::vector<LockedRow> lockedRowsOf(const std::array<SheetRow, TipRows::RowCount> &sheet);
+
 struct BacktestResult {
     int passes = 0;
     int rowsPerPass = 0; // the position of UpDown8
     HitClassTally sums; // the HitClassTally of every pass added up
     HitClassTally baselineSums;
+    std::vector<LockedRow> lockedRows; // as every pass kept them, sorted by the evaluation
     QString ticketPrice;
     // The random generator as the last generation run left it (the seed when no pass ran).
     quint32 randomState = 0;

@@ -1,30 +1,12 @@
 #include "analysis/backtest_report.h"
 
 #include "app/message_table.h"
-#include "app/text_formats.h"
-
-#include <cmath>
 
 namespace {
 using PrizeClasses::Class;
 
 const QString Tab = QStringLiteral("\t");
 const QString NotAvailable = QStringLiteral("–");
-
-QString count(std::int64_t n)
-{
-    return TextFormats::integer(n);
-}
-
-QString optionalAmount(const std::optional<double> &dollars)
-{
-    return dollars ? BacktestReport::amount(*dollars) : NotAvailable;
-}
-
-QString optionalPercent(const std::optional<double> &value)
-{
-    return value ? BacktestReport::percent(*value) : NotAvailable;
-}
 
 QString row(const QStringList &cells)
 {
@@ -34,25 +16,41 @@ QString row(const QStringList &cells)
 
 QString BacktestReport::amount(double dollars)
 {
-    return TextFormats::number(dollars, 2) + QStringLiteral(" $");
+    return ReportFormat().amount(dollars);
 }
 
 QString BacktestReport::percent(double value)
 {
-    return TextFormats::number(value, 2) + QStringLiteral(" %");
+    return ReportFormat().percent(value);
 }
 
-QString BacktestReport::oneIn(const PrizeClasses::Odds &odds, const MessageTable &messages)
+QString BacktestReport::oneIn(const PrizeClasses::Odds &odds, const MessageTable &messages, const ReportFormat &format)
 {
     // Long odds in whole numbers ("1 zu 258.890.850"), short ones with two decimals.
-    const double x = odds.oneIn();
-    return messages.text(Msg::OneIn)
-        + (x >= 100 ? TextFormats::integer(qint64(std::llround(x))) : TextFormats::number(x, 2));
+    return format.oneIn(messages.text(Msg::OneIn), odds.oneIn());
 }
 
 QString BacktestReport::range(std::int64_t low, std::int64_t high)
 {
-    return count(low) + QStringLiteral(" – ") + count(high);
+    return ReportFormat().range(low, high);
+}
+
+QString BacktestReport::rowLine(int row, const TipRowTexts &texts)
+{
+    QStringList parts;
+    for (int slot = 0; slot <= TipRows::MegaballSlot; ++slot)
+        parts << (texts[size_t(slot)].isEmpty() ? QStringLiteral("-") : texts[size_t(slot)]);
+    return QString::number(row) + QStringLiteral(": ") + parts.join(QLatin1Char(' '));
+}
+
+QStringList BacktestReport::lockedRowsText(const std::vector<LockedRow> &rows, const MessageTable &messages)
+{
+    if (rows.empty())
+        return {};
+    QStringList lines{messages.text(Msg::LockedRowsKept)};
+    for (const LockedRow &locked : rows)
+        lines << rowLine(locked.row, locked.texts);
+    return lines;
 }
 
 QStringList BacktestReport::documentedLines(const BacktestResult &result, const MessageTable &messages)
@@ -73,11 +71,22 @@ QStringList BacktestReport::documentedLines(const BacktestResult &result, const 
     return lines;
 }
 
-QStringList BacktestReport::yardstickLines(const Yardstick &y, const MessageTable &messages)
+QStringList BacktestReport::lockedRowLines(const BacktestResult &result, const MessageTable &messages)
+{
+    const QStringList text = lockedRowsText(result.lockedRows, messages);
+    return text.isEmpty() ? text : QStringList{QString()} + text;
+}
+
+QStringList BacktestReport::yardstickLines(const Yardstick &y, const MessageTable &messages, const ReportFormat &format)
 {
     const auto m = [&](Msg entry) { return messages.text(entry); };
-    const auto expected = [](double value) { return TextFormats::number(value, 2); };
-    const auto shareOf = [&](std::int64_t part) { return percent(100.0 * Yardstick::share(part, y.rows)); };
+    const auto count = [&](std::int64_t n) { return format.integer(n); };
+    const auto expected = [&](double value) { return format.number(value, 2); };
+    const auto amountOf = [&](double dollars) { return format.amount(dollars); };
+    const auto percentOf = [&](double value) { return format.percent(value); };
+    const auto shareOf = [&](std::int64_t part) { return percentOf(100.0 * Yardstick::share(part, y.rows)); };
+    const auto optionalAmount = [&](const std::optional<double> &d) { return d ? amountOf(*d) : NotAvailable; };
+    const auto optionalPercent = [&](const std::optional<double> &v) { return v ? percentOf(*v) : NotAvailable; };
 
     QStringList lines;
     lines << QString() << m(Msg::YardstickTitle);
@@ -87,36 +96,36 @@ QStringList BacktestReport::yardstickLines(const Yardstick &y, const MessageTabl
         const Class c = line.prizeClass;
         const QString name = c == Class::NoPrize ? m(Msg::NoPrize) : PrizeClasses::label(c);
         const QString prize = PrizeClasses::isJackpot(c) ? m(Msg::Jackpot)
-            : PrizeClasses::wins(c)                      ? amount(PrizeClasses::prizeDollars(c))
+            : PrizeClasses::wins(c)                      ? amountOf(PrizeClasses::prizeDollars(c))
                                                          : QString();
         lines << row({name, prize, count(line.settings), count(line.baseline), expected(line.expected),
-            range(line.range.low, line.range.high), oneIn(line.odds, messages)});
+            format.range(line.range.low, line.range.high), oneIn(line.odds, messages, format)});
     }
     lines << row({m(Msg::Reihen), QString(), count(y.rows), count(y.rows), count(y.rows)});
     lines << row({m(Msg::WinningRows), QString(), count(y.settingsWinning), count(y.baselineWinning),
-        expected(y.expectedWinning), range(y.winningRange.low, y.winningRange.high),
-        oneIn(PrizeClasses::anyPrize(), messages)});
+        expected(y.expectedWinning), format.range(y.winningRange.low, y.winningRange.high),
+        oneIn(PrizeClasses::anyPrize(), messages, format)});
     lines << row({m(Msg::WinningShare), QString(), shareOf(y.settingsWinning), shareOf(y.baselineWinning),
-        percent(100.0 * PrizeClasses::anyPrize().probability()),
+        percentOf(100.0 * PrizeClasses::anyPrize().probability()),
         shareOf(y.winningRange.low) + QStringLiteral(" – ") + shareOf(y.winningRange.high)});
-    lines << row({m(Msg::WinningsWithoutJackpot), QString(), amount(double(y.settingsWinnings)),
-        amount(double(y.baselineWinnings)), amount(y.expectedWinnings)});
+    lines << row({m(Msg::WinningsWithoutJackpot), QString(), amountOf(double(y.settingsWinnings)),
+        amountOf(double(y.baselineWinnings)), amountOf(y.expectedWinnings)});
     const QString stake = optionalAmount(y.stake());
     lines << row({m(Msg::Stake), QString(), stake, stake, stake});
     lines << row({m(Msg::ReturnShare), QString(), optionalPercent(y.returnPercent(double(y.settingsWinnings))),
         optionalPercent(y.returnPercent(double(y.baselineWinnings))),
         optionalPercent(y.returnPercent(y.expectedWinnings))});
-    const QString p = y.pValue < 0.001 ? QStringLiteral("p < ") + TextFormats::number(0.001, 3)
-                                       : QStringLiteral("p = ") + TextFormats::number(y.pValue, 3);
     lines << QString();
     lines << m(y.differsFromChance() ? Msg::ShareDiffers : Msg::ShareWithinChance) + QStringLiteral(" (")
-            + m(Msg::BinomialTest) + QStringLiteral(", ") + p + QStringLiteral(").");
+            + m(Msg::BinomialTest) + QStringLiteral(", ") + format.pValue(y.pValue) + QStringLiteral(").");
     return lines;
 }
 
-QStringList BacktestReport::lines(const BacktestResult &result, const MessageTable &messages)
+QStringList BacktestReport::lines(
+    const BacktestResult &result, const MessageTable &messages, const ReportFormat &format)
 {
-    return documentedLines(result, messages) + yardstickLines(result.yardstick(), messages);
+    return documentedLines(result, messages) + lockedRowLines(result, messages)
+        + yardstickLines(result.yardstick(), messages, format);
 }
 
 QStringList BacktestReport::linesFor(const BacktestInput &input, const MessageTable &messages)

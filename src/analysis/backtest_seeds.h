@@ -1,6 +1,7 @@
 // The settings back-test over many seeds (the command-line tool's --seeds K): one
 // back-test per seed, spread over several threads, and how the share of winning rows and
-// the return spread over the seeds, beside the random baseline and chance.
+// the return spread over the seeds, beside the random baseline and chance. One large win
+// can lift the mean return above the range of all the others; the section then names it.
 #pragma once
 
 #include "analysis/backtest.h"
@@ -11,6 +12,15 @@
 
 class MessageTable;
 
+// The highest fixed prize one row won in a back-test (a jackpot is never summed, so it
+// is never this).
+struct SingleWin {
+    qint32 seed = 0;
+    int pass = 0;
+    PrizeClasses::Class prizeClass = PrizeClasses::Class::NoPrize;
+    std::int64_t dollars = 0;
+};
+
 struct SeedOutcome {
     qint32 seed = 0;
     std::int64_t rows = 0;
@@ -18,12 +28,15 @@ struct SeedOutcome {
     std::int64_t baselineWinning = 0;
     std::int64_t settingsWinnings = 0; // dollars, without jackpots
     std::int64_t baselineWinnings = 0;
+    std::optional<SingleWin> settingsLargest; // the first of the highest, by pass
+    std::optional<SingleWin> baselineLargest;
 };
 
-// The mean and the 2.5% and 97.5% points (linear between the sorted values, as R's
-// default quantile).
+// The mean, the median and the 2.5% and 97.5% points (linear between the sorted values,
+// as R's default quantile).
 struct Spread {
     double mean = 0;
+    double median = 0;
     double low = 0;
     double high = 0;
     static Spread of(std::vector<double> values);

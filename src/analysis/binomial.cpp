@@ -65,3 +65,18 @@ double Binomial::twoSidedPValue(std::int64_t n, double p, std::int64_t k)
             total += value;
     return std::min(total, 1.0);
 }
+
+std::int64_t Hypergeometric::choose(int n, int k)
+{
+    if (k < 0 || k > n)
+        return 0;
+    std::int64_t result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * (n - k + i) / i; // exact: a product of i consecutive numbers divides by i!
+    return result;
+}
+
+Hypergeometric::Ways Hypergeometric::commonNumbers(int population, int picked, int k)
+{
+    return {choose(picked, k) * choose(population - picked, picked - k), choose(population, picked)};
+}

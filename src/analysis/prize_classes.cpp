@@ -1,5 +1,6 @@
 #include "analysis/prize_classes.h"
 
+#include "analysis/binomial.h"
 #include "draws/draw.h"
 
 namespace {
@@ -28,19 +29,13 @@ constexpr std::array<ClassInfo, PrizeClasses::ClassCount> Classes{{
 // Rows of five out of 75 with exactly `hits` of the five drawn numbers.
 std::int64_t mainWays(int hits)
 {
-    return PrizeClasses::binomialCoefficient(Game::MainCount, hits)
-        * PrizeClasses::binomialCoefficient(Game::MaxMain - Game::MainCount, Game::MainCount - hits);
+    return Hypergeometric::commonNumbers(Game::MaxMain, Game::MainCount, hits).favourable;
 }
 } // namespace
 
 std::int64_t PrizeClasses::binomialCoefficient(int n, int k)
 {
-    if (k < 0 || k > n)
-        return 0;
-    std::int64_t result = 1;
-    for (int i = 1; i <= k; ++i)
-        result = result * (n - k + i) / i; // exact: a product of i consecutive numbers divides by i!
-    return result;
+    return Hypergeometric::choose(n, k);
 }
 
 Class PrizeClasses::classOf(int hits, bool megaball)

@@ -1,5 +1,6 @@
 #include "analysis/repeat_analysis.h"
 
+#include "analysis/repeat_chance.h"
 #include "app/message_table.h"
 #include "app/text_formats.h"
 #include "tipsheet/tip_rows.h"
@@ -154,7 +155,7 @@ std::optional<int> RepeatAnalysis::parseStopLevel(const QString &text)
     return TipRows::toInteger(text);
 }
 
-QStringList RepeatReport::lines(const RepeatResult &result, const MessageTable &messages)
+QStringList RepeatReport::documentedLines(const RepeatResult &result, const MessageTable &messages)
 {
     QStringList lines;
     lines << messages.text(Msg::RepeatReportEarlier);
@@ -165,6 +166,46 @@ QStringList RepeatReport::lines(const RepeatResult &result, const MessageTable &
     for (int k = 0; k <= 5; ++k)
         lines << QString::number(k) + QStringLiteral("    =>") + QString::number(result.next[size_t(k)]);
     return lines;
+}
+
+QStringList RepeatReport::chanceLines(
+    const RepeatResult &result, const MessageTable &messages, const ReportFormat &format)
+{
+    const auto m = [&](Msg entry) { return messages.text(entry); };
+    const QString tab = QStringLiteral("\t");
+    QStringList lines;
+    lines << QString() << m(Msg::RepeatChanceTitle);
+    for (const auto &[title, histogram] :
+        {std::pair{Msg::RepeatReportEarlier, &result.earlier}, std::pair{Msg::RepeatReportNext, &result.next}}) {
+        const RepeatChance chance = RepeatChance::of(*histogram, Game::MaxMain, Game::MainCount);
+        lines << m(title);
+        lines << QStringList{m(Msg::CommonNumbers), m(Msg::Comparisons), m(Msg::ChanceExpected), m(Msg::Range95),
+            m(Msg::Probability)}
+                     .join(tab);
+        for (const RepeatChance::Line &line : chance.lines)
+            lines << QStringList{QString::number(line.common), format.integer(line.observed),
+                format.number(line.expected, 2), format.range(line.range.low, line.range.high),
+                format.oneIn(m(Msg::OneIn), 1 / line.ways.probability())}
+                         .join(tab);
+        lines << m(Msg::Comparisons) + tab + format.integer(chance.comparisons) + tab
+                + format.integer(chance.comparisons);
+        // Without comparisons there is nothing to set beside chance.
+        if (chance.comparisons > 0) {
+            const double share = 100.0 * double(chance.sharing) / double(chance.comparisons);
+            lines << m(chance.differsFromChance() ? Msg::RepeatShareDiffers : Msg::RepeatShareWithinChance)
+                         .arg(format.percent(share), format.percent(100.0 * chance.sharingProbability))
+                    + QStringLiteral(" (") + m(Msg::BinomialTest) + QStringLiteral(", ") + format.pValue(chance.pValue)
+                    + QStringLiteral(").");
+        }
+        if (title == Msg::RepeatReportEarlier)
+            lines << QString();
+    }
+    return lines;
+}
+
+QStringList RepeatReport::lines(const RepeatResult &result, const MessageTable &messages, const ReportFormat &format)
+{
+    return documentedLines(result, messages) + chanceLines(result, messages, format);
 }
 
 QStringList RepeatReport::linesFor(const RepeatAnalysisInput &input, const MessageTable &messages)

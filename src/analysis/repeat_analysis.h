@@ -4,8 +4,10 @@
 // then the next-draw navigation evaluates the sheet against the following draw (the
 // next-draw histogram). The window drives it pass by pass and answers the stop-level
 // question through a callback; the command-line tool runs it to the end and goes on.
+// The report sets both histograms beside chance.
 #pragma once
 
+#include "analysis/report_format.h"
 #include "analysis/sheet_evaluation.h"
 #include "analysis/shown_draw.h"
 #include "generator/generation_run.h"
@@ -121,7 +123,11 @@ private:
 namespace RepeatReport {
 // Step 6: "Treffer von Ziehungen in der Datenbank", "0    =>12", ..., a line of one
 // blank, "Wie oft gab es bei der nächsten Ziehung ähnliche Zahlen", "0    =>3", ...
-QStringList lines(const RepeatResult &result, const MessageTable &messages);
+QStringList documentedLines(const RepeatResult &result, const MessageTable &messages);
+// Both histograms beside chance, starting with an empty line.
+QStringList chanceLines(const RepeatResult &result, const MessageTable &messages, const ReportFormat &format = {});
+// Both, as the report file holds them.
+QStringList lines(const RepeatResult &result, const MessageTable &messages, const ReportFormat &format = {});
 // The whole report from the inputs, no questions asked (as with a stop level of 6).
 QStringList linesFor(const RepeatAnalysisInput &input, const MessageTable &messages);
 } // namespace RepeatReport

@@ -118,6 +118,33 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::CannotStart, u"%1 kann nicht gestartet werden."},
     {Msg::InstallQuestion, u"Morvaks Skriptomat installieren?"},
     {Msg::InstallTitle, u"Skriptomat jetzt installieren?"},
+    {Msg::LockedRowsKept, u"Gesperrte Reihen, in jedem Durchlauf behalten und mitgezählt:"},
+    {Msg::OptionsContradict, u"Diese Einstellungen widersprechen sich, es wird nichts berechnet:"},
+    {Msg::ConflictSumRange, u"Die Quersumme von %1 liegt über der Quersumme bis %2."},
+    {Msg::ConflictEvenOdd,
+        u"Mindestens %1 gerade und mindestens %2 ungerade Zahlen sind mehr als die %3 Zahlen einer Reihe."},
+    {Msg::ConflictOtherRows,
+        u"Höchstens %1 und mindestens %2 Übereinstimmungen mit anderen Tipps schließen einander aus: "
+        u"ab Reihe 2 kann keine Reihe berechnet werden."},
+    {Msg::ConflictPrimesEven,
+        u"Mindestens %1 Primzahlen und mindestens %2 gerade Zahlen schließen einander aus: "
+        u"2 ist die einzige gerade Primzahl."},
+    {Msg::ConflictLowNumbers, u"Ohne die Zahlen 1-12 ist die kleinste Quersumme %1, die Quersumme bis ist aber %2."},
+    {Msg::BudgetUsedUpRows, u"Ändern Sie die Parameter, um %1 Tipps zu berechnen"},
+    {Msg::BudgetUsedUpOneRow, u"Ändern Sie die Parameter, um einen Tipp zu berechnen"},
+    {Msg::RepeatChanceTitle, u"Maßstab: die Wiederholungen neben dem Zufall"},
+    {Msg::CommonNumbers, u"Gemeinsame Zahlen"},
+    {Msg::Comparisons, u"Vergleiche"},
+    {Msg::RepeatShareDiffers,
+        u"%1 der Vergleiche haben mindestens eine gemeinsame Zahl, der Zufall erwartet %2: "
+        u"das weicht mehr vom Zufall ab, als sich durch Zufall erklären lässt"},
+    {Msg::RepeatShareWithinChance,
+        u"%1 der Vergleiche haben mindestens eine gemeinsame Zahl, der Zufall erwartet %2: "
+        u"das weicht nicht mehr vom Zufall ab, als sich durch Zufall erklären lässt"},
+    {Msg::Median, u"Median"},
+    {Msg::LargestWinLiftsMean,
+        u"Der größte Einzelgewinn, %1 in Klasse %2 bei Glückszahl %3 im Durchlauf %4, hebt das Mittel "
+        u"über den 95-%-Bereich; ohne ihn läge es bei %5"},
 }};
 
 constexpr bool inTableOrder()

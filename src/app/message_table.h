@@ -113,6 +113,24 @@ enum class Msg : int {
     CannotStart, // 100
     InstallQuestion, // 101
     InstallTitle, // 102
+    // What the analyses used and how they stand beside chance; settings that contradict
+    // each other, named before a run; the budget message counting the rows asked for.
+    LockedRowsKept, // 103
+    OptionsContradict, // 104
+    ConflictSumRange, // 105
+    ConflictEvenOdd, // 106
+    ConflictOtherRows, // 107
+    ConflictPrimesEven, // 108
+    ConflictLowNumbers, // 109
+    BudgetUsedUpRows, // 110
+    BudgetUsedUpOneRow, // 111
+    RepeatChanceTitle, // 112
+    CommonNumbers, // 113
+    Comparisons, // 114
+    RepeatShareDiffers, // 115
+    RepeatShareWithinChance, // 116
+    Median, // 117
+    LargestWinLiftsMean, // 118
     Count
 };
 

@@ -35,7 +35,7 @@ void print(Cli::Context &context, const QStringList &lines)
 int CliCommands::backtest(Cli::Context &context, const QStringList &args)
 {
     const QString usageLine = QStringLiteral("backtest --start DATE --seed N [--seeds K] [--from DATE] [--defaults] "
-                                             "[--set NAME=VALUE]...");
+                                             "[--set NAME=VALUE]... [--lock R=n1,n2,n3,n4,n5,MB]...");
     Cli::Arguments arguments(args);
     BacktestInput input;
     if (auto problem = takeStart(arguments, input.chosenDate))
@@ -50,6 +50,8 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
         return Cli::usage(context, QStringLiteral("--seed N is required"), usageLine);
     if (seed && seeds && qint64(*seed) + *seeds - 1 > INT_MAX)
         return Cli::usage(context, QStringLiteral("--seed N --seeds K goes past %1").arg(INT_MAX), usageLine);
+    if (auto problem = Cli::takeLocks(arguments, input.sheet))
+        return Cli::report(context, *problem, usageLine);
     Cli::RunInput run;
     if (auto problem = Cli::prepareHistory(context, arguments, run))
         return Cli::report(context, *problem, usageLine);
@@ -63,6 +65,8 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
     input.seed = *seed;
     input.ticketPrice = run.ticketPrice;
     const MessageTable messages;
+    if (auto problem = Cli::contradictions(input.settings, input.sheet, messages))
+        return Cli::report(context, *problem, usageLine);
     if (!seeds) {
         print(context, BacktestReport::linesFor(input, messages));
         return Cli::Success;

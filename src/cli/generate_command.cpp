@@ -2,52 +2,13 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
+#include "analysis/backtest_report.h"
 #include "analysis/sheet_evaluation.h"
 #include "app/message_table.h"
 #include "generator/generation_run.h"
 #include "generator/random_source.h"
 
 #include <climits>
-
-namespace {
-using Cli::Problem;
-
-const QString LockFormat = QStringLiteral("--lock takes R=n1,n2,n3,n4,n5[,MB] with R 1..12, numbers 1..75, "
-                                          "MB 1..15 (a value may be left empty): %1");
-
-// "R=n1,n2,n3,n4,n5,MB": row R locked with those fields; an empty value is an empty field.
-std::optional<Problem> parseLock(const QString &text, std::array<SheetRow, TipRows::RowCount> &sheet)
-{
-    const Problem bad{Cli::UsageError, LockFormat.arg(text)};
-    const QStringList sides = text.split(QLatin1Char('='));
-    const std::optional<int> row = sides.size() == 2 ? Cli::parseInteger(sides[0]) : std::nullopt;
-    if (!row || *row < 1 || *row > TipRows::RowCount)
-        return bad;
-    const QStringList values = sides[1].split(QLatin1Char(','));
-    if (values.size() != TipRows::MainFields && values.size() != TipRows::MainFields + 1)
-        return bad;
-    SheetRow &target = sheet[size_t(*row - 1)];
-    if (target.locked)
-        return Problem{Cli::UsageError, QStringLiteral("row %1 is locked twice").arg(*row)};
-    target.locked = true;
-    for (int slot = 0; slot < values.size(); ++slot) {
-        const QString &value = values[slot];
-        const QString field = TipRows::normalized(value, TipRows::maximumFor(slot));
-        if (!value.isEmpty() && field.isEmpty())
-            return bad;
-        target.texts[size_t(slot)] = field;
-    }
-    return std::nullopt;
-}
-
-QString rowLine(int row, const TipRowTexts &texts)
-{
-    QStringList parts;
-    for (int slot = 0; slot <= TipRows::MegaballSlot; ++slot)
-        parts << (texts[size_t(slot)].isEmpty() ? QStringLiteral("-") : texts[size_t(slot)]);
-    return QString::number(row) + QStringLiteral(": ") + parts.join(QLatin1Char(' '));
-}
-} // namespace
 
 int CliCommands::generate(Cli::Context &context, const QStringList &args)
 {
@@ -61,9 +22,8 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
         return Cli::report(context, *problem, usageLine);
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--rows"), 1, TipRows::RowCount, rows))
         return Cli::report(context, *problem, usageLine);
-    for (const QString &lock : arguments.takeAll(QStringLiteral("--lock")))
-        if (auto problem = parseLock(lock, request.sheet))
-            return Cli::report(context, *problem, usageLine);
+    if (auto problem = Cli::takeLocks(arguments, request.sheet))
+        return Cli::report(context, *problem, usageLine);
     Cli::RunInput input;
     if (auto problem = Cli::prepareRun(context, arguments, input))
         return Cli::report(context, *problem, usageLine);
@@ -83,6 +43,8 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
     else
         random.seedFromCounter();
     const MessageTable messages;
+    if (auto problem = Cli::contradictions(request.settings, request.sheet, messages))
+        return Cli::report(context, *problem, usageLine);
     const GenerationOutcome outcome = GenerationRun(request, random, messages).run();
     // The sheet as the window shows it after the run: the closing evaluation against
     // reference 1 sorts every complete row, the locked ones too.
@@ -91,8 +53,8 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
         sheet[row] = outcome.rows[row].texts();
     sheet = SheetEvaluation::of(sheet, outcome.references.reference(1)).sortedSheet(sheet);
     for (int row = 1; row <= TipRows::RowCount; ++row)
-        context.out << rowLine(row, sheet[size_t(row - 1)]) << '\n';
-    context.out << "status: " << messages.text(outcome.status) << '\n';
+        context.out << BacktestReport::rowLine(row, sheet[size_t(row - 1)]) << '\n';
+    context.out << "status: " << outcome.statusText(messages) << '\n';
     context.out << "attempts: " << outcome.attempts << '\n';
     return Cli::Success;
 }

@@ -2,14 +2,43 @@
 
 #include "app/clock.h"
 #include "app/settings_store.h"
-#include "draws/draw_display.h"
 #include "app/text_formats.h"
+#include "draws/draw_display.h"
 #include "draws/draw_store.h"
 #include "generator/generation_settings_store.h"
+#include "generator/option_conflicts.h"
 
 #include <QRegularExpression>
 
 namespace {
+const QString LockFormat = QStringLiteral("--lock takes R=n1,n2,n3,n4,n5[,MB] with R 1..12, numbers 1..75, "
+                                          "MB 1..15 (a value may be left empty): %1");
+
+// "R=n1,n2,n3,n4,n5,MB": row R locked with those fields; an empty value is an empty field.
+std::optional<Cli::Problem> parseLock(const QString &text, std::array<SheetRow, TipRows::RowCount> &sheet)
+{
+    const Cli::Problem bad{Cli::UsageError, LockFormat.arg(text)};
+    const QStringList sides = text.split(QLatin1Char('='));
+    const std::optional<int> row = sides.size() == 2 ? Cli::parseInteger(sides[0]) : std::nullopt;
+    if (!row || *row < 1 || *row > TipRows::RowCount)
+        return bad;
+    const QStringList values = sides[1].split(QLatin1Char(','));
+    if (values.size() != TipRows::MainFields && values.size() != TipRows::MainFields + 1)
+        return bad;
+    SheetRow &target = sheet[size_t(*row - 1)];
+    if (target.locked)
+        return Cli::Problem{Cli::UsageError, QStringLiteral("row %1 is locked twice").arg(*row)};
+    target.locked = true;
+    for (int slot = 0; slot < values.size(); ++slot) {
+        const QString &value = values[slot];
+        const QString field = TipRows::normalized(value, TipRows::maximumFor(slot));
+        if (!value.isEmpty() && field.isEmpty())
+            return bad;
+        target.texts[size_t(slot)] = field;
+    }
+    return std::nullopt;
+}
+
 std::optional<QDate> parseDate(const QString &text)
 {
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
@@ -100,6 +129,23 @@ int Cli::report(const Context &context, const Problem &problem, const QString &u
     if (problem.code == UsageError)
         return usage(context, problem.message, usageLine);
     return context.failWith(problem.message);
+}
+
+std::optional<Cli::Problem> Cli::takeLocks(Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet)
+{
+    for (const QString &lock : arguments.takeAll(QStringLiteral("--lock")))
+        if (auto problem = parseLock(lock, sheet))
+            return problem;
+    return std::nullopt;
+}
+
+std::optional<Cli::Problem> Cli::contradictions(const GenerationSettings &settings,
+    const std::array<SheetRow, TipRows::RowCount> &sheet, const MessageTable &messages)
+{
+    const QStringList conflicts = OptionConflicts::find(settings, sheet, messages);
+    if (conflicts.isEmpty())
+        return std::nullopt;
+    return Problem{Failure, OptionConflicts::message(conflicts, messages)};
 }
 
 Result<Draw> Cli::shownDrawFor(const Context &context, QDate date)

@@ -6,9 +6,12 @@
 #include "app/result.h"
 #include "cli/cli.h"
 #include "generator/generation_options.h"
+#include "generator/generation_run.h"
 #include "generator/reference_draws.h"
 
 #include <QDate>
+
+class MessageTable;
 
 #include <optional>
 #include <vector>
@@ -49,6 +52,13 @@ int report(const Context &context, const Problem &problem, const QString &usageL
 // is absent; anything else is a usage error.
 std::optional<Problem> takeBoundedInteger(
     Arguments &arguments, const QString &option, int minimum, int maximum, std::optional<int> &value);
+
+// Every --lock R=n1,n2,n3,n4,n5[,MB]: row R locked with those fields (a value may be empty).
+std::optional<Problem> takeLocks(Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet);
+// A failure naming the options that exclude each other, as the window names them before
+// a run; none when they agree.
+std::optional<Problem> contradictions(const GenerationSettings &settings,
+    const std::array<SheetRow, TipRows::RowCount> &sheet, const MessageTable &messages);
 
 // The draw the window shows for `date` (the first on or after it, else the newest),
 // read from the store; an error for an empty store.

@@ -37,6 +37,17 @@ TipRowTexts GeneratedRow::texts() const
     return texts;
 }
 
+QString GenerationOutcome::statusText(const MessageTable &messages) const
+{
+    if (status != Msg::BudgetUsedUp || rowsAsked == TipRows::RowCount || rowsAsked <= 0)
+        return messages.text(status);
+    const QString text = messages.text(rowsAsked == 1 ? Msg::BudgetUsedUpOneRow : Msg::BudgetUsedUpRows);
+    // A message file of an older program version has no such line.
+    if (text.isEmpty())
+        return messages.text(status);
+    return rowsAsked == 1 ? text : text.arg(rowsAsked);
+}
+
 GenerationRun::GenerationRun(
     const GenerationRequest &request, RandomSource &random, const MessageTable &messages, GenerationHooks hooks)
     : m_request(request)
@@ -114,6 +125,7 @@ GenerationOutcome GenerationRun::run()
             m_hooks.rowWritten(row, result);
     }
     outcome.attempts = m_attempts;
+    outcome.rowsAsked = m_settings.upDown(8);
     outcome.status = !poolUsable || m_attempts >= m_attemptLimit ? Msg::BudgetUsedUp : Msg::TipsComputed;
     return outcome;
 }

@@ -94,8 +94,12 @@ struct GenerationOutcome {
     // The status text at the end: BudgetUsedUp (also for a pool too small to draw a row
     // from) or TipsComputed; entry 0 after an abort.
     Msg status = Msg(0);
+    int rowsAsked = 0; // UpDown8 as the run ended
     int attempts = 0;
     ReferenceDraws references;
+
+    // The status as the status bar shows it: a used-up budget counts the rows asked for.
+    QString statusText(const MessageTable &messages) const;
 };
 
 class GenerationRun {

@@ -18,6 +18,7 @@ struct SessionState {
     bool editChecksEnabled = false; // leaving a tip field evaluates the sheet
     int attemptLimit = 100000; // the generation's attempt budget
     int languageIndex = 0; // 1..8, 0 while no language was applied
+    QString localeName; // the applied language's locale ("en", "pt_BR"); empty before
     int designHeight = 0; // the height the pages were last scaled against
     bool generationRunning = false;
     HitResult lastHit;

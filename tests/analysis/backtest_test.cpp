@@ -299,6 +299,10 @@ private slots:
             QString(),
             QStringLiteral("Ziehungen: 4mit je 1Tipp => 4 Reihen"),
             QString(),
+            QStringLiteral("Gesperrte Reihen, in jedem Durchlauf behalten und mitgezählt:"),
+            QStringLiteral("1: 1 2 3 4 5 6"),
+            QStringLiteral("3: 10 20 30 40 50 7"),
+            QString(),
             QStringLiteral("Maßstab: die Einstellungen neben dem Zufall"),
             QStringLiteral("Gewinnklasse\tGewinn\tEinstellungen\tZufallsreihen\tZufall erwartet\t95-%-Bereich\t"
                            "Wahrscheinlichkeit"),
@@ -376,23 +380,47 @@ private slots:
             QCOMPARE(o.rows, y.rows);
             QCOMPARE(o.settingsWinning, y.settingsWinning);
             QCOMPARE(o.baselineWinnings, y.baselineWinnings);
+            QCOMPARE(bool(o.settingsLargest), o.settingsWinnings > 0);
             if (k == 0)
                 QCOMPARE(
                     BacktestReport::lines(run.first, messages), BacktestReport::lines(backtest.result(), messages));
         }
         const QStringList spread = BacktestSeeds::spreadLines(run, in.ticketPrice, messages);
         QCOMPARE(spread.value(1), QStringLiteral("Streuung über die Glückszahlen 100 – 105"));
-        QCOMPARE(spread.value(2), QStringLiteral("\tMittel\t95-%-Bereich"));
+        QCOMPARE(spread.value(2), QStringLiteral("\tMittel\tMedian\t95-%-Bereich"));
         QVERIFY(spread.value(5).startsWith(QStringLiteral("Zufallsreihen\t")));
-        QCOMPARE(spread.last(), QStringLiteral("Zufall erwartet\t17,42 %\t–"));
+        QCOMPARE(spread.last(), QStringLiteral("Zufall erwartet\t17,42 %\t–\t–"));
     }
 
     void spreadPoints()
     {
-        const Spread s = Spread::of({4, 1, 3, 2, 5});
-        QCOMPARE(s.mean, 3.0);
+        const Spread s = Spread::of({4, 1, 3, 2, 50});
+        QCOMPARE(s.mean, 12.0);
+        QCOMPARE(s.median, 3.0);
         QCOMPARE(s.low, 1.1); // 1 + 0.025 * 4 * (2 - 1)
-        QCOMPARE(s.high, 4.9);
+        QCOMPARE(s.high, 45.4); // 4 + 0.9 * (50 - 4)
+    }
+
+    // One seed's million lifts the mean return of 100 seeds above their range: the spread
+    // names that win and the mean without it; the random rows' mean stays in its range.
+    void largestWinLiftingTheMeanIsNamed()
+    {
+        SeedsRun run;
+        for (qint32 seed = 1; seed <= 100; ++seed) {
+            SeedOutcome o{seed, 100, 7, 7, 10, 10, {}, {}};
+            o.settingsLargest = o.baselineLargest = SingleWin{seed, 3, PrizeClasses::Class::Three, 5};
+            if (seed == 57) {
+                o.settingsWinnings += 1000000;
+                o.settingsLargest = SingleWin{seed, 17, PrizeClasses::Class::Five, 1000000};
+            }
+            run.outcomes.push_back(o);
+        }
+        const QStringList spread = BacktestSeeds::spreadLines(run, QStringLiteral("1,00"), MessageTable());
+        QCOMPARE(spread.value(8), QStringLiteral("Einstellungen\t10.010,00 %\t10,00 %\t10,00 % – 10,00 %"));
+        QCOMPARE(spread.last(),
+            QStringLiteral("Einstellungen\tDer größte Einzelgewinn, 1.000.000,00 $ in Klasse 5 bei Glückszahl 57 im "
+                           "Durchlauf 17, hebt das Mittel über den 95-%-Bereich; ohne ihn läge es bei 10,00 %."));
+        QVERIFY(spread.value(spread.size() - 2).startsWith(QStringLiteral("Zufall erwartet\t")));
     }
 
     void seedInput()

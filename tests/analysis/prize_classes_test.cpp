@@ -1,10 +1,11 @@
 // What chance gives one row of this game format, and the binomial yardstick: exact class
 // odds against the published ones, the probabilities summing to 1, any prize 1 in 14.71,
 // the two-sided exact test and the 95% range against exact values, the ticket price and
-// the number formats of the report.
+// the number formats of the report, also in other languages, and two rows sharing k numbers.
 #include "analysis/backtest_report.h"
 #include "analysis/binomial.h"
 #include "analysis/prize_classes.h"
+#include "analysis/report_format.h"
 #include "app/text_formats.h"
 
 #include <QTest>
@@ -66,6 +67,9 @@ private slots:
         QCOMPARE(numerators, std::int64_t(17259390) * 15);
         QVERIFY(std::abs(total - 1.0) < 1e-12);
         QCOMPARE(PrizeClasses::binomialCoefficient(75, 5), std::int64_t(17259390));
+        // Two rows sharing k numbers, for the format's numbers: four of five out of 70.
+        QCOMPARE(Hypergeometric::commonNumbers(70, 5, 4).favourable, std::int64_t(5 * 65));
+        QCOMPARE(Hypergeometric::commonNumbers(70, 5, 4).total, std::int64_t(12103014));
         QCOMPARE(QString::number(PrizeClasses::anyPrize().oneIn(), 'f', 2), QStringLiteral("14.71"));
         // 1/15 (every Megaball class) plus 3, 4 and 5 without the Megaball.
         QCOMPARE(PrizeClasses::anyPrize().numerator * 43148475, std::int64_t(2933734) * 258890850);
@@ -170,6 +174,28 @@ private slots:
         QCOMPARE(TextFormats::integer(999), QStringLiteral("999"));
         QCOMPARE(BacktestReport::amount(1000000), QStringLiteral("1.000.000,00 $"));
         QCOMPARE(BacktestReport::percent(6.8), QStringLiteral("6,80 %"));
+    }
+
+    // The window writes the report's own sections in the chosen language's formats;
+    // German is the program's own. Groups of three also where Qt begins them at five digits.
+    void languageFormats_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("written"); // an amount, a share, a count and a p-value
+        QTest::newRow("German") << "de"
+                                << "1.000.000,00 $|6,80 %|17.259.390|p = 1,000";
+        QTest::newRow("English") << "en"
+                                 << "$1,000,000.00|6.80%|17,259,390|p = 1.000";
+        QTest::newRow("Spanish") << "es"
+                                 << "1.000.000,00\u00a0$|6,80\u00a0%|17.259.390|p = 1,000";
+    }
+    void languageFormats()
+    {
+        QFETCH(QString, locale);
+        const ReportFormat f = ReportFormat::forLanguage(locale);
+        QTEST(
+            QStringList({f.amount(1000000), f.percent(6.8), f.integer(17259390), f.pValue(1.0)}).join(u'|'), "written");
+        QCOMPARE(f.number(-0.001, 2), f.number(0, 2));
     }
 };
 

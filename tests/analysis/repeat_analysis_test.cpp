@@ -2,7 +2,7 @@
 // comparison window runs from SelectedDate (the chosen date in the first pass, the
 // statistics start later) up to the row-1 draw, the next-draw histogram takes the hit
 // count of the last row the evaluation could evaluate, the questions, the end, and the
-// report lines.
+// report lines with both histograms beside chance.
 #include "analysis/analysis_report.h"
 #include "analysis/repeat_analysis.h"
 #include "app/message_table.h"
@@ -206,7 +206,11 @@ private slots:
         QVERIFY(!analysis.nextPass());
         QVERIFY(analysis.result().endedOnEmptyHistory);
         QCOMPARE(analysis.result().passes, 0);
-        QCOMPARE(RepeatReport::lines(analysis.result(), MessageTable()).value(1), QStringLiteral("0    =>0"));
+        const QStringList lines = RepeatReport::lines(analysis.result(), MessageTable());
+        QCOMPARE(lines.value(1), QStringLiteral("0    =>0"));
+        // Without comparisons the sections set nothing beside chance.
+        QCOMPARE(lines.size(), 15 + 21);
+        QCOMPARE(lines.last(), QStringLiteral("Vergleiche\t0\t0"));
     }
 
     void reportLinesExact()
@@ -230,8 +234,30 @@ private slots:
             QStringLiteral("3    =>2"),
             QStringLiteral("4    =>0"),
             QStringLiteral("5    =>0"),
+            // Beside chance: three comparisons in each section.
+            QString(),
+            QStringLiteral("Maßstab: die Wiederholungen neben dem Zufall"),
+            QStringLiteral("Treffer von Ziehungen in der Datenbank"),
+            QStringLiteral("Gemeinsame Zahlen\tVergleiche\tZufall erwartet\t95-%-Bereich\tWahrscheinlichkeit"),
+            QStringLiteral("0\t0\t2,10\t0 – 3\t1 zu 1,43"),
+            QStringLiteral("1\t0\t0,80\t0 – 2\t1 zu 3,76"),
+            QStringLiteral("2\t1\t0,10\t0 – 1\t1 zu 31,53"),
+            QStringLiteral("3\t2\t0,00\t0 – 0\t1 zu 715"),
+            QStringLiteral("4\t0\t0,00\t0 – 0\t1 zu 49.313"),
+            QStringLiteral("5\t0\t0,00\t0 – 0\t1 zu 17.259.390"),
+            QStringLiteral("Vergleiche\t3\t3"),
+            QStringLiteral(
+                "100,00 % der Vergleiche haben mindestens eine gemeinsame Zahl, der Zufall erwartet 29,88 %: "
+                "das weicht mehr vom Zufall ab, als sich durch Zufall erklären lässt (zweiseitiger exakter "
+                "Binomialtest, 5-%-Niveau, p = 0,027)."),
         };
-        QCOMPARE(lines, expected);
+        QCOMPARE(lines.mid(0, expected.size()), expected);
+        // The next-draw section: the same chance, its own counts.
+        QCOMPARE(lines.value(expected.size() + 3), QStringLiteral("0\t1\t2,10\t0 – 3\t1 zu 1,43"));
+        QCOMPARE(lines.last(),
+            QStringLiteral("66,67 % der Vergleiche haben mindestens eine gemeinsame Zahl, der Zufall erwartet 29,88 %: "
+                           "das weicht nicht mehr vom Zufall ab, als sich durch Zufall erklären lässt (zweiseitiger "
+                           "exakter Binomialtest, 5-%-Niveau, p = 0,214)."));
         QVERIFY(AnalysisReport::fileBytes(lines).startsWith(
             "\xEF\xBB\xBFTreffer von Ziehungen in der Datenbank\r\n0    =>0\r\n"));
         QVERIFY(AnalysisReport::fileBytes(lines).contains("\r\n \r\nWie oft gab es bei der n\xC3\xA4"

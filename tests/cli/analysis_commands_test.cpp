@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("backtest seeds past 32 bits") << "backtest --start 2017-01-03 --seed 2147483647 --seeds 2";
         QTest::newRow("backtest --end") << "backtest --start 2017-01-03 --seed 7 --end 2017-02-01";
         QTest::newRow("backtest stray") << "backtest --start 2017-01-03 --seed 7 foo";
+        QTest::newRow("backtest bad lock") << "backtest --start 2017-01-03 --seed 7 --lock 1=1,2,3";
         QTest::newRow("repeats without start") << "repeats";
         QTest::newRow("repeats with settings") << "repeats --start 2017-01-03 --defaults";
         QTest::newRow("repeats bad from") << "repeats --start 2017-01-03 --from 03.01.2017";

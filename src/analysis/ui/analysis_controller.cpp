@@ -13,6 +13,7 @@
 #include "draws/ui/draw_view.h"
 #include "draws/ui/internet_page.h"
 #include "generator/lucky_number.h"
+#include "generator/option_conflicts.h"
 #include "generator/random_source.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/long_work.h"
@@ -147,9 +148,20 @@ void AnalysisController::settingsBacktest()
     const AnalysisWiring &w = m_wiring;
     const MessageTable &messages = w.messages;
     const QDate chosenDate = w.dates.drawDate();
-    if (!w.dialogs.askYesNo(messages.text(Msg::BacktestQuestionStart) + TextFormats::shortDate(chosenDate)
-                + messages.text(Msg::BacktestQuestionEnd),
-            messages.text(Msg::BacktestQuestionCaption)))
+    // Every pass would use up its budget on options that exclude each other.
+    const std::array<SheetRow, TipRows::RowCount> sheet = sheetRows(w.sheet);
+    const QStringList conflicts = OptionConflicts::find(w.settings.generationSettings(), sheet, messages);
+    if (!conflicts.isEmpty()) {
+        w.dialogs.showMessage(OptionConflicts::message(conflicts, messages));
+        return;
+    }
+    // The locked rows stay in every pass and count with the computed ones: the question
+    // says so, as the report will.
+    QString question = messages.text(Msg::BacktestQuestionStart) + TextFormats::shortDate(chosenDate)
+        + messages.text(Msg::BacktestQuestionEnd);
+    if (const QStringList locked = BacktestReport::lockedRowsText(lockedRowsOf(sheet), messages); !locked.isEmpty())
+        question += QStringLiteral("\n\n") + locked.join(QLatin1Char('\n'));
+    if (!w.dialogs.askYesNo(question, messages.text(Msg::BacktestQuestionCaption)))
         return;
     Running running(*this);
     PreferredListOff listOff(*this);
@@ -205,7 +217,7 @@ void AnalysisController::settingsBacktest()
         writeSheet(w.sheet, pass.sheetTexts());
         showState(pass.evaluated);
         w.checks.komplettcheck();
-        w.status.setText(1, messages.text(pass.generation.status));
+        w.status.setText(1, pass.generation.statusText(messages));
         repaintNow();
         w.work.yield();
     }
@@ -216,7 +228,7 @@ void AnalysisController::settingsBacktest()
         return;
     const BacktestResult &result = backtest.result();
     w.chart.showComparison(PrizeClassChart::of(result.yardstick(), messages));
-    writeReport(BacktestReport::lines(result, messages));
+    writeReport(BacktestReport::lines(result, messages, reportFormat()));
 }
 
 void AnalysisController::repeatAnalysis()
@@ -278,7 +290,7 @@ void AnalysisController::repeatAnalysis()
     w.work.end();
     if (m_stopRequested || analysis.result().stopped)
         return;
-    writeReport(RepeatReport::lines(analysis.result(), messages));
+    writeReport(RepeatReport::lines(analysis.result(), messages, reportFormat()));
 }
 
 ShownDrawState AnalysisController::currentState() const
@@ -311,6 +323,11 @@ void AnalysisController::repaintNow()
         std::initializer_list<QWidget *>{&m_wiring.sheet, &m_wiring.database, status.panel(0), status.panel(1)})
         if (widget->isVisible())
             widget->repaint();
+}
+
+ReportFormat AnalysisController::reportFormat() const
+{
+    return ReportFormat::forLanguage(m_wiring.state.localeName);
 }
 
 void AnalysisController::writeReport(const QStringList &lines)

@@ -5,6 +5,8 @@
 // "Test.rtf" and opens it, and shows the back-test's prize classes on the chart page.
 #pragma once
 
+#include "analysis/report_format.h"
+
 #include <QObject>
 
 class ChartPage;
@@ -72,6 +74,8 @@ private:
     ShownDrawState currentState() const;
     void showState(const ShownDrawState &shown);
     void repaintNow();
+    // The numbers of the report's own sections in the chosen language's formats.
+    ReportFormat reportFormat() const;
     void writeReport(const QStringList &lines);
 
     AnalysisWiring m_wiring;

@@ -53,9 +53,11 @@ void Localizer::choose(int index)
     for (size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i])
             m_entries[i]->setChecked(int(i) + 1 == index);
-    load();
+    const bool loaded = load();
     installQtTranslations(QString::fromLatin1(language.qtName));
     m_state.languageIndex = index;
+    // Numbers the program writes follow its texts: without the files they stay German.
+    m_state.localeName = loaded ? QString::fromLatin1(language.qtName) : QString();
     emit applied();
 }
 

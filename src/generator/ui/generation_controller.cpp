@@ -3,6 +3,7 @@
 #include "app/message_table.h"
 #include "draws/draw_store.h"
 #include "generator/lucky_number.h"
+#include "generator/option_conflicts.h"
 #include "generator/random_source.h"
 #include "generator/ui/generation_options_form.h"
 #include "generator/ui/preferred_list_controller.h"
@@ -71,6 +72,17 @@ void GenerationController::run()
 {
     SessionState &state = m_wiring.state;
     TipSheetPage &sheet = m_wiring.sheet;
+    // Options that exclude each other would use up the budget and empty the rows.
+    std::array<SheetRow, TipRows::RowCount> locks{};
+    for (int row = 1; row <= TipRows::RowCount; ++row)
+        locks[size_t(row - 1)].locked = sheet.isLocked(row);
+    const QStringList conflicts
+        = OptionConflicts::find(m_wiring.options.generationSettings(), locks, m_wiring.messages);
+    if (!conflicts.isEmpty()) {
+        m_wiring.status.setText(StatusPanel, conflicts.join(QLatin1Char(' ')));
+        m_wiring.dialogs.showMessage(OptionConflicts::message(conflicts, m_wiring.messages));
+        return;
+    }
     // Saved at every start rather than once, so that a caption changed by a language
     // switch between runs comes back as it is now.
     m_startCaption = sheet.generateButton()->text();
@@ -155,8 +167,9 @@ void GenerationController::finish(const GenerationOutcome *outcome)
     if (outcome && !outcome->aborted) {
         m_wiring.checks.komplettcheck();
         // A stopped run leaves the rows it did not reach empty; the status says so.
-        const Msg status = m_wiring.work.stopRequested() ? Msg::RunStopped : outcome->status;
-        m_wiring.status.setText(StatusPanel, m_wiring.messages.text(status));
+        const QString status = m_wiring.work.stopRequested() ? m_wiring.messages.text(Msg::RunStopped)
+                                                             : outcome->statusText(m_wiring.messages);
+        m_wiring.status.setText(StatusPanel, status);
     }
     m_wiring.work.end();
     restoreOptions();

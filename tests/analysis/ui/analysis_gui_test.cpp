@@ -1,6 +1,7 @@
 // The historical analyses from the Datenbank page: the report the window writes against
 // the command-line tool's, CheckBox20 on every way out, the questions, the state the
-// window is left in, the chart beside chance, and a repaint for every pass.
+// window is left in, the chart beside chance, a repaint for every pass, the locked rows
+// said and reproduced by the tool, and the report's numbers in the chosen language.
 #include "analysis/analysis_report.h"
 #include "analysis/backtest_report.h"
 #include "analysis/repeat_analysis.h"
@@ -74,6 +75,17 @@ std::vector<Draw> bundledDraws()
     if (!draws || draws->empty())
         qFatal("bundled history missing");
     return std::move(draws).value();
+}
+
+// The shipped language files into the program folder, so that the menu can load them.
+void copyShippedLanguages(const QString &programFolder)
+{
+    for (const QString &sub : {QStringLiteral("Land"), QStringLiteral("land")}) {
+        const QDir from(TestData::sourceDir() + QStringLiteral("/resources/runtime/") + sub);
+        QDir().mkpath(programFolder + u'/' + sub);
+        for (const QString &name : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(name), programFolder + u'/' + sub + u'/' + name);
+    }
 }
 
 QCheckBox *preferredListBox(MainWindow &w)
@@ -315,6 +327,18 @@ private slots:
         expected.runToEnd();
         const BacktestPass &last = expected.lastPass();
         QCOMPARE(reportLines(f), BacktestReport::lines(expected.result(), w.messages()));
+        // The question and the report say which row every pass kept, and the command-line
+        // tool, given the same lock, writes the same report.
+        QCOMPARE(f.dialogs.questions.first(),
+            QStringLiteral("aktuellen Tipps werden dabei gelöscht?|Soll die Analyse der Einstellungen jetzt ab dem "
+                           "01.03.2017 durchgeführt werden??\n\nGesperrte Reihen, in jedem Durchlauf behalten und "
+                           "mitgezählt:\n7: 40 3 75 12 8 9"));
+        QVERIFY(reportLines(f).contains(QStringLiteral("7: 3 8 12 40 75 9")));
+        const CliRun cli = runCli({QStringLiteral("--dir"), f.directory.path(), QStringLiteral("backtest"),
+            QStringLiteral("--start"), QStringLiteral("2017-03-01"), QStringLiteral("--seed"), QStringLiteral("11"),
+            QStringLiteral("--defaults"), QStringLiteral("--lock"), QStringLiteral("7=40,3,75,12,8,9")});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(reportLines(f), cliLines(cli));
 
         QCOMPARE(w.state().shownDraw, draws.back());
         QCOMPARE(w.state().shownDrawIndex, int(draws.size()) - 1);
@@ -336,6 +360,35 @@ private slots:
         QCOMPARE(w.state().tally.cells, evaluation.tally.cells);
         QCOMPARE(w.statusText(1), w.messages().text(last.generation.status));
         QCOMPARE(w.pageControl()->currentIndex(), 0);
+    }
+
+    // In another language the report's own sections write numbers as that language does;
+    // the documented lines stay as they are.
+    void reportsInTheChosenLanguagesFormats()
+    {
+        WindowFixture f;
+        const auto history = TestData::draws({"2017-10-03 1 2 3 4 5 6 2", "2017-10-06 10 20 30 40 50 7 3",
+            "2017-10-10 1 2 3 4 60 8 4", "2017-10-13 11 21 31 41 51 9 5"});
+        f.useHistory(history);
+        copyShippedLanguages(f.programFolder());
+        MainWindow &w = f.create();
+        w.afterCreation();
+        w.menuAction(QStringLiteral("Englich1"))->trigger();
+        const ReportFormat english = ReportFormat::forLanguage(QStringLiteral("en"));
+
+        runBacktest(f, QDate(2017, 10, 3), QStringLiteral("7"));
+        BacktestInput input = backtestInput(history, QDate(2017, 10, 3), 7);
+        input.statisticsStart = w.charts()->DateTimePicker2->date();
+        SettingsBacktest expected(input, w.messages());
+        const QStringList backtest = reportLines(f);
+        QCOMPARE(backtest, BacktestReport::lines(expected.runToEnd(), w.messages(), english));
+        QVERIFY(backtest.contains(QStringLiteral("5\t$1,000,000.00\t0\t0\t0.00\t0 – 0\t1 in 18,492,204")));
+
+        runRepeats(f, QDate(2017, 10, 3), QStringLiteral("6"));
+        const QStringList repeats = reportLines(f);
+        RepeatAnalysisInput repeatInput{history, QDate(2017, 10, 3), w.charts()->DateTimePicker2->date(), 6, {}, {}};
+        RepeatAnalysis analysis(repeatInput);
+        QCOMPARE(repeats, RepeatReport::lines(analysis.runToEnd(), w.messages(), english));
     }
 
     void chartShowsTheSettingsBesideChance()
@@ -438,7 +491,7 @@ private slots:
         QCOMPARE(cli.exitCode, 0);
         const QStringList report = reportLines(f);
         QCOMPARE(report, cliLines(cli));
-        QCOMPARE(report.size(), 15);
+        QCOMPARE(report.size(), 15 + 23); // the documented lines, then both beside chance
         QCOMPARE(report.first(), QStringLiteral("Treffer von Ziehungen in der Datenbank"));
         QCOMPARE(f.shell.opened, QStringList{reportPath(f)});
 

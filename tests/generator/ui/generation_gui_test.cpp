@@ -1,7 +1,7 @@
 // "Tipps berechnen" in the main window on the bundled history: repeatable rows (also
 // against the command-line tool), the options the run loosens and puts back, the stop
 // button, options changed during a run, the preferred-number list with its files, the
-// lucky number and a pool too small to draw from.
+// lucky number, a pool too small to draw from and options that exclude each other.
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
 #include "cli_runner.h"
@@ -32,7 +32,9 @@ namespace {
 const QString StartCaption = QStringLiteral("Tipps berechnen");
 const QString StopCaption = QStringLiteral("Stoppen");
 const QString Done = QStringLiteral("Tipps wurden neu berechnet");
-const QString BudgetUsedUp = QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen");
+// The budget message counts the rows asked for; for all twelve it is the table's entry.
+const QString BudgetUsedUp = QStringLiteral("Ändern Sie die Parameter, um 5 Tipps zu berechnen");
+const QString BudgetUsedUpForTwelve = QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen");
 
 // The twelve rows as the command-line tool prints them.
 QStringList sheetLines(const TipSheetPage *sheet)
@@ -54,13 +56,14 @@ bool rowEmpty(const TipSheetPage *sheet, int row)
     return sheet->rowTexts(row) == TipRowTexts{};
 }
 
-// Minimum even 3 and minimum odd 3: every candidate fails.
+// Five odd numbers add up to 25 at least, above a sum of 24: every candidate fails,
+// though no two options exclude each other on their own.
 void makeImpossible(GenerationPage *options, int thousands)
 {
-    options->checkBox(25)->setChecked(true);
     options->checkBox(26)->setChecked(true);
-    options->upDown(15)->setValue(3);
-    options->upDown(16)->setValue(3);
+    options->upDown(16)->setValue(5);
+    options->upDown(1)->setValue(21);
+    options->upDown(2)->setValue(24);
     options->upDown(7)->setValue(thousands);
 }
 
@@ -143,6 +146,7 @@ private slots:
     void loosenedOptionsShowDuringTheRunAndComeBack()
     {
         makeImpossible(options(), 30);
+        sheet()->rowCountSpin()->setValue(12);
         options()->checkBox(8)->setChecked(true);
         sheet()->setRowTexts(1, {"3", "14", "25", "36", "47", "5", ""});
         sheet()->setRowTexts(2, {"40", "41", "60", "70", "75", "", ""});
@@ -165,7 +169,7 @@ private slots:
                 "UpDown5=0 Stoppen", "UpDown6=4 Stoppen"}));
         QVERIFY(options()->checkBox(8)->isChecked());
         QCOMPARE(options()->upDown(6)->value(), 4);
-        QCOMPARE(window().statusText(1), BudgetUsedUp);
+        QCOMPARE(window().statusText(1), BudgetUsedUpForTwelve);
         QCOMPARE(window().generationControl()->lastOutcome().attempts, 30000);
         QCOMPARE(sheet()->rowTexts(1), (TipRowTexts{"3", "14", "25", "36", "47", "5", ""}));
         QCOMPARE(sheet()->rowTexts(2), (TipRowTexts{"40", "41", "60", "70", "75", "", ""}));
@@ -197,13 +201,13 @@ private slots:
     void optionsChangedDuringTheRunCount()
     {
         makeImpossible(options(), 30000);
-        QTimer::singleShot(30, this, [&] { options()->checkBox(25)->setChecked(false); });
+        QTimer::singleShot(30, this, [&] { options()->upDown(2)->setValue(200); });
         generate();
         QCOMPARE(window().statusText(1), Done);
         QVERIFY(window().generationControl()->lastOutcome().attempts < 30000000);
         for (int row = 1; row <= 5; ++row)
             QVERIFY(!rowEmpty(sheet(), row));
-        QVERIFY(!options()->checkBox(25)->isChecked()); // not one of the four put back
+        QCOMPARE(options()->upDown(2)->value(), 200); // not one of the four put back
     }
 
     void preferredList_data()
@@ -329,6 +333,20 @@ private slots:
             QCOMPARE(window().statusText(1), status);
             QCOMPARE(random.state(), quint32(0xFFFFFFFB));
         }
+    }
+
+    // Options that exclude each other: named in a message before anything is cleared.
+    void contradictoryOptionsAreNamedBeforeTheRun()
+    {
+        sheet()->setRowTexts(3, {"1", "2", "3", "4", "5", "6", ""});
+        options()->upDown(1)->setValue(279);
+        options()->upDown(2)->setValue(239);
+        generate();
+        const QString named = QStringLiteral("Die Quersumme von 279 liegt über der Quersumme bis 239.");
+        QCOMPARE(m_fixture->dialogs.messages,
+            QStringList{QStringLiteral("Diese Einstellungen widersprechen sich, es wird nichts berechnet:\n") + named});
+        QCOMPARE(window().statusText(1), named);
+        QCOMPARE(sheet()->rowTexts(3), (TipRowTexts{"1", "2", "3", "4", "5", "6", ""}));
     }
 
     void poolWithoutNumbersEndsAtOnce()
