@@ -113,6 +113,12 @@ enum class Msg : int {
     CannotStart, // 100
     InstallQuestion, // 101
     InstallTitle, // 102
+    TemplateTooLarge, // 103
+    ScriptTooLong, // 104
+    AutomationPathNotAbsolute, // 105
+    WrittenNotOpened, // 106
+    OpenFolderQuestion, // 107
+    OpenFolderCaption, // 108
     Count
 };
 

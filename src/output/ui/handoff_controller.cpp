@@ -72,7 +72,7 @@ void HandoffController::scriptstart()
         return;
     }
     const ScriptOptions options = ScriptOptions::from(m_wiring.settings.generationSettings());
-    const auto generated = ClickScript::build(chosen.script, tipFile, options, Clock::today());
+    const auto generated = ClickScript::build(chosen.script, tipFile, options, Clock::today(), m_wiring.messages);
     if (!generated) {
         m_wiring.dialogs.showError(generated.error());
         return;
