@@ -55,11 +55,13 @@ private slots:
                                           << "/a/morvak/Skriptomat";
         QTest::newRow("without the word") << "/opt/Lotto/"
                                           << "/opt/Lotto/Skriptomat";
-        // The character after the word is kept whatever it is, as the rule says.
+        // Only a whole folder name counts.
         QTest::newRow("word inside a name") << "/opt/Morvaks Lotto/"
-                                            << "/opt/MorvaksSkriptomat";
+                                            << "/opt/Morvaks Lotto/Skriptomat";
+        QTest::newRow("word inside a folder") << "/opt/xMorvakY/Lotto/"
+                                              << "/opt/xMorvakY/Lotto/Skriptomat";
         QTest::newRow("no umlaut upper-cased") << "/opt/\u00e4Morvak/x/"
-                                               << "/opt/\u00e4Morvak/Skriptomat";
+                                               << "/opt/\u00e4Morvak/x/Skriptomat";
     }
     void ruleFolder()
     {
@@ -130,6 +132,24 @@ private slots:
         const auto location = AutomationLocator::locate(path(QStringLiteral("Morvak/Lotto/")));
         QVERIFY(!location.found);
         QVERIFY(location.fromMachineKey);
+    }
+
+    void aRelativeMachinePathIsRefused()
+    {
+        // A program of the name in the working folder is never started.
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        makeFile(QStringLiteral("Skriptomat.exe"));
+        makeFile(QStringLiteral("Morvak/Skriptomat/skriptomat"));
+        for (const QString &value : {QStringLiteral("."), QStringLiteral("Morvak/Skriptomat")}) {
+            writeMachinePath(value);
+            const auto location = AutomationLocator::locate(path(QStringLiteral("Morvak/Lotto/")));
+            QVERIFY(location.pathNotAbsolute);
+            QVERIFY(!location.found);
+            QCOMPARE(location.executable, value);
+        }
+        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(AutomationLocator::machineSettingsName().endsWith(QStringLiteral("Settings.reg")));
     }
 
     void machineKeyWithoutSettings()

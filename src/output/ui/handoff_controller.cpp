@@ -45,6 +45,12 @@ void HandoffController::scriptstart()
 {
     const QString tipFile = m_wiring.saveDialog.fileName;
     const AutomationLocator::Location location = AutomationLocator::locate(m_wiring.state.programDirectory);
+    if (location.pathNotAbsolute) {
+        // Installing again would not mend the setting; the user needs to know which it is.
+        m_wiring.dialogs.showError(m_wiring.messages.text(Msg::AutomationPathNotAbsolute)
+                                       .arg(AutomationLocator::machineSettingsName(), location.executable));
+        return;
+    }
     if (!location.found) {
         if (m_wiring.dialogs.askYesNo(
                 m_wiring.messages.text(Msg::InstallQuestion), m_wiring.messages.text(Msg::InstallTitle)))
