@@ -134,24 +134,6 @@ private slots:
         QVERIFY(location.fromMachineKey);
     }
 
-    void aRelativeMachinePathIsRefused()
-    {
-        // A program of the name in the working folder is never started.
-        const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(m_dir->path()));
-        makeFile(QStringLiteral("Skriptomat.exe"));
-        makeFile(QStringLiteral("Morvak/Skriptomat/skriptomat"));
-        for (const QString &value : {QStringLiteral("."), QStringLiteral("Morvak/Skriptomat")}) {
-            writeMachinePath(value);
-            const auto location = AutomationLocator::locate(path(QStringLiteral("Morvak/Lotto/")));
-            QVERIFY(location.pathNotAbsolute);
-            QVERIFY(!location.found);
-            QCOMPARE(location.executable, value);
-        }
-        QVERIFY(QDir::setCurrent(before));
-        QVERIFY(AutomationLocator::machineSettingsName().endsWith(QStringLiteral("Settings.reg")));
-    }
-
     void machineKeyWithoutSettings()
     {
         // The key exists (a folder of its name), its "Settings" subkey does not.

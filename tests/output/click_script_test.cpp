@@ -30,12 +30,9 @@ QStringList tipLines(int count)
     return lines;
 }
 
-QString filled(const QString &text, const QStringList &lines, const ScriptOptions &options = NoOptions,
-    qsizetype maxLength = ClickScript::MaxScriptLength)
+QString filled(const QString &text, const QStringList &lines, const ScriptOptions &options = NoOptions)
 {
-    return ClickScript::substitute(
-        text, ClickScript::placeholders(lines, options, QStringLiteral("/t/20150317.hlt")), maxLength)
-        .value_or(QStringLiteral("(too long)"));
+    return *ClickScript::substitute(text, ClickScript::placeholders(lines, options, QStringLiteral("/t/20150317.hlt")));
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -92,23 +89,6 @@ private slots:
         // A seventh field that looks like a placeholder stays as it is.
         const QStringList lines{QStringLiteral("1,2,3,4,5,6,[Z1_2]"), QStringLiteral("9,9,9,9,9,9,[TIPPDATEI]")};
         QCOMPARE(filled(QStringLiteral("[S2_1] [S2_2] [Z1_2]"), lines), QStringLiteral("[Z1_2] [TIPPDATEI] 9"));
-    }
-
-    void sizeBound_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("maxLength");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("at the bound") << "ab [S2_1][S2_1]" << 5 << "ab xx";
-        QTest::newRow("a placeholder past it") << "ab [S2_1][S2_1][S2_1]" << 5 << "(too long)";
-        QTest::newRow("plain text past it") << "ab [S2_1][S2_1]." << 5 << "(too long)";
-    }
-    void sizeBound()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, maxLength);
-        QFETCH(QString, result);
-        QCOMPARE(filled(text, tipLines(1), NoOptions, maxLength), result);
     }
 
     void fieldsOfScriptLines()

@@ -19,7 +19,6 @@ private slots:
         QTest::addColumn<bool>("taken");
         QTest::newRow("opened") << 0 << true;
         QTest::newRow("no program for the type") << 3 << false;
-        QTest::newRow("the program failed") << 4 << false;
     }
     void openReportsWhetherAProgramTookTheFile()
     {

@@ -270,7 +270,11 @@ private slots:
         QCOMPARE(f().shell.started.size(), 1);
         QVERIFY(f().shell.started[0].startsWith(path(QStringLiteral("Installiert/Skriptomat.exe START "))));
 
-        // A folder that is no full path is refused and named, not looked up from here.
+        // A folder that is no full path is refused and named, not looked up from the
+        // working folder, where a program of the name stands.
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_f->directory.path()));
+        QVERIFY(QFile::copy(QStringLiteral(DEVU_STANDIN_PATH), QStringLiteral("Skriptomat.exe")));
         writeMachinePath(QStringLiteral("."));
         click(w.tipSheet()->onlineTipButton());
         QCOMPARE(f().dialogs.errors,
@@ -280,6 +284,7 @@ private slots:
                                 QStringLiteral("."))});
         QVERIFY(f().dialogs.questions.isEmpty());
         QCOMPARE(f().shell.started.size(), 1);
+        QVERIFY(QDir::setCurrent(before));
     }
 
     void aMissingScriptIsRememberedButNotStarted()
