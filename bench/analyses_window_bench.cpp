@@ -60,7 +60,7 @@ public:
 class NoShell : public DesktopShell {
 public:
     int opened = 0;
-    void open(const QString &) override { ++opened; }
+    void open(const QString &, const QObject *, Outcome) override { ++opened; }
     bool startProgram(const QString &, const QStringList &) override { return false; }
 };
 

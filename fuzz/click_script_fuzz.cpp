@@ -1,6 +1,7 @@
 // A click-script template and a tip file, any bytes (split at the first NUL): filling
 // the placeholders gives what one plain left-to-right pass gives, never scanning inserted
-// text again, and the filled script in the template's encoding reads back.
+// text again, a size bound refuses exactly the longer results, and the filled script in
+// the template's encoding reads back.
 #include "app/text_file.h"
 #include "fuzz_support.h"
 #include "output/click_script.h"
@@ -46,7 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         Fuzz::require(
             name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')) && name.count(QLatin1Char(']')) == 1,
             "a placeholder is one bracketed name", name);
-    const QString filled = ClickScript::substitute(source.text, values);
+    const std::optional<QString> substituted = ClickScript::substitute(source.text, values);
+    Fuzz::require(substituted.has_value(), "a short input stays below the size bound", source.text);
+    const QString &filled = *substituted;
+    const qsizetype bound = qsizetype(size % 97);
+    const std::optional<QString> bounded = ClickScript::substitute(source.text, values, bound);
+    Fuzz::require(bounded.has_value() == (filled.size() <= bound) && (!bounded || *bounded == filled),
+        "a bound refuses exactly the longer results", source.text);
     Fuzz::require(filled == referenceFill(source.text, values), "one pass from left to right", source.text);
     if (!source.text.contains(QLatin1Char('[')))
         Fuzz::require(filled == source.text, "a template without placeholders stays as it is");

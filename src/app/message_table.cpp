@@ -145,6 +145,17 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::LargestWinLiftsMean,
         u"Der größte Einzelgewinn, %1 in Klasse %2 bei Glückszahl %3 im Durchlauf %4, hebt das Mittel "
         u"über den 95-%-Bereich; ohne ihn läge es bei %5"},
+    {Msg::TemplateTooLarge, u"Die Script-Vorlage %1 ist größer als %2 MB und wird nicht gelesen."},
+    {Msg::ScriptTooLong,
+        u"Das aus %1 ausgefüllte Script wäre länger als %2 Zeichen; es wird weder gespeichert noch übergeben."},
+    {Msg::AutomationPathNotAbsolute,
+        u"Der Ordner des Skriptomat in den Einstellungen des Rechners (\"Path\" in %1) ist kein vollständiger Pfad: "
+        u"%2"},
+    {Msg::WrittenNotOpened, u"%1 geschrieben; kein Programm hat die Datei geöffnet"},
+    {Msg::OpenFolderQuestion,
+        u"%1 ist geschrieben, aber kein Programm hat die Datei geöffnet; für diese Art Datei ist wohl keines "
+        u"eingerichtet. Sie liegt im Ordner %2. Den Ordner öffnen?"},
+    {Msg::OpenFolderCaption, u"Datei geschrieben"},
 }};
 
 constexpr bool inTableOrder()

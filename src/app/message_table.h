@@ -131,6 +131,12 @@ enum class Msg : int {
     RepeatShareWithinChance, // 116
     Median, // 117
     LargestWinLiftsMean, // 118
+    TemplateTooLarge, // 119
+    ScriptTooLong, // 120
+    AutomationPathNotAbsolute, // 121
+    WrittenNotOpened, // 122
+    OpenFolderQuestion, // 123
+    OpenFolderCaption, // 124
     Count
 };
 

@@ -70,7 +70,7 @@ int CliCommands::script(Cli::Context &context, const QStringList &args)
     if (arguments.hasError() || files.size() != 2)
         return Cli::usage(context, arguments.error(), usageLine);
 
-    const auto filled = ClickScript::fill(files[0], files[1], ScriptOptions::from(settings));
+    const auto filled = ClickScript::fill(files[0], files[1], ScriptOptions::from(settings), MessageTable());
     if (!filled)
         return context.failWith(filled.error());
     printLines(context.out, filled->text);

@@ -7,8 +7,7 @@
 #include <QFileInfo>
 
 namespace {
-// Only a to z change, as the rule says, so positions in the copy are positions in the
-// original path.
+// Only a to z change, as the rule says: a folder "ÄMorvak" is no "Morvak".
 QString asciiUpper(const QString &text)
 {
     QString upper = text;
@@ -77,14 +76,27 @@ QString AutomationLocator::executableIn(const QString &folder)
     return {};
 }
 
+QString AutomationLocator::machineSettingsName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_LOCAL_MACHINE") + SettingsKeys::ScriptHostLocation;
+#else
+    return QDir::toNativeSeparators(
+        SettingsLocation::filePathFor(SettingsLocation::Scope::LocalMachine, SettingsKeys::ScriptHostLocation));
+#endif
+}
+
 QString AutomationLocator::ruleFolder(const QString &programFolder)
 {
     QString folder = QDir::fromNativeSeparators(programFolder);
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    const qsizetype word = asciiUpper(folder).indexOf(FolderWord);
-    if (word >= 0)
-        folder.truncate(word + FolderWord.size() + 1);
+    for (qsizetype start = 0, end; (end = folder.indexOf(QLatin1Char('/'), start)) >= 0; start = end + 1) {
+        if (asciiUpper(folder.mid(start, end - start)) == FolderWord) {
+            folder.truncate(end + 1);
+            break;
+        }
+    }
     return folder + FolderName;
 }
 
@@ -93,6 +105,11 @@ AutomationLocator::Location AutomationLocator::locate(
 {
     Location location;
     location.fromMachineKey = machinePath.has_value();
+    if (machinePath && !machinePath->isEmpty() && !QDir::isAbsolutePath(QDir::fromNativeSeparators(*machinePath))) {
+        location.pathNotAbsolute = true;
+        location.executable = *machinePath;
+        return location;
+    }
     const QString expected = machinePath ? *machinePath : ruleFolder(programFolder);
     const QString folder = expected.isEmpty() ? QString() : folderIgnoringCase(expected);
     location.executable = folder.isEmpty() ? QString() : executableIn(folder);

@@ -20,6 +20,9 @@ QUrl downloadUrl();
 struct Location {
     bool found = false;
     bool fromMachineKey = false;
+    // A "Path" that is no full path: it would be looked up from the working folder, where
+    // anybody may have put a program of that name. Such a value is refused, not searched.
+    bool pathNotAbsolute = false;
     // The program found; when not found, the path that was looked for.
     QString executable;
 };
@@ -28,11 +31,16 @@ struct Location {
 // when its "Settings" subkey or the value is missing); std::nullopt without the key.
 std::optional<QString> machinePath();
 
+// Where the machine-wide "Path" is set, as a user finds it: the settings file, on
+// Windows the registry key.
+QString machineSettingsName();
+
 // In `folder`: "Skriptomat.exe" or "skriptomat", in any case; empty when neither exists.
 QString executableIn(const QString &folder);
-// The folder rule: the program folder cut after the character that follows the first
-// "Morvak" in it (in any case, the real spelling kept), or the whole program folder
-// without the word; "Skriptomat" is appended to that.
+// The folder rule: the program folder cut after its first folder named "Morvak" (in any
+// case, the real spelling kept), or the whole program folder without such a folder;
+// "Skriptomat" is appended to that. A name that only contains the word ("xMorvakY") is
+// no such folder.
 QString ruleFolder(const QString &programFolder);
 
 // With a machine path the folder rule is not tried, even when the program is missing there.

@@ -1,6 +1,7 @@
 #include "output/click_script.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/text_file.h"
 #include "generator/generation_options.h"
 
@@ -11,10 +12,28 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 QString yesNo(bool on)
 {
     return on ? ClickScript::Yes : ClickScript::No;
+}
+
+// At most `limit` bytes; std::nullopt in the value when the file holds more.
+Result<std::optional<QByteArray>> readAtMost(const QString &path, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    // One byte more than allowed tells a file at the limit from a larger one, and a
+    // device without end from either.
+    QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (bytes.size() > limit)
+        return std::optional<QByteArray>();
+    return std::optional<QByteArray>(std::move(bytes));
 }
 
 Result<QByteArray> readAll(const QString &path)
@@ -55,33 +74,39 @@ ClickScript::Placeholders ClickScript::placeholders(
     return values;
 }
 
-QString ClickScript::substitute(const QString &text, const Placeholders &values)
+std::optional<QString> ClickScript::substitute(const QString &text, const Placeholders &values, qsizetype maxLength)
 {
-    // Every placeholder is "[...]" without brackets inside, so occurrences never overlap
-    // and the first "]" after a "[" closes the only candidate starting there.
+    // A name holds its only "]" at its end, so the one name that can start at a "[" ends
+    // at the first "]" after it; no name is longer than the longest, so no "[" looks
+    // further ahead than that, whatever stands behind it. One pass, linear in the text.
+    qsizetype longest = 0;
+    for (const auto &[name, value] : values)
+        longest = std::max(longest, name.size());
     QString result;
-    result.reserve(text.size());
-    qsizetype at = 0;
-    while (at < text.size()) {
-        const qsizetype open = text.indexOf(QLatin1Char('['), at);
-        if (open < 0)
-            break;
-        result += QStringView(text).mid(at, open - at);
-        const qsizetype close = text.indexOf(QLatin1Char(']'), open);
-        if (close < 0) {
-            at = open;
-            break;
+    result.reserve(std::min(text.size(), maxLength));
+    const QStringView whole(text);
+    qsizetype copied = 0; // text before this position is in `result`
+    const auto append = [&](QStringView part) {
+        if (part.size() > maxLength - result.size())
+            return false;
+        result += part;
+        return true;
+    };
+    for (qsizetype open = text.indexOf(QLatin1Char('[')); open >= 0;) {
+        const QStringView ahead = whole.mid(open + 1, std::max<qsizetype>(longest - 1, 0));
+        const qsizetype close = ahead.indexOf(QLatin1Char(']'));
+        const auto found = close < 0 ? values.end() : values.find(whole.mid(open, close + 2).toString());
+        if (found == values.end()) {
+            open = text.indexOf(QLatin1Char('['), open + 1);
+            continue;
         }
-        const auto found = values.find(text.mid(open, close - open + 1));
-        if (found != values.end()) {
-            result += found->second;
-            at = close + 1;
-        } else {
-            result += QLatin1Char('[');
-            at = open + 1;
-        }
+        if (!append(whole.mid(copied, open - copied)) || !append(found->second))
+            return std::nullopt;
+        copied = open + close + 2;
+        open = text.indexOf(QLatin1Char('['), copied);
     }
-    result += QStringView(text).mid(at);
+    if (!append(whole.mid(copied)))
+        return std::nullopt;
     return result;
 }
 
@@ -89,17 +114,26 @@ ClickScript::Template ClickScript::decodeTemplate(const QByteArray &bytes)
 {
     Template result;
     result.bomEncoding = TextFile::markedEncoding(bytes);
-    QStringDecoder decoder(result.bomEncoding.value_or(QStringConverter::System));
+    result.encoding = result.bomEncoding.value_or(QStringConverter::System);
+    QStringDecoder decoder(result.encoding);
     result.text = decoder.decode(bytes);
+    // As the tip files are read: bytes that are no text in the system code page are
+    // Latin-1, which takes every byte and gives it back unchanged when written.
+    if (decoder.hasError() && !result.bomEncoding) {
+        result.encoding = QStringConverter::Latin1;
+        result.text = QString::fromLatin1(bytes);
+    }
     return result;
 }
 
-Result<ClickScript::Template> ClickScript::readTemplate(const QString &path)
+Result<ClickScript::Template> ClickScript::readTemplate(const QString &path, const MessageTable &messages)
 {
-    const auto bytes = readAll(path);
+    const auto bytes = readAtMost(path, MaxTemplateBytes);
     if (!bytes)
         return fail(bytes.error());
-    return decodeTemplate(*bytes);
+    if (!bytes->has_value())
+        return fail(messages.text(Msg::TemplateTooLarge).arg(path).arg(MaxTemplateBytes / (1024 * 1024)));
+    return decodeTemplate(**bytes);
 }
 
 QByteArray ClickScript::encodeScript(const QString &text, const Template &from)
@@ -112,7 +146,7 @@ QByteArray ClickScript::encodeScript(const QString &text, const Template &from)
     for (const QString &line : std::as_const(lines))
         crlfText += line + QStringLiteral("\r\n");
     // The mark is written explicitly so that even an empty script keeps it.
-    const QStringConverter::Encoding encoding = from.bomEncoding.value_or(QStringConverter::System);
+    const QStringConverter::Encoding encoding = from.encoding;
     QByteArray bytes;
     if (from.bomEncoding)
         bytes = QStringEncoder(encoding).encode(QStringView(u"\uFEFF"));
@@ -128,9 +162,9 @@ QString ClickScript::generatedScriptPath(const QString &tipFilePath, QDate today
 }
 
 Result<ClickScript::Filled> ClickScript::fill(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options)
+    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, const MessageTable &messages)
 {
-    auto script = readTemplate(templatePath);
+    auto script = readTemplate(templatePath, messages);
     if (!script)
         return fail(script.error());
     const auto tips = readAll(tipFilePath);
@@ -139,15 +173,17 @@ Result<ClickScript::Filled> ClickScript::fill(
     Filled filled;
     filled.source = std::move(script).value();
     filled.tipFilePath = QFileInfo(tipFilePath).absoluteFilePath();
-    filled.text
-        = substitute(filled.source.text, placeholders(TextFile::decodeLines(*tips), options, filled.tipFilePath));
+    auto text = substitute(filled.source.text, placeholders(TextFile::decodeLines(*tips), options, filled.tipFilePath));
+    if (!text)
+        return fail(messages.text(Msg::ScriptTooLong).arg(templatePath).arg(MaxScriptLength));
+    filled.text = std::move(*text);
     return filled;
 }
 
-Result<ClickScript::Generated> ClickScript::build(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today)
+Result<ClickScript::Generated> ClickScript::build(const QString &templatePath, const QString &tipFilePath,
+    const ScriptOptions &options, QDate today, const MessageTable &messages)
 {
-    const auto filled = fill(templatePath, tipFilePath, options);
+    const auto filled = fill(templatePath, tipFilePath, options, messages);
     if (!filled)
         return fail(filled.error());
     Generated generated{generatedScriptPath(filled->tipFilePath, today), filled->text};
@@ -174,9 +210,13 @@ Result<AutomationLaunch> AutomationCommand::launch(
             QStringLiteral("Der Pfad des Skriptomat ist länger als %1 Zeichen: %2").arg(MaxLength).arg(program));
     if (result.parameterText.size() > MaxLength)
         return fail(QStringLiteral("Die Befehlszeile des Skriptomat ist länger als %1 Zeichen").arg(MaxLength));
-    // No quoting: the words are what a program splitting its command line on blanks
-    // sees, so runs of blanks (an empty TEXT) separate like one.
-    result.arguments = result.parameterText.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // The parameters split as a program splitting its command line on blanks sees them,
+    // so runs of blanks (an empty TEXT) separate like one. The script path is the
+    // program's own and stays whole, blanks in its folders included.
+    const QString words = parameters.zahl1 + QLatin1Char(' ') + parameters.text1 + QLatin1Char(' ') + parameters.zahl2
+        + QLatin1Char(' ') + parameters.text2;
+    result.arguments = QStringList{QStringLiteral("START"), QDir::toNativeSeparators(scriptPath)}
+        + words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return result;
 }
 

@@ -19,6 +19,7 @@
 #include <map>
 #include <optional>
 
+class MessageTable;
 struct GenerationSettings;
 
 // The three main-window options a script may ask about.
@@ -38,6 +39,12 @@ inline const DialogFilter BrowseDialog{QStringLiteral("Morvaks Click Script|*.xr
 inline const QString ReadyText = QStringLiteral("Ready to Play");
 inline const QString Yes = QStringLiteral("JA");
 inline const QString No = QStringLiteral("NEIN");
+// A click script is a short text; a larger file is refused before it is decoded. The
+// script service's answers are cut off at the same size.
+constexpr qint64 MaxTemplateBytes = 4 * 1024 * 1024;
+// Placeholders may multiply a template (every "[S2_1]" takes the whole seventh field),
+// so the filled script has a bound of its own.
+constexpr qsizetype MaxScriptLength = 4 * MaxTemplateBytes;
 
 // Placeholder -> replacement, e.g. "[Z1_10]" -> "34".
 using Placeholders = std::map<QString, QString>;
@@ -48,18 +55,25 @@ using Placeholders = std::map<QString, QString>;
 // "[MELDUNGFERTIG]" and "[TIPPDATEI]".
 Placeholders placeholders(const QStringList &tipFileLines, const ScriptOptions &options, const QString &tipFilePath);
 // One pass from left to right: each placeholder in `text` is replaced by its value;
-// matching is case-sensitive and inserted text is never scanned again.
-QString substitute(const QString &text, const Placeholders &values);
+// matching is case-sensitive and inserted text is never scanned again. Every name must
+// start with "[" and hold its only "]" at its end. std::nullopt when the result would be
+// longer than `maxLength` characters.
+std::optional<QString> substitute(
+    const QString &text, const Placeholders &values, qsizetype maxLength = MaxScriptLength);
 
-// A template as read: its text and the encoding named by its byte-order mark, if any.
+// A template as read: its text, the encoding it was read in and the one named by its
+// byte-order mark, if any. Without a mark the template is in the system code page, or in
+// Latin-1 when its bytes do not fit that (a Western file on a UTF-8 system).
 struct Template {
     QString text;
+    QStringConverter::Encoding encoding = QStringConverter::System;
     std::optional<QStringConverter::Encoding> bomEncoding;
 };
 Template decodeTemplate(const QByteArray &bytes);
-Result<Template> readTemplate(const QString &path);
-// The filled text in the template's encoding, with its byte-order mark (without one in
-// the system code page), CR LF after every line.
+// Refuses, with a message from `messages`, a file larger than MaxTemplateBytes.
+Result<Template> readTemplate(const QString &path, const MessageTable &messages);
+// The filled text in the template's encoding, with its byte-order mark if it had one,
+// CR LF after every line.
 QByteArray encodeScript(const QString &text, const Template &from);
 
 // "YYYYMMDD.xrt" of `today` in the tip file's folder.
@@ -70,8 +84,10 @@ struct Filled {
     QString text;
     QString tipFilePath; // absolute, as "[TIPPDATEI]" gives it
 };
-// Reads the template and the tip file and fills the placeholders; writes nothing.
-Result<Filled> fill(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options);
+// Reads the template and the tip file and fills the placeholders; writes nothing. A
+// template too large or a filled script too long fails with a text from `messages`.
+Result<Filled> fill(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options,
+    const MessageTable &messages);
 
 struct Generated {
     QString path;
@@ -79,15 +95,17 @@ struct Generated {
 };
 // fill(), then the generated script is written atomically (replacing one of the same day). Nothing is written on
 // failure.
-Result<Generated> build(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today);
+Result<Generated> build(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options,
+    QDate today, const MessageTable &messages);
 } // namespace ClickScript
 
 // How the automation program is started: "START <script> ZAHL1 TEXT1 ZAHL2 TEXT2".
 struct AutomationLaunch {
     QString program;
     QString parameterText; // the documented command text, single blanks, no quoting
-    QStringList arguments; // that text split on blanks: a parameter with a blank is two words
+    // "START", the script path as one argument, then the four parameters split on
+    // blanks: a parameter with a blank is two words, a folder with a blank is not.
+    QStringList arguments;
 };
 
 namespace AutomationCommand {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/http_client.h"
+#include "output/click_script.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ public:
     // The longest the window waits on OK; the request itself gives up no later.
     static constexpr int DefaultTimeoutMs = 10000;
     // A longer answer is no click script; it is cut off and so never replaces one.
-    static constexpr qint64 MaxScriptBytes = 4 * 1024 * 1024;
+    static constexpr qint64 MaxScriptBytes = ClickScript::MaxTemplateBytes;
 
     static QUrl defaultServiceUrl();
     // "<service>/scripts/<file name with extension>.txt": lotto.xrt asks for scripts/lotto.xrt.txt.

@@ -26,8 +26,9 @@ struct Link {
     QString address;
 };
 // Label43 and Label44 (the strips at the tip page's edges) open the maker's home page;
-// Label52, Label54 and Label56 on "Internet-Optionen" show their address as the caption
-// and open what the caption says.
+// Label52, Label54 and Label56 on "Internet-Optionen" show their address as the caption.
+// Where a label leads is this table's alone: a language file may change the caption,
+// and so what the label says, but never the target.
 inline const std::array<Link, 5> Labels{{
     {"Label43", MakerSite},
     {"Label44", MakerSite},
@@ -35,6 +36,16 @@ inline const std::array<Link, 5> Labels{{
     {"Label54", OfficialGameSite},
     {"Label56", OtherProductPage},
 }};
+
+// The address the control opens; empty for a control that is no link.
+inline QString addressOf(const QString &control)
+{
+    for (const Link &link : Labels) {
+        if (control == QLatin1String(link.control))
+            return link.address;
+    }
+    return {};
+}
 
 // "www.morvak.example" as the strips show it: "w w w . m o r v a k . e x a m p l e".
 inline QString spacedLetters(const QString &text)

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QObject;
 
 struct FileDialogOptions {
     QString caption;
@@ -43,8 +45,14 @@ public:
 
 class DesktopShell {
 public:
+    // Hears whether a program took what open() handed over.
+    using Outcome = std::function<void(bool taken)>;
+
     virtual ~DesktopShell() = default;
-    // Opens a file with its associated program or an address in the browser.
-    virtual void open(const QString &pathOrUrl) = 0;
+    // Opens a file with its associated program or an address in the browser, without
+    // waiting for that program. `outcome` hears whether a program took it: at once where
+    // the desktop answers at once, else when the desktop's opener has ended; never once
+    // `context`, when given, is gone.
+    virtual void open(const QString &pathOrUrl, const QObject *context = nullptr, Outcome outcome = {}) = 0;
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
 };

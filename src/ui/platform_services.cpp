@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -101,10 +102,44 @@ void MultimediaSoundPlayer::play(const QString &filePath)
     m_effect->play();
 }
 
-void QtDesktopShell::open(const QString &pathOrUrl)
+void QtDesktopShell::open(const QString &pathOrUrl, const QObject *context, Outcome outcome)
 {
-    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl) : QUrl::fromUserInput(pathOrUrl);
-    QDesktopServices::openUrl(url);
+    const bool isFile = QFileInfo::exists(pathOrUrl);
+    const QUrl url = isFile ? QUrl::fromLocalFile(pathOrUrl) : QUrl::fromUserInput(pathOrUrl);
+    const auto report = [watched = QPointer<QObject>(const_cast<QObject *>(context)), hasContext = context != nullptr,
+                            outcome = std::move(outcome)](bool taken) {
+        if (outcome && (!hasContext || watched))
+            outcome(taken);
+    };
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Here Qt only starts xdg-open and reports that it started; whether a program took
+    // the file is xdg-open's exit status, which comes when it has handed the file on (or,
+    // on a bare desktop, when the program it ran itself ends). Waiting for it here could
+    // freeze the window, so the answer comes later.
+    if (const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open")); !opener.isEmpty()) {
+        auto *process = new QProcess;
+        process->setProgram(opener);
+        process->setArguments({isFile ? pathOrUrl : url.toString(QUrl::FullyEncoded)});
+        process->setStandardInputFile(QProcess::nullDevice());
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        QObject::connect(process, &QProcess::finished, process, [process, report](int code, QProcess::ExitStatus how) {
+            process->deleteLater();
+            report(how == QProcess::NormalExit && code == 0);
+        });
+        QObject::connect(process, &QProcess::errorOccurred, process, [process, report](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            process->deleteLater();
+            report(false);
+        });
+        process->start();
+        return;
+    }
+#endif
+    // Elsewhere the desktop answers at once: on Windows, for example, a file type without
+    // an associated program makes the open fail.
+    report(QDesktopServices::openUrl(url));
 }
 
 bool QtDesktopShell::startProgram(const QString &program, const QStringList &arguments)

@@ -40,6 +40,6 @@ private:
 
 class QtDesktopShell : public DesktopShell {
 public:
-    void open(const QString &pathOrUrl) override;
+    void open(const QString &pathOrUrl, const QObject *context = nullptr, Outcome outcome = {}) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
 };

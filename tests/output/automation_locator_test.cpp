@@ -55,11 +55,13 @@ private slots:
                                           << "/a/morvak/Skriptomat";
         QTest::newRow("without the word") << "/opt/Lotto/"
                                           << "/opt/Lotto/Skriptomat";
-        // The character after the word is kept whatever it is, as the rule says.
+        // Only a whole folder name counts.
         QTest::newRow("word inside a name") << "/opt/Morvaks Lotto/"
-                                            << "/opt/MorvaksSkriptomat";
+                                            << "/opt/Morvaks Lotto/Skriptomat";
+        QTest::newRow("word inside a folder") << "/opt/xMorvakY/Lotto/"
+                                              << "/opt/xMorvakY/Lotto/Skriptomat";
         QTest::newRow("no umlaut upper-cased") << "/opt/\u00e4Morvak/x/"
-                                               << "/opt/\u00e4Morvak/Skriptomat";
+                                               << "/opt/\u00e4Morvak/x/Skriptomat";
     }
     void ruleFolder()
     {

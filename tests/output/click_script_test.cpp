@@ -2,6 +2,7 @@
 // option placeholders, the generated file's name and encoding, the command line and the
 // script list of the dialog.
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "output/click_script.h"
 #include "test_data.h"
 
@@ -12,6 +13,7 @@
 
 namespace {
 const ScriptOptions NoOptions{};
+const MessageTable Messages;
 
 QStringList tipLines(int count)
 {
@@ -30,7 +32,7 @@ QStringList tipLines(int count)
 
 QString filled(const QString &text, const QStringList &lines, const ScriptOptions &options = NoOptions)
 {
-    return ClickScript::substitute(text, ClickScript::placeholders(lines, options, QStringLiteral("/t/20150317.hlt")));
+    return *ClickScript::substitute(text, ClickScript::placeholders(lines, options, QStringLiteral("/t/20150317.hlt")));
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -70,6 +72,9 @@ private slots:
         QTest::newRow("a bracket before a placeholder") << "[[Z1_2]]" << 2 << "[2]";
         QTest::newRow("unclosed bracket") << "a [Z1_1 b [Z1_1" << 1 << "a [Z1_1 b [Z1_1";
         QTest::newRow("fixed texts") << "[MELDUNGFERTIG]: [TIPPDATEI]" << 0 << "Ready to Play: /t/20150317.hlt";
+        const QString brackets(320000, QLatin1Char('['));
+        QTest::newRow("320,000 brackets before a placeholder") << brackets + "[Z1_2]]" << 2 << brackets + "2]";
+        QTest::newRow("320,000 brackets before a bracket") << brackets + "]" << 2 << brackets + "]";
     }
     void placeholders()
     {
@@ -133,6 +138,10 @@ private slots:
                                                           "5\0\r\0\n\0",
                                                    8);
         QTest::newRow("empty template with a mark") << QByteArray("\xEF\xBB\xBF") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("Latin-1 without a mark kept") << QByteArray("Gr\xFC\xDF"
+                                                                   "e \x80 [Z1_1]\n")
+                                                     << QByteArray("Gr\xFC\xDF"
+                                                                   "e \x80 5\r\n");
     }
     void generatedScriptEncoding()
     {
@@ -144,8 +153,8 @@ private slots:
         const QString tipFile = dir.filePath(QStringLiteral("Tipps/20150317.hlt"));
         writeFile(tipFile, "5,12,23,34,45,10,\r\n");
         Clock::setToday(QDate(2015, 3, 10));
-        const auto generated
-            = ClickScript::build(dir.filePath(QStringLiteral("lotto.xrt")), tipFile, NoOptions, Clock::today());
+        const auto generated = ClickScript::build(
+            dir.filePath(QStringLiteral("lotto.xrt")), tipFile, NoOptions, Clock::today(), Messages);
         QVERIFY2(generated.ok(), qPrintable(generated.error()));
         QCOMPARE(generated->path, dir.filePath(QStringLiteral("Tipps/20150310.xrt")));
         QCOMPARE(readAll(generated->path), scriptBytes);
@@ -158,14 +167,24 @@ private slots:
         const QString tipFile = dir.filePath(QStringLiteral("t.hlt"));
         writeFile(script, "[TIPPDATEI] [Z1_1]");
         writeFile(tipFile, "7,1,2,3,4,5,\r\n");
-        QVERIFY(ClickScript::build(script, tipFile, NoOptions, QDate(2015, 3, 10)).ok());
+        QVERIFY(ClickScript::build(script, tipFile, NoOptions, QDate(2015, 3, 10), Messages).ok());
         writeFile(tipFile, "8,1,2,3,4,5,\r\n");
-        const auto again = ClickScript::build(script, tipFile, NoOptions, QDate(2015, 3, 10));
+        const auto again = ClickScript::build(script, tipFile, NoOptions, QDate(2015, 3, 10), Messages);
         QVERIFY(again.ok());
         QCOMPARE(readAll(again->path), QDir::toNativeSeparators(tipFile).toUtf8() + " 8\r\n");
 
-        QVERIFY(!ClickScript::build(dir.filePath(QStringLiteral("none.xrt")), tipFile, NoOptions, QDate(2015, 3, 11)));
-        QVERIFY(!ClickScript::build(script, dir.filePath(QStringLiteral("none.hlt")), NoOptions, QDate(2015, 3, 11)));
+        const QDate day(2015, 3, 11);
+        QVERIFY(!ClickScript::build(dir.filePath(QStringLiteral("none.xrt")), tipFile, NoOptions, day, Messages));
+        QVERIFY(!ClickScript::build(script, dir.filePath(QStringLiteral("none.hlt")), NoOptions, day, Messages));
+        // Too large to be a click script, and a script that placeholders would blow up.
+        const QString large = dir.filePath(QStringLiteral("large.xrt"));
+        writeFile(large, QByteArray(ClickScript::MaxTemplateBytes + 1, 'a'));
+        const auto refused = ClickScript::build(large, tipFile, NoOptions, day, Messages);
+        QCOMPARE(refused.error(), Messages.text(Msg::TemplateTooLarge).arg(large).arg(4));
+        writeFile(script, QByteArray("[S2_1]").repeated(10000));
+        writeFile(tipFile, "1,2,3,4,5,6," + QByteArray(2000, 'x'));
+        const auto blownUp = ClickScript::build(script, tipFile, NoOptions, day, Messages);
+        QCOMPARE(blownUp.error(), Messages.text(Msg::ScriptTooLong).arg(script).arg(ClickScript::MaxScriptLength));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("20150311.xrt"))));
     }
 
@@ -178,6 +197,10 @@ private slots:
         QVERIFY(launch.ok());
         QCOMPARE(launch->parameterText, QStringLiteral("START /t/x.xrt 0 zwei Worte 7 "));
         QCOMPARE(launch->arguments, (QStringList{"START", "/t/x.xrt", "0", "zwei", "Worte", "7"}));
+        // A blank in the script's folder is no word break.
+        const QString spaced = QStringLiteral("/home/a b/Tipps/20150310.xrt");
+        QCOMPARE(AutomationCommand::launch(QStringLiteral("/p"), spaced, parameters)->arguments,
+            (QStringList{"START", QDir::toNativeSeparators(spaced), "0", "zwei", "Worte", "7"}));
 
         const QString longText(AutomationCommand::MaxLength, QLatin1Char('a'));
         QVERIFY(
@@ -194,8 +217,8 @@ private slots:
     void samplesUseEveryPlaceholder()
     {
         QFETCH(QString, name);
-        const auto sample
-            = ClickScript::readTemplate(TestData::sourceDir() + QStringLiteral("/resources/runtime/Script/") + name);
+        const auto sample = ClickScript::readTemplate(
+            TestData::sourceDir() + QStringLiteral("/resources/runtime/Script/") + name, Messages);
         QVERIFY2(sample.ok(), qPrintable(sample.error()));
         const ClickScript::Placeholders all = ClickScript::placeholders({}, NoOptions, QString());
         QCOMPARE(all.size(), size_t(12 * 7 + 6));

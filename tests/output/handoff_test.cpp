@@ -2,6 +2,7 @@
 // script parameters in their key, the script filled from a shipped sample, and the
 // stand-in automation program started with the command line, recording what it got.
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "app/settings_store.h"
 #include "output/automation_locator.h"
 #include "output/click_script.h"
@@ -125,12 +126,13 @@ private slots:
 
     void standinRecordsTheHandoff()
     {
-        // An installation below a "Morvak" folder, the stand-in as its automation program.
-        const ProgramDirectory program(path(QStringLiteral("Programme/Morvak/DevuDirurero")));
+        // An installation below a "Morvak" folder, the stand-in as its automation program; a
+        // blank in the folder names stays inside the script path.
+        const ProgramDirectory program(path(QStringLiteral("Eigene Programme/Morvak/DevuDirurero")));
         QVERIFY(QDir().mkpath(program.path() + QStringLiteral("Script")));
-        QVERIFY(QDir().mkpath(path(QStringLiteral("Programme/Morvak/Skriptomat"))));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("Eigene Programme/Morvak/Skriptomat"))));
         QVERIFY(QFile::copy(
-            QStringLiteral(DEVU_STANDIN_PATH), path(QStringLiteral("Programme/Morvak/Skriptomat/skriptomat"))));
+            QStringLiteral(DEVU_STANDIN_PATH), path(QStringLiteral("Eigene Programme/Morvak/Skriptomat/skriptomat"))));
         const QString sample = program.path() + QStringLiteral("Script/Script_Lotto.xrt");
         QVERIFY(
             QFile::copy(TestData::sourceDir() + QStringLiteral("/resources/runtime/Script/Script_Lotto.xrt"), sample));
@@ -142,7 +144,8 @@ private slots:
         const auto tipFile = OnlineTip::write(program, QDate(2015, 3, 10), sampleSheet());
         QVERIFY(tipFile.ok());
         Clock::setToday(QDate(2015, 3, 9));
-        const auto generated = ClickScript::build(sample, *tipFile, ScriptOptions{false, true, false}, Clock::today());
+        const auto generated
+            = ClickScript::build(sample, *tipFile, ScriptOptions{false, true, false}, Clock::today(), MessageTable());
         QVERIFY2(generated.ok(), qPrintable(generated.error()));
         QCOMPARE(QFileInfo(generated->path).fileName(), QStringLiteral("20150309.xrt"));
         QVERIFY(generated->text.contains(QStringLiteral("5 12 23 34 45")));

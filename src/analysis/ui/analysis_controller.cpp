@@ -24,6 +24,7 @@
 #include "ui/sheet_checks.h"
 #include "ui/status_panels.h"
 #include "ui/window_dates.h"
+#include "ui/written_file.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -337,5 +338,5 @@ void AnalysisController::writeReport(const QStringList &lines)
         m_wiring.dialogs.showError(written.error());
         return;
     }
-    m_wiring.shell.open(path);
+    openWrittenFile({m_wiring.shell, m_wiring.dialogs, m_wiring.status, m_wiring.messages}, path, this);
 }

@@ -202,7 +202,7 @@ void MainWindow::buildControllers()
     m_generationControl = std::make_unique<GenerationController>(GenerationWiring{*m_tipSheet, *m_options, *m_dates,
         m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList, *m_work});
     m_tipOutput = std::make_unique<TipOutputController>(TipOutputWiring{
-        *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck});
+        *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck, *m_status});
     m_handoff = std::make_unique<HandoffController>(
         HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_state, dialogs, *m_services.shell, *m_services.http,
             *m_options, m_fileDialogs.save, *m_status, m_messages, m_services.openScriptSettings});

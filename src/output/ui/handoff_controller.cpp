@@ -45,6 +45,12 @@ void HandoffController::scriptstart()
 {
     const QString tipFile = m_wiring.saveDialog.fileName;
     const AutomationLocator::Location location = AutomationLocator::locate(m_wiring.state.programDirectory);
+    if (location.pathNotAbsolute) {
+        // Installing again would not mend the setting; the user needs to know which it is.
+        m_wiring.dialogs.showError(m_wiring.messages.text(Msg::AutomationPathNotAbsolute)
+                                       .arg(AutomationLocator::machineSettingsName(), location.executable));
+        return;
+    }
     if (!location.found) {
         if (m_wiring.dialogs.askYesNo(
                 m_wiring.messages.text(Msg::InstallQuestion), m_wiring.messages.text(Msg::InstallTitle)))
@@ -72,7 +78,7 @@ void HandoffController::scriptstart()
         return;
     }
     const ScriptOptions options = ScriptOptions::from(m_wiring.settings.generationSettings());
-    const auto generated = ClickScript::build(chosen.script, tipFile, options, Clock::today());
+    const auto generated = ClickScript::build(chosen.script, tipFile, options, Clock::today(), m_wiring.messages);
     if (!generated) {
         m_wiring.dialogs.showError(generated.error());
         return;

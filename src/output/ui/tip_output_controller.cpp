@@ -10,6 +10,7 @@
 #include "ui/shared_file_dialog.h"
 #include "ui/sheet_checks.h"
 #include "ui/window_dates.h"
+#include "ui/written_file.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -73,5 +74,5 @@ void TipOutputController::printTips()
         m_wiring.dialogs.showError(written.error());
         return;
     }
-    m_wiring.shell.open(path);
+    openWrittenFile({m_wiring.shell, m_wiring.dialogs, m_wiring.status, m_wiring.messages}, path, this);
 }

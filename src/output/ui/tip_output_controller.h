@@ -7,6 +7,7 @@
 class DesktopShell;
 class MessageTable;
 class SheetChecks;
+class StatusPanels;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
@@ -22,6 +23,7 @@ struct TipOutputWiring {
     const MessageTable &messages;
     SharedFileDialogs &fileDialogs;
     SheetChecks &checks;
+    StatusPanels &status; // says where "Tipp.txt" is when no program opens it
 };
 
 class TipOutputController : public QObject {
@@ -33,7 +35,8 @@ public:
     void saveTips();
     // SpeedButton16: the twelve rows from a tip file, then `ShowAndEvaluate`.
     void loadTips();
-    // "Tipp ausdrucken": "Tipp.txt" in the program folder, opened by the desktop.
+    // "Tipp ausdrucken": "Tipp.txt" in the program folder, opened by the desktop; where
+    // no program takes it, the user learns where it is.
     void printTips();
 
 private:

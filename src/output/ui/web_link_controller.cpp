@@ -22,7 +22,7 @@ WebLinkController::WebLinkController(TipSheetPage &sheet, InternetPage &internet
         strip->setCursor(Qt::PointingHandCursor);
     }
     for (LinkLabel *label : {internet.Label52, internet.Label54, internet.Label56})
-        connect(label, &LinkLabel::clicked, this, [this, label] { openCaption(*label); });
+        connect(label, &LinkLabel::clicked, this, [this, label] { openLink(*label); });
 }
 
 void WebLinkController::openMakerSite()
@@ -30,9 +30,11 @@ void WebLinkController::openMakerSite()
     m_shell.open(WebLinks::MakerSite);
 }
 
-void WebLinkController::openCaption(const LinkLabel &label)
+void WebLinkController::openLink(const LinkLabel &label)
 {
-    m_shell.open(label.caption());
+    const QString address = WebLinks::addressOf(label.objectName());
+    if (!address.isEmpty())
+        m_shell.open(address);
 }
 
 bool WebLinkController::eventFilter(QObject *watched, QEvent *event)

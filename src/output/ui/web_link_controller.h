@@ -1,5 +1,5 @@
 // The web labels: the strips at the tip page's edges open the maker's home page, the
-// three addresses on "Internet-Optionen" open what their captions say.
+// three addresses on "Internet-Optionen" the pages they name.
 #pragma once
 
 #include <QObject>
@@ -15,8 +15,9 @@ public:
     WebLinkController(TipSheetPage &sheet, InternetPage &internet, DesktopShell &shell, QObject *parent = nullptr);
 
     void openMakerSite();
-    // One handler for Label52, Label54 and Label56: a changed caption changes the target.
-    void openCaption(const LinkLabel &label);
+    // One handler for Label52, Label54 and Label56: each opens its address from the
+    // program's table, whatever its caption says after a language switch.
+    void openLink(const LinkLabel &label);
 
 protected:
     // A click on a strip beside its label counts as a click on the label.

@@ -3,6 +3,7 @@
 // the script refresh on OK, the generated script beside the tip file and the program
 // started with the split command line.
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "app/reg_file_format.h"
 #include "app/reg_file_settings_store.h"
 #include "draws/ui/database_page.h"
@@ -189,7 +190,8 @@ private slots:
         w.applyGenerationSettings(settings);
         answerDialog({}, true);
         click(w.tipSheet()->onlineTipButton());
-        QCOMPARE(readAll(tipsFolder() + QStringLiteral("/20171031.xrt")), QByteArray("\xef\xbb\xbfNEIN JA NEIN NEIN\r\n"));
+        QCOMPARE(
+            readAll(tipsFolder() + QStringLiteral("/20171031.xrt")), QByteArray("\xef\xbb\xbfNEIN JA NEIN NEIN\r\n"));
     }
 
     void theStoredParametersFillTheDialog()
@@ -267,6 +269,22 @@ private slots:
         QVERIFY(f().dialogs.questions.isEmpty());
         QCOMPARE(f().shell.started.size(), 1);
         QVERIFY(f().shell.started[0].startsWith(path(QStringLiteral("Installiert/Skriptomat.exe START "))));
+
+        // A folder that is no full path is refused and named, not looked up from the
+        // working folder, where a program of the name stands.
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_f->directory.path()));
+        QVERIFY(QFile::copy(QStringLiteral(DEVU_STANDIN_PATH), QStringLiteral("Skriptomat.exe")));
+        writeMachinePath(QStringLiteral("."));
+        click(w.tipSheet()->onlineTipButton());
+        QCOMPARE(f().dialogs.errors,
+            QStringList{MessageTable()
+                            .text(Msg::AutomationPathNotAbsolute)
+                            .arg(QDir::toNativeSeparators(path(QStringLiteral("machine/Morvak/Skriptor/Settings.reg"))),
+                                QStringLiteral("."))});
+        QVERIFY(f().dialogs.questions.isEmpty());
+        QCOMPARE(f().shell.started.size(), 1);
+        QVERIFY(QDir::setCurrent(before));
     }
 
     void aMissingScriptIsRememberedButNotStarted()

@@ -2,6 +2,7 @@
 // with their borrowed filter, the proposed name, loading over locked rows followed by
 // the evaluation, and "Tipp.txt" handed to the desktop.
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "draws/ui/database_page.h"
 #include "output/ui/tip_output_controller.h"
 #include "test_data.h"
@@ -218,11 +219,12 @@ private slots:
         click(w.tipSheet()->printButton());
         const QString list = QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt"));
         // The draw of Friday 27.10.2017 is shown: the list is for Tuesday 31.10.2017.
-        const QString expected = QStringLiteral("Morvaks Lotto-Tipp für  31.10.2017\r\n"
-                                                "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~\r\n"
-                                                "\r\n"
-                                                " 1. Morvaks Lotto-Tipp für :  5   12   23   34   45   MegaBall: 10\r\n"
-                                                " 3. Morvaks Lotto-Tipp für :  1    2    7   33   75   MegaBall: 15\r\n");
+        const QString expected
+            = QStringLiteral("Morvaks Lotto-Tipp für  31.10.2017\r\n"
+                             "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~\r\n"
+                             "\r\n"
+                             " 1. Morvaks Lotto-Tipp für :  5   12   23   34   45   MegaBall: 10\r\n"
+                             " 3. Morvaks Lotto-Tipp für :  1    2    7   33   75   MegaBall: 15\r\n");
         // In the system code page.
         QCOMPARE(readAll(list), QByteArray(QStringEncoder(QStringConverter::System).encode(expected)));
         QCOMPARE(f.shell.opened, QStringList{list});
@@ -239,6 +241,28 @@ private slots:
         const QString list = QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt"));
         QCOMPARE(readAll(list).split('\n').size(), 4); // three lines and the end of the last
         QCOMPARE(f.shell.opened, QStringList{list});
+    }
+
+    // A desktop without a program for text files: the user learns where the list is.
+    void noProgramTakesTheList()
+    {
+        WindowFixture f;
+        f.useHistory(twoDraws());
+        MainWindow &w = f.create();
+        w.afterCreation();
+        f.shell.takes = false;
+        f.dialogs.answers.push_back(true);
+        click(w.tipSheet()->printButton());
+        const QFileInfo list(QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt")));
+        const MessageTable messages;
+        QCOMPARE(w.statusText(0),
+            messages.text(Msg::WrittenNotOpened).arg(QDir::toNativeSeparators(list.absoluteFilePath())));
+        QCOMPARE(f.dialogs.questions,
+            QStringList{messages.text(Msg::OpenFolderCaption) + QLatin1Char('|')
+                + messages.text(Msg::OpenFolderQuestion)
+                      .arg(QStringLiteral("Tipp.txt"), QDir::toNativeSeparators(list.absolutePath()))});
+        // Yes opens the folder.
+        QCOMPARE(f.shell.opened, (QStringList{list.filePath(), list.absolutePath()}));
     }
 
     void aFieldThatIsNoNumberStopsThePrint_data()

@@ -52,6 +52,13 @@ int FakeDialogs::exec(QDialog &dialog)
     return dialog.result();
 }
 
+void FakeShell::open(const QString &pathOrUrl, const QObject *, Outcome outcome)
+{
+    opened.append(pathOrUrl);
+    if (outcome)
+        outcome(takes);
+}
+
 bool FakeShell::startProgram(const QString &program, const QStringList &arguments)
 {
     started.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));

@@ -48,7 +48,9 @@ class FakeShell : public DesktopShell {
 public:
     QStringList opened;
     QStringList started;
-    void open(const QString &pathOrUrl) override { opened.append(pathOrUrl); }
+    // What open() reports, at once: whether a program took the file.
+    bool takes = true;
+    void open(const QString &pathOrUrl, const QObject *context = nullptr, Outcome outcome = {}) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
 };
 
