@@ -2,6 +2,7 @@
 
 #include "analysis/binomial.h"
 #include "draws/draw.h"
+#include "draws/game_format.h"
 
 namespace {
 using PrizeClasses::Class;
@@ -9,27 +10,27 @@ using PrizeClasses::Class;
 struct ClassInfo {
     int hits;
     bool megaball;
-    int prize; // dollars; 0 for the jackpot and no prize
     const char *label;
 };
 // Indexed by Class; NoPrize stands for the remaining cells (0, 1, 2 without Megaball).
+// The prizes of each class come from the format's definition, in the same order.
 constexpr std::array<ClassInfo, PrizeClasses::ClassCount> Classes{{
-    {5, true, 0, "5 + MB"},
-    {5, false, 1000000, "5"},
-    {4, true, 5000, "4 + MB"},
-    {4, false, 500, "4"},
-    {3, true, 50, "3 + MB"},
-    {3, false, 5, "3"},
-    {2, true, 5, "2 + MB"},
-    {1, true, 2, "1 + MB"},
-    {0, true, 1, "0 + MB"},
-    {-1, false, 0, ""},
+    {5, true, "5 + MB"},
+    {5, false, "5"},
+    {4, true, "4 + MB"},
+    {4, false, "4"},
+    {3, true, "3 + MB"},
+    {3, false, "3"},
+    {2, true, "2 + MB"},
+    {1, true, "1 + MB"},
+    {0, true, "0 + MB"},
+    {-1, false, ""},
 }};
 
-// Rows of five out of 75 with exactly `hits` of the five drawn numbers.
-std::int64_t mainWays(int hits)
+// Rows of five out of the format's main numbers with exactly `hits` of the five drawn.
+std::int64_t mainWays(int hits, const Games::GameFormat &format)
 {
-    return Hypergeometric::commonNumbers(Game::MaxMain, Game::MainCount, hits).favourable;
+    return Hypergeometric::commonNumbers(format.mainMax, format.mainCount, hits).favourable;
 }
 } // namespace
 
@@ -48,7 +49,12 @@ Class PrizeClasses::classOf(int hits, bool megaball)
 
 int PrizeClasses::prizeDollars(Class c)
 {
-    return Classes[size_t(c)].prize;
+    return int(prizeDollars(c, Games::classic()));
+}
+
+std::int64_t PrizeClasses::prizeDollars(Class c, const Games::GameFormat &format)
+{
+    return c == Class::NoPrize ? 0 : format.prizes[size_t(c)].dollars;
 }
 
 bool PrizeClasses::isJackpot(Class c)
@@ -68,21 +74,31 @@ QString PrizeClasses::label(Class c)
 
 PrizeClasses::Odds PrizeClasses::odds(Class c)
 {
-    const std::int64_t denominator = binomialCoefficient(Game::MaxMain, Game::MainCount) * Game::MaxMegaball;
+    return odds(c, Games::classic());
+}
+
+PrizeClasses::Odds PrizeClasses::odds(Class c, const Games::GameFormat &format)
+{
+    const std::int64_t denominator = format.combinations();
     if (c == Class::NoPrize) {
         std::int64_t others = 0;
         for (int k = 0; k < PrizeClassCount; ++k)
-            others += odds(Class(k)).numerator;
+            others += odds(Class(k), format).numerator;
         return {denominator - others, denominator};
     }
     const ClassInfo &info = Classes[size_t(c)];
-    const std::int64_t megaballWays = info.megaball ? 1 : Game::MaxMegaball - 1;
-    return {mainWays(info.hits) * megaballWays, denominator};
+    const std::int64_t megaballWays = info.megaball ? 1 : format.megaballMax - 1;
+    return {mainWays(info.hits, format) * megaballWays, denominator};
 }
 
 PrizeClasses::Odds PrizeClasses::anyPrize()
 {
-    const Odds none = odds(Class::NoPrize);
+    return anyPrize(Games::classic());
+}
+
+PrizeClasses::Odds PrizeClasses::anyPrize(const Games::GameFormat &format)
+{
+    const Odds none = odds(Class::NoPrize, format);
     return {none.denominator - none.numerator, none.denominator};
 }
 
@@ -92,6 +108,14 @@ double PrizeClasses::expectedWinningsPerRow()
     for (int k = 0; k < PrizeClassCount; ++k)
         total += odds(Class(k)).probability() * prizeDollars(Class(k));
     return total;
+}
+
+double PrizeClasses::expectedWinningsPerRow(const Games::GameFormat &format)
+{
+    double total = 0;
+    for (int k = 0; k < PrizeClassCount; ++k)
+        total += odds(Class(k), format).probability() * double(prizeDollars(Class(k), format));
+    return total * format.expectedBuiltInFactor();
 }
 
 void PrizeClasses::ClassCounts::add(const HitClassTally &tally)
@@ -116,8 +140,13 @@ std::int64_t PrizeClasses::ClassCounts::winningRows() const
 
 std::int64_t PrizeClasses::ClassCounts::winningsDollars() const
 {
+    return winningsDollars(Games::classic());
+}
+
+std::int64_t PrizeClasses::ClassCounts::winningsDollars(const Games::GameFormat &format) const
+{
     std::int64_t total = 0;
     for (int k = 0; k < PrizeClassCount; ++k)
-        total += at(Class(k)) * prizeDollars(Class(k));
+        total += at(Class(k)) * prizeDollars(Class(k), format);
     return total;
 }

@@ -1,9 +1,11 @@
-// The prize classes of this game format (five of 75 and a Megaball of 15, as played from
-// 2013 to 2017) and what chance gives for one row: each class's exact probability,
-// computed from binomial coefficients rather than typed in.
+// The prize classes of the game and what chance gives for one row: each class's exact
+// probability, computed from binomial coefficients of the format's numbers rather than
+// typed in. The functions without a format are those of the classic five of 75 and a
+// Megaball of 15 (Games::classic()).
 #pragma once
 
 #include "analysis/hit_rule.h"
+#include "draws/game_format.h"
 
 #include <QString>
 
@@ -31,13 +33,14 @@ constexpr int PrizeClassCount = 9; // every class but NoPrize
 Class classOf(int hits, bool megaball);
 // The fixed prize in whole dollars; 0 for the jackpot (counted, never summed) and NoPrize.
 int prizeDollars(Class c);
+std::int64_t prizeDollars(Class c, const Games::GameFormat &format);
 bool isJackpot(Class c);
 bool wins(Class c); // any class but NoPrize
 // "5 + MB", "4", ..., "0 + MB"; NoPrize has no label of its own (the report names it).
 QString label(Class c);
 
 // The probability that one row falls into the class, as the exact fraction
-// numerator / denominator with the denominator C(75,5) * 15.
+// numerator / denominator with the denominator C(mainMax,5) * megaballMax.
 struct Odds {
     std::int64_t numerator = 0;
     std::int64_t denominator = 1;
@@ -45,10 +48,14 @@ struct Odds {
     double oneIn() const { return double(denominator) / double(numerator); } // "1 in x"
 };
 Odds odds(Class c);
-// Any prize at all: 1 in 14.71.
+Odds odds(Class c, const Games::GameFormat &format);
+// Any prize at all: 1 in 14.71 for the classic format.
 Odds anyPrize();
-// What one row wins on average without the jackpot, in dollars.
+Odds anyPrize(const Games::GameFormat &format);
+// What one row wins on average without the jackpot, in dollars; with a built-in
+// multiplier, times its expected factor.
 double expectedWinningsPerRow();
+double expectedWinningsPerRow(const Games::GameFormat &format);
 
 // n over k, exactly; 0 outside 0 <= k <= n.
 std::int64_t binomialCoefficient(int n, int k);
@@ -65,5 +72,6 @@ struct ClassCounts {
     std::int64_t jackpots() const { return at(Class::FiveMegaball); }
     // The fixed prizes added up, jackpots left out.
     std::int64_t winningsDollars() const;
+    std::int64_t winningsDollars(const Games::GameFormat &format) const;
 };
 } // namespace PrizeClasses

@@ -4,6 +4,7 @@
 #include "app/atomic_file.h"
 #include "draws/draw_store.h"
 #include "draws/draw_text.h"
+#include "draws/game_format.h"
 
 #include <QFile>
 
@@ -63,6 +64,14 @@ int CliCommands::importDraws(Cli::Context &context, const QStringList &args)
                        .arg(counts->added)
                        .arg(counts->replaced)
                 << '\n';
+    // A history of the classic format alone needs no breakdown; any other format is named.
+    const auto &byFormat = counts->addedByFormat;
+    if (byFormat.size() > 1 || (byFormat.size() == 1 && byFormat.begin()->first != Games::classic().id)) {
+        for (const Games::GameFormat &format : Games::all())
+            if (const auto it = byFormat.find(format.id); it != byFormat.end())
+                context.out << QStringLiteral("  %1 (%2): %3 added").arg(format.id, format.name).arg(it->second)
+                            << '\n';
+    }
     return Cli::Success;
 }
 

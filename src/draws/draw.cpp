@@ -1,6 +1,7 @@
 #include "draws/draw.h"
 
 #include "app/serial_date.h"
+#include "draws/game_format.h"
 
 #include <QtEndian>
 
@@ -22,16 +23,7 @@ bool Draw::contains(int number) const
 
 bool Draw::isValidGameDraw() const
 {
-    if (!date.isValid() || megaball < 1 || megaball > Game::MaxMegaball || megaplier > Game::MaxMegaplier)
-        return false;
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        if (numbers[i] < 1 || numbers[i] > Game::MaxMain)
-            return false;
-        for (size_t k = 0; k < i; ++k)
-            if (numbers[k] == numbers[i])
-                return false;
-    }
-    return true;
+    return date.isValid() && Games::forDate(date).fits(*this);
 }
 
 QByteArray DrawRecord::encode(const Draw &draw)

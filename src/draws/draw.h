@@ -34,7 +34,7 @@ struct Draw {
 
     int sum() const;
     bool contains(int number) const;
-    // Five distinct main numbers 1..75, Megaball 1..15, Megaplier 0..5 and a valid date.
+    // A valid date and numbers that fit the game format of that date (Games::forDate).
     bool isValidGameDraw() const;
 
     friend bool operator==(const Draw &, const Draw &) = default;

@@ -2,6 +2,7 @@
 
 #include "app/text_excerpt.h"
 #include "app/text_formats.h"
+#include "draws/game_format.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -17,15 +18,14 @@ struct FieldRule {
     int minimum;
     int maximum;
 };
-constexpr std::array<FieldRule, FieldCount> Rules{{
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"Megaball", 1, Game::MaxMegaball},
-    {"Megaplier", 0, Game::MaxMegaplier},
-}};
+// The ranges of an answer's fields for a draw of the given format.
+std::array<FieldRule, FieldCount> rulesFor(const Games::GameFormat &format)
+{
+    const FieldRule main{"main number", 1, format.mainMax};
+    return {{main, main, main, main, main, {"Megaball", 1, format.megaballMax},
+        {format.multiplier == Games::MultiplierRule::BuiltIn ? "multiplier" : "Megaplier", 0,
+            format.storedMultiplierMax()}}};
+}
 
 // Six fields up to the next comma each, the seventh is the rest of the line.
 QStringList splitFields(const QString &line)
@@ -109,13 +109,15 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
     const QStringList fields = splitFields(line);
     if (fields.size() < FieldCount)
         return fail(QStringLiteral("expected 7 comma-separated numbers, found %1 fields").arg(fields.size()));
+    const Games::GameFormat &format = Games::forDate(date);
+    const std::array<FieldRule, FieldCount> rules = rulesFor(format);
     std::array<int, FieldCount> values{};
     for (int i = 0; i < FieldCount; ++i) {
         const std::optional<int> value = TextFormats::parseInteger(fields[i]);
         values[size_t(i)] = value.value_or(0);
         if (!value)
             return fail(QStringLiteral("'%1' is not a whole number").arg(TextExcerpt::field(fields[i])));
-        const FieldRule &rule = Rules[size_t(i)];
+        const FieldRule &rule = rules[size_t(i)];
         if (values[size_t(i)] < rule.minimum || values[size_t(i)] > rule.maximum)
             return fail(QStringLiteral("%1 %2 is outside %3 to %4")
                             .arg(QLatin1String(rule.name))
@@ -132,6 +134,9 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
     }
     draw.megaball = std::uint8_t(values[5]);
     draw.megaplier = std::uint8_t(values[6]);
+    // A built-in multiplier takes only the factors the format assigns.
+    if (const QString error = format.drawError(draw); !error.isEmpty())
+        return fail(error);
     return draw;
 }
 

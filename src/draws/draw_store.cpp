@@ -2,6 +2,7 @@
 
 #include "app/atomic_file.h"
 #include "app/serial_date.h"
+#include "draws/game_format.h"
 
 #include <QDir>
 #include <QFile>
@@ -318,9 +319,12 @@ QByteArray DrawRecords::imported(
     const auto isStored
         = [&](QDate date) { return std::binary_search(sortedStored.begin(), sortedStored.end(), date); };
     counts = {};
-    for (const auto &[date, draw] : incoming)
-        if (!isStored(date))
+    for (const auto &[date, draw] : incoming) {
+        if (!isStored(date)) {
             ++counts.added;
+            ++counts.addedByFormat[Games::forDate(date).id];
+        }
+    }
     counts.replaced = int(draws.size()) - counts.added;
 
     // A new draw goes before the first stored record with a later date: the first whose

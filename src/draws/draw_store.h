@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <chrono>
+#include <map>
 #include <vector>
 
 class DrawStore {
@@ -55,6 +56,7 @@ public:
     struct ImportCounts {
         int added = 0;
         int replaced = 0; // also a draw whose date came earlier in the same list
+        std::map<QString, int> addedByFormat; // by game format identifier
     };
     // Stores many draws in one rewrite, as storing them one by one in list order would
     // on a store in date order (a later draw of a date wins), in n log n time.

@@ -12,12 +12,13 @@
 
 namespace {
 // `count` draws on consecutive days from `first`, as CSV lines.
+// Numbers that fit every format of the game, whatever the date.
 QByteArray csvDraws(QDate first, int count)
 {
     QByteArray text;
     for (int i = 0; i < count; ++i)
-        text += first.addDays(i).toString(Qt::ISODate).toLatin1() + ',' + QByteArray::number(1 + i % 70)
-            + ",71,72,73,74," + QByteArray::number(1 + i % 15) + ",2\n";
+        text += first.addDays(i).toString(Qt::ISODate).toLatin1() + ',' + QByteArray::number(1 + i % 47)
+            + ",48,49,50,51," + QByteArray::number(1 + i % 15) + ",2\n";
     return text;
 }
 
