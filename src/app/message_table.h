@@ -113,12 +113,54 @@ enum class Msg : int {
     CannotStart, // 100
     InstallQuestion, // 101
     InstallTitle, // 102
+    // The core's own texts that reach the window as well as the command-line tool (see
+    // `CoreText`), and the descriptions of the file dialogs' filters.
+    ServiceUrlInvalid, // 103
+    ProxyPortInvalid, // 104
+    StoreLocked, // 105
+    LockHolder, // 106
+    LockNotCreated, // 107
+    LockFileNotCreated, // 108
+    NoSpaceLeft, // 109
+    QuotaExceeded, // 110
+    FileTooLarge, // 111
+    ReadOnlyVolume, // 112
+    AccessDenied, // 113
+    VolumeIoError, // 114
+    FileKept, // 115
+    FileNotCreated, // 116
+    NothingAppended, // 117
+    EndIncomplete, // 118
+    NotAFolder, // 119
+    FolderNotCreated, // 120
+    ProgramPathTooLong, // 121
+    CommandLineTooLong, // 122
+    PoolFull, // 123
+    WeightsNotIntegers, // 124
+    ListNotAnInteger, // 125
+    AnswerFieldCount, // 126
+    AnswerNotANumber, // 127
+    AnswerOutOfRange, // 128
+    MainNumber, // 129
+    AnswerNumberRepeated, // 130
+    NoCompleteAnswer, // 131
+    AnswerTooLong, // 132
+    AnswerTimedOut, // 133
+    NoResponse, // 134
+    SettingsFolderNotCreated, // 135
+    TipFileFilter, // 136
+    TextFileFilter, // 137
+    ValueListFilter, // 138
+    ClickScriptFilter, // 139
     Count
 };
 
 class MessageTable {
 public:
     MessageTable();
+    ~MessageTable();
+    MessageTable(const MessageTable &) = default;
+    MessageTable &operator=(const MessageTable &) = default;
 
     static constexpr int DefaultCount = int(Msg::Count);
     static constexpr int MaxLineLength = 4096;
@@ -132,6 +174,23 @@ public:
 
     static QStringList defaults();
 
+    // Makes this table the one `CoreText` reads, until it is destroyed or another one is
+    // installed.
+    void install() const;
+
 private:
     QStringList m_lines;
 };
+
+// The texts the core builds itself (errors of files, downloads and settings, notes of a
+// run) reach both the window and the command-line tool. While a window has installed its
+// table they follow the window's language like every other message; without one (the
+// command-line tool, tests of the core) they read as the tool has always printed them: the
+// German default, or the tool's own English text where one is given.
+namespace CoreText {
+QString text(Msg entry);
+QString text(Msg entry, const char16_t *toolText);
+// The description of a file dialog's filter as the dialog shows it: the program names its
+// filters by their German description ("Tippdatei|*.hlt"); others stay as they are.
+QString filterDescription(const QString &description);
+} // namespace CoreText

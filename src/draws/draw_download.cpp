@@ -1,5 +1,6 @@
 #include "draws/draw_download.h"
 
+#include "app/message_table.h"
 #include "app/text_excerpt.h"
 #include "app/text_formats.h"
 
@@ -13,16 +14,16 @@ namespace {
 constexpr int FieldCount = 7;
 
 struct FieldRule {
-    const char *name;
+    const char *name; // none: a main number, whose name follows the language
     int minimum;
     int maximum;
 };
 constexpr std::array<FieldRule, FieldCount> Rules{{
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
-    {"main number", 1, Game::MaxMain},
+    {nullptr, 1, Game::MaxMain},
+    {nullptr, 1, Game::MaxMain},
+    {nullptr, 1, Game::MaxMain},
+    {nullptr, 1, Game::MaxMain},
+    {nullptr, 1, Game::MaxMain},
     {"Megaball", 1, Game::MaxMegaball},
     {"Megaplier", 0, Game::MaxMegaplier},
 }};
@@ -45,8 +46,7 @@ QStringList splitFields(const QString &line)
 
 Error invalidServiceUrl(const QString &shown)
 {
-    return fail(QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse.")
-                    .arg(TextExcerpt::field(shown, 80)));
+    return fail(CoreText::text(Msg::ServiceUrlInvalid).arg(TextExcerpt::field(shown, 80)));
 }
 } // namespace
 
@@ -108,17 +108,19 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
 {
     const QStringList fields = splitFields(line);
     if (fields.size() < FieldCount)
-        return fail(QStringLiteral("expected 7 comma-separated numbers, found %1 fields").arg(fields.size()));
+        return fail(CoreText::text(Msg::AnswerFieldCount, u"expected 7 comma-separated numbers, found %1 fields")
+                        .arg(fields.size()));
     std::array<int, FieldCount> values{};
     for (int i = 0; i < FieldCount; ++i) {
         const std::optional<int> value = TextFormats::parseInteger(fields[i]);
         values[size_t(i)] = value.value_or(0);
         if (!value)
-            return fail(QStringLiteral("'%1' is not a whole number").arg(TextExcerpt::field(fields[i])));
+            return fail(CoreText::text(Msg::AnswerNotANumber, u"'%1' is not a whole number")
+                            .arg(TextExcerpt::field(fields[i])));
         const FieldRule &rule = Rules[size_t(i)];
         if (values[size_t(i)] < rule.minimum || values[size_t(i)] > rule.maximum)
-            return fail(QStringLiteral("%1 %2 is outside %3 to %4")
-                            .arg(QLatin1String(rule.name))
+            return fail(CoreText::text(Msg::AnswerOutOfRange, u"%1 %2 is outside %3 to %4")
+                            .arg(rule.name ? QString::fromLatin1(rule.name) : CoreText::text(Msg::MainNumber, u"main number"))
                             .arg(values[size_t(i)])
                             .arg(rule.minimum)
                             .arg(rule.maximum));
@@ -127,7 +129,7 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
     draw.date = date;
     for (int i = 0; i < Game::MainCount; ++i) {
         if (draw.contains(values[size_t(i)]))
-            return fail(QStringLiteral("main number %1 is repeated").arg(values[size_t(i)]));
+            return fail(CoreText::text(Msg::AnswerNumberRepeated, u"main number %1 is repeated").arg(values[size_t(i)]));
         draw.numbers[size_t(i)] = std::uint8_t(values[size_t(i)]);
     }
     draw.megaball = std::uint8_t(values[5]);

@@ -1,6 +1,7 @@
 #include "output/click_script.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/text_file.h"
 #include "generator/generation_options.h"
 
@@ -170,10 +171,9 @@ Result<AutomationLaunch> AutomationCommand::launch(
     result.program = program;
     result.parameterText = parameterText(scriptPath, parameters);
     if (program.size() > MaxLength)
-        return fail(
-            QStringLiteral("Der Pfad des Skriptomat ist länger als %1 Zeichen: %2").arg(MaxLength).arg(program));
+        return fail(CoreText::text(Msg::ProgramPathTooLong).arg(MaxLength).arg(program));
     if (result.parameterText.size() > MaxLength)
-        return fail(QStringLiteral("Die Befehlszeile des Skriptomat ist länger als %1 Zeichen").arg(MaxLength));
+        return fail(CoreText::text(Msg::CommandLineTooLong).arg(MaxLength));
     // No quoting: the words are what a program splitting its command line on blanks
     // sees, so runs of blanks (an empty TEXT) separate like one.
     result.arguments = result.parameterText.split(QLatin1Char(' '), Qt::SkipEmptyParts);

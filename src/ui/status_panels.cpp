@@ -24,6 +24,25 @@ StatusPanels::StatusPanels(QStatusBar &bar)
 
 void StatusPanels::setText(int panel, const QString &text)
 {
+    m_compose.at(size_t(panel)) = nullptr;
+    show(panel, text);
+}
+
+void StatusPanels::setComposedText(int panel, std::function<QString()> compose)
+{
+    show(panel, compose ? compose() : QString());
+    m_compose.at(size_t(panel)) = std::move(compose);
+}
+
+void StatusPanels::retranslate()
+{
+    for (size_t i = 0; i < m_compose.size(); ++i)
+        if (m_compose[i])
+            show(int(i), m_compose[i]());
+}
+
+void StatusPanels::show(int panel, const QString &text)
+{
     QLabel *label = m_panels.at(size_t(panel));
     label->setText(text);
     label->setToolTip(text);

@@ -166,7 +166,7 @@ void AnalysisController::settingsBacktest()
         return;
     }
     w.random.setSeed(*seed);
-    w.status.setText(1, LuckyNumber::statusText(messages, *seed));
+    w.status.setComposedText(1, [&messages, seed = *seed] { return LuckyNumber::statusText(messages, seed); });
 
     auto draws = DrawStore(w.state.drawStorePath()).readAll();
     if (!draws) {
@@ -205,7 +205,7 @@ void AnalysisController::settingsBacktest()
         writeSheet(w.sheet, pass.sheetTexts());
         showState(pass.evaluated);
         w.checks.komplettcheck();
-        w.status.setText(1, messages.text(pass.generation.status));
+        w.status.setComposedText(1, [&messages, status = pass.generation.status] { return messages.text(status); });
         repaintNow();
         w.work.yield();
     }

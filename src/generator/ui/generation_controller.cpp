@@ -156,7 +156,8 @@ void GenerationController::finish(const GenerationOutcome *outcome)
         m_wiring.checks.komplettcheck();
         // A stopped run leaves the rows it did not reach empty; the status says so.
         const Msg status = m_wiring.work.stopRequested() ? Msg::RunStopped : outcome->status;
-        m_wiring.status.setText(StatusPanel, m_wiring.messages.text(status));
+        m_wiring.status.setComposedText(
+            StatusPanel, [&messages = m_wiring.messages, status] { return messages.text(status); });
     }
     m_wiring.work.end();
     restoreOptions();
@@ -175,5 +176,6 @@ void GenerationController::luckyNumber()
     const std::optional<QString> answer = m_wiring.dialogs.inputText(
         messages.text(Msg::LuckyNumberCaption), messages.text(Msg::LuckyNumberPrompt), proposal);
     if (const std::optional<qint32> seed = LuckyNumber::apply(random, answer.value_or(proposal)))
-        m_wiring.status.setText(StatusPanel, LuckyNumber::statusText(messages, *seed));
+        m_wiring.status.setComposedText(
+            StatusPanel, [&messages, seed = *seed] { return LuckyNumber::statusText(messages, seed); });
 }
