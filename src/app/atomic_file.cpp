@@ -248,8 +248,7 @@ Result<void> AtomicFile::append(const QString &path, const QByteArray &bytes)
         if (cut)
             (void)::fsync(fd);
         ::close(fd);
-        return fail(describeError(path, error)
-            + (cut ? nothingAddedNote() : CoreText::text(Msg::EndIncomplete)));
+        return fail(describeError(path, error) + (cut ? nothingAddedNote() : CoreText::text(Msg::EndIncomplete)));
     }
     if (::close(fd) != 0) {
         error = errno;

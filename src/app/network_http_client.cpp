@@ -47,7 +47,8 @@ public:
         if (request.deadlineMs > 0) {
             m_deadline.setSingleShot(true);
             connect(&m_deadline, &QTimer::timeout, this, [this] {
-                fail(CoreText::text(Msg::NoCompleteAnswer, u"no complete answer within %1 ms").arg(m_request.deadlineMs));
+                fail(CoreText::text(Msg::NoCompleteAnswer, u"no complete answer within %1 ms")
+                         .arg(m_request.deadlineMs));
             });
             m_deadline.start(request.deadlineMs);
         }
@@ -112,10 +113,9 @@ private:
         r.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QString reason
             = QString::fromLatin1(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());
-        r.statusLine = r.statusCode > 0
-            ? QStringLiteral("HTTP/1.1 %1 %2").arg(r.statusCode).arg(reason).trimmed()
-            : CoreText::text(Msg::NoResponse, u"No response: %1")
-                  .arg(m_failure.isEmpty() ? reply->errorString() : m_failure);
+        r.statusLine = r.statusCode > 0 ? QStringLiteral("HTTP/1.1 %1 %2").arg(r.statusCode).arg(reason).trimmed()
+                                        : CoreText::text(Msg::NoResponse, u"No response: %1")
+                                              .arg(m_failure.isEmpty() ? reply->errorString() : m_failure);
         for (const auto &[name, value] : reply->rawHeaderPairs())
             r.headers.emplace_back(name, value);
         r.lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();

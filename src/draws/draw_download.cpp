@@ -119,17 +119,19 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
                             .arg(TextExcerpt::field(fields[i])));
         const FieldRule &rule = Rules[size_t(i)];
         if (values[size_t(i)] < rule.minimum || values[size_t(i)] > rule.maximum)
-            return fail(CoreText::text(Msg::AnswerOutOfRange, u"%1 %2 is outside %3 to %4")
-                            .arg(rule.name ? QString::fromLatin1(rule.name) : CoreText::text(Msg::MainNumber, u"main number"))
-                            .arg(values[size_t(i)])
-                            .arg(rule.minimum)
-                            .arg(rule.maximum));
+            return fail(
+                CoreText::text(Msg::AnswerOutOfRange, u"%1 %2 is outside %3 to %4")
+                    .arg(rule.name ? QString::fromLatin1(rule.name) : CoreText::text(Msg::MainNumber, u"main number"))
+                    .arg(values[size_t(i)])
+                    .arg(rule.minimum)
+                    .arg(rule.maximum));
     }
     Draw draw;
     draw.date = date;
     for (int i = 0; i < Game::MainCount; ++i) {
         if (draw.contains(values[size_t(i)]))
-            return fail(CoreText::text(Msg::AnswerNumberRepeated, u"main number %1 is repeated").arg(values[size_t(i)]));
+            return fail(
+                CoreText::text(Msg::AnswerNumberRepeated, u"main number %1 is repeated").arg(values[size_t(i)]));
         draw.numbers[size_t(i)] = std::uint8_t(values[size_t(i)]);
     }
     draw.megaball = std::uint8_t(values[5]);

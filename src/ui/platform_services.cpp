@@ -20,8 +20,8 @@ QString qtFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append(QStringLiteral("%1 (%2)").arg(CoreText::filterDescription(parts[i]),
-            QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
+        filters.append(QStringLiteral("%1 (%2)").arg(
+            CoreText::filterDescription(parts[i]), QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
     return filters.join(QStringLiteral(";;"));
 }
 

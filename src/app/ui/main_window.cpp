@@ -71,7 +71,7 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     buildPages();
     m_status = new StatusPanels(*statusBar());
     routeStatusHints();
-    resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    resize(DefaultClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
 
     // The dialogs follow the main window, as the windows list them.
     m_entryDialog = new DrawEntryDialog(m_messages, this);

@@ -175,7 +175,7 @@ void DrawUpdateController::reportSummary(const DrawUpdateSummary &summary)
         return;
     const MessageTable &messages = m_wiring.messages;
     m_wiring.status.setComposedText(
-        0, [&messages, stored = summary.storedCount, stopped = summary.outcome == Outcome::Stopped] {
+        0, [&messages, stored = summary.storedCount, stopped = summary.outcome == Outcome::Stopped]() -> QString {
             return messages.text(Msg::UpdateLoaded) + QString::number(stored)
                 + (stopped ? messages.text(Msg::UpdateStopped) : QString());
         });

@@ -45,8 +45,8 @@ bool PreferredListController::edit(CandidatePool &pool)
         PreferredNumbers::Rebuild rebuild = PreferredNumbers::rebuildPool(list);
         m_dialog.setPreferredList(list);
         if (!rebuild.invalidWeights.empty() || rebuild.pool.hasOverflowed())
-            m_status.setComposedText(RebuildNotePanel,
-                [invalid = rebuild.invalidWeights, overflowed = rebuild.pool.hasOverflowed()] {
+            m_status.setComposedText(
+                RebuildNotePanel, [invalid = rebuild.invalidWeights, overflowed = rebuild.pool.hasOverflowed()] {
                     QStringList notes;
                     if (!invalid.empty())
                         notes << PreferredNumbers::invalidWeightsText(invalid);
