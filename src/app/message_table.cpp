@@ -159,6 +159,13 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::TextFileFilter, u"Textdatei"},
     {Msg::ValueListFilter, u"Werteliste"},
     {Msg::ClickScriptFilter, u"Morvaks Click Script"},
+    {Msg::Monday, u"Mo"},
+    {Msg::Tuesday, u"Di"},
+    {Msg::Wednesday, u"Mi"},
+    {Msg::Thursday, u"Do"},
+    {Msg::Friday, u"Fr"},
+    {Msg::Saturday, u"Sa"},
+    {Msg::Sunday, u"So"},
 }};
 
 constexpr bool inTableOrder()

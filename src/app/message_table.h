@@ -152,6 +152,13 @@ enum class Msg : int {
     TextFileFilter, // 137
     ValueListFilter, // 138
     ClickScriptFilter, // 139
+    Monday, // 140: "Mo", the short day names of the shown draw
+    Tuesday, // 141
+    Wednesday, // 142
+    Thursday, // 143
+    Friday, // 144
+    Saturday, // 145
+    Sunday, // 146
     Count
 };
 
