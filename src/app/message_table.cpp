@@ -166,6 +166,7 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::Friday, u"Fr"},
     {Msg::Saturday, u"Sa"},
     {Msg::Sunday, u"So"},
+    {Msg::MoreCharacters, u"... (%1 weitere Zeichen)"},
 }};
 
 constexpr bool inTableOrder()

@@ -159,6 +159,7 @@ enum class Msg : int {
     Friday, // 144
     Saturday, // 145
     Sunday, // 146
+    MoreCharacters, // 147
     Count
 };
 
