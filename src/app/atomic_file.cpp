@@ -4,6 +4,8 @@
 // into 128 with "imported" printed. Elsewhere QSaveFile serves, with every step checked.
 #include "app/atomic_file.h"
 
+#include "app/message_table.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,20 +63,20 @@ QString reasonText(int osError)
 {
     switch (osError) {
     case ENOSPC:
-        return QStringLiteral("Kein Speicherplatz mehr auf dem Datenträger (no space left on device)");
+        return CoreText::text(Msg::NoSpaceLeft);
 #ifdef EDQUOT
     case EDQUOT:
-        return QStringLiteral("Speicherplatz-Kontingent erschöpft (disk quota exceeded)");
+        return CoreText::text(Msg::QuotaExceeded);
 #endif
     case EFBIG:
-        return QStringLiteral("Datei zu groß für den Datenträger (file too large)");
+        return CoreText::text(Msg::FileTooLarge);
     case EROFS:
-        return QStringLiteral("Datenträger ist schreibgeschützt (read-only file system)");
+        return CoreText::text(Msg::ReadOnlyVolume);
     case EACCES:
     case EPERM:
-        return QStringLiteral("Zugriff verweigert (permission denied)");
+        return CoreText::text(Msg::AccessDenied);
     case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler des Datenträgers (input/output error)");
+        return CoreText::text(Msg::VolumeIoError);
     default:
         return qt_error_string(osError);
     }
@@ -92,9 +94,19 @@ QString writeTarget(const QString &path)
     return path;
 }
 
-const QString KeptNote = QStringLiteral("; die bisherige Datei ist unverändert.");
-const QString NotCreatedNote = QStringLiteral("; die Datei wurde nicht angelegt.");
-const QString NothingAddedNote = QStringLiteral("; es wurde nichts angehängt.");
+// Read at each failure: they follow the window's language.
+QString keptNote()
+{
+    return CoreText::text(Msg::FileKept);
+}
+QString notCreatedNote()
+{
+    return CoreText::text(Msg::FileNotCreated);
+}
+QString nothingAddedNote()
+{
+    return CoreText::text(Msg::NothingAppended);
+}
 } // namespace
 
 QString AtomicFile::describeError(const QString &path, int osError)
@@ -189,8 +201,8 @@ Result<void> AtomicFile::write(const QString &path, const QByteArray &bytes)
     struct stat old { };
     const bool existed = ::stat(native.constData(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode))
-        return fail(describeError(path, EISDIR) + KeptNote);
-    const QString &note = existed ? KeptNote : NotCreatedNote;
+        return fail(describeError(path, EISDIR) + keptNote());
+    const QString note = existed ? keptNote() : notCreatedNote();
 
     // Beside the target, so that the rename stays on one file system.
     QByteArray temporary;
@@ -226,7 +238,7 @@ Result<void> AtomicFile::append(const QString &path, const QByteArray &bytes)
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return fail(describeError(path, errno) + NothingAddedNote);
+        return fail(describeError(path, errno) + nothingAddedNote());
     const off_t end = ::lseek(fd, 0, SEEK_END);
     int error = end < 0 ? errno : writeAll(fd, bytes);
     if (error == 0)
@@ -236,15 +248,12 @@ Result<void> AtomicFile::append(const QString &path, const QByteArray &bytes)
         if (cut)
             (void)::fsync(fd);
         ::close(fd);
-        return fail(describeError(path, error)
-            + (cut ? NothingAddedNote
-                   : QStringLiteral(
-                       "; das Ende der Datei ist unvollständig und wird beim nächsten Schreiben entfernt.")));
+        return fail(describeError(path, error) + (cut ? nothingAddedNote() : CoreText::text(Msg::EndIncomplete)));
     }
     if (::close(fd) != 0) {
         error = errno;
         (void)::truncate(native.constData(), end);
-        return fail(describeError(path, error) + NothingAddedNote);
+        return fail(describeError(path, error) + nothingAddedNote());
     }
     return {};
 }
@@ -275,7 +284,7 @@ bool writeChecked(QFileDevice &file, const QByteArray &bytes, int &faultError)
 Result<void> AtomicFile::write(const QString &path, const QByteArray &bytes)
 {
     const QString target = writeTarget(path);
-    const QString &note = QFileInfo::exists(target) ? KeptNote : NotCreatedNote;
+    const QString note = QFileInfo::exists(target) ? keptNote() : notCreatedNote();
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return qtFailure(path, file, note);
@@ -294,13 +303,13 @@ Result<void> AtomicFile::append(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return qtFailure(path, file, NothingAddedNote);
+        return qtFailure(path, file, nothingAddedNote());
     const qint64 end = file.size();
     int faultError = 0;
     if (!writeChecked(file, bytes, faultError) || takeSyncFault() != 0) {
         const QString reason = faultError != 0 ? describeError(path, faultError) : file.errorString();
         file.resize(end);
-        return fail(reason + NothingAddedNote);
+        return fail(reason + nothingAddedNote());
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "app/message_table.h"
 
 #include <array>
+#include <atomic>
 
 namespace {
 struct Default {
@@ -9,7 +10,7 @@ struct Default {
 };
 // Reserved entries (13, 14, 15, 27, 44) are shown by no operation; they keep the numbering
 // of the others. Entries 0 to 61 are the documented table; 62 on were added for the
-// yardstick of the settings back-test.
+// yardstick of the settings back-test, 103 on for the core's own texts (`CoreText`).
 constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::RepeatQuestionStart, u"Soll die Analyse der Datenbank jetzt ab dem "},
     {Msg::RepeatQuestionEnd, u" durchgeführt werden??"},
@@ -156,6 +157,54 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
         u"%1 ist geschrieben, aber kein Programm hat die Datei geöffnet; für diese Art Datei ist wohl keines "
         u"eingerichtet. Sie liegt im Ordner %2. Den Ordner öffnen?"},
     {Msg::OpenFolderCaption, u"Datei geschrieben"},
+    {Msg::ServiceUrlInvalid, u"Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse."},
+    {Msg::ProxyPortInvalid, u"Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535."},
+    {Msg::StoreLocked,
+        u"%1: Die Ziehungsdatei wird gerade von einem anderen Programm geändert%2. Nach %3 Sekunden Warten wurde "
+        u"abgebrochen, die Datei ist unverändert; bitte später noch einmal versuchen (the draw file is locked by "
+        u"another writer)."},
+    {Msg::LockHolder, u" (%1, Prozess %2)"},
+    {Msg::LockNotCreated, u"%1: Die Sperrdatei kann nicht angelegt werden, die Datei ist unverändert (%2)."},
+    {Msg::LockFileNotCreated, u"%1: Die Sperrdatei kann nicht angelegt werden"},
+    {Msg::NoSpaceLeft, u"Kein Speicherplatz mehr auf dem Datenträger (no space left on device)"},
+    {Msg::QuotaExceeded, u"Speicherplatz-Kontingent erschöpft (disk quota exceeded)"},
+    {Msg::FileTooLarge, u"Datei zu groß für den Datenträger (file too large)"},
+    {Msg::ReadOnlyVolume, u"Datenträger ist schreibgeschützt (read-only file system)"},
+    {Msg::AccessDenied, u"Zugriff verweigert (permission denied)"},
+    {Msg::VolumeIoError, u"Ein-/Ausgabefehler des Datenträgers (input/output error)"},
+    {Msg::FileKept, u"; die bisherige Datei ist unverändert."},
+    {Msg::FileNotCreated, u"; die Datei wurde nicht angelegt."},
+    {Msg::NothingAppended, u"; es wurde nichts angehängt."},
+    {Msg::EndIncomplete, u"; das Ende der Datei ist unvollständig und wird beim nächsten Schreiben entfernt."},
+    {Msg::NotAFolder, u"%1: kein Ordner"},
+    {Msg::FolderNotCreated, u"%1: Ordner kann nicht angelegt werden"},
+    {Msg::ProgramPathTooLong, u"Der Pfad des Skriptomat ist länger als %1 Zeichen: %2"},
+    {Msg::CommandLineTooLong, u"Die Befehlszeile des Skriptomat ist länger als %1 Zeichen"},
+    {Msg::PoolFull, u"Zahlenpool voll: nur die ersten %1 Einträge werden verwendet"},
+    {Msg::WeightsNotIntegers, u"Gewichtung keine ganze Zahl, als 0 gerechnet bei: "},
+    {Msg::ListNotAnInteger, u"''%1'' ist kein gültiger Integer-Wert"},
+    {Msg::AnswerFieldCount, u"7 durch Kommas getrennte Zahlen erwartet, %1 Felder gefunden"},
+    {Msg::AnswerNotANumber, u"'%1' ist keine ganze Zahl"},
+    {Msg::AnswerOutOfRange, u"%1 %2 liegt nicht zwischen %3 und %4"},
+    {Msg::MainNumber, u"Hauptzahl"},
+    {Msg::AnswerNumberRepeated, u"Hauptzahl %1 kommt mehrfach vor"},
+    {Msg::NoCompleteAnswer, u"keine vollständige Antwort innerhalb von %1 ms"},
+    {Msg::AnswerTooLong, u"Antwort länger als %1 Bytes"},
+    {Msg::AnswerTimedOut, u"Zeitüberschreitung nach %1 ms"},
+    {Msg::NoResponse, u"Keine Antwort: %1"},
+    {Msg::SettingsFolderNotCreated, u"%1: Der Ordner kann nicht angelegt werden."},
+    {Msg::TipFileFilter, u"Tippdatei"},
+    {Msg::TextFileFilter, u"Textdatei"},
+    {Msg::ValueListFilter, u"Werteliste"},
+    {Msg::ClickScriptFilter, u"Morvaks Click Script"},
+    {Msg::Monday, u"Mo"},
+    {Msg::Tuesday, u"Di"},
+    {Msg::Wednesday, u"Mi"},
+    {Msg::Thursday, u"Do"},
+    {Msg::Friday, u"Fr"},
+    {Msg::Saturday, u"Sa"},
+    {Msg::Sunday, u"So"},
+    {Msg::MoreCharacters, u"... (%1 weitere Zeichen)"},
 }};
 
 constexpr bool inTableOrder()
@@ -166,11 +215,47 @@ constexpr bool inTableOrder()
     return true;
 }
 static_assert(inTableOrder(), "the defaults stand in the order of their entries");
+
+// The window's table, read by the core through `CoreText`; none in the command-line tool.
+std::atomic<const MessageTable *> installedTable{nullptr};
 } // namespace
 
 MessageTable::MessageTable()
 {
     restoreDefaults();
+}
+
+MessageTable::~MessageTable()
+{
+    const MessageTable *self = this;
+    installedTable.compare_exchange_strong(self, nullptr);
+}
+
+void MessageTable::install() const
+{
+    installedTable.store(this);
+}
+
+QString CoreText::text(Msg entry)
+{
+    if (const MessageTable *table = installedTable.load())
+        return table->text(entry);
+    return entry < Msg::Count ? QString::fromUtf16(germanDefaults[size_t(entry)].text) : QString();
+}
+
+QString CoreText::filterDescription(const QString &description)
+{
+    for (const Msg entry : {Msg::TipFileFilter, Msg::TextFileFilter, Msg::ValueListFilter, Msg::ClickScriptFilter})
+        if (description == QString::fromUtf16(germanDefaults[size_t(entry)].text))
+            return text(entry);
+    return description;
+}
+
+QString CoreText::text(Msg entry, const char16_t *toolText)
+{
+    if (const MessageTable *table = installedTable.load())
+        return table->text(entry);
+    return QString::fromUtf16(toolText);
 }
 
 QStringList MessageTable::defaults()

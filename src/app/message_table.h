@@ -137,12 +137,62 @@ enum class Msg : int {
     WrittenNotOpened, // 122
     OpenFolderQuestion, // 123
     OpenFolderCaption, // 124
+    // The core's own texts that reach the window as well as the command-line tool (see
+    // `CoreText`), and the descriptions of the file dialogs' filters.
+    ServiceUrlInvalid, // 125
+    ProxyPortInvalid, // 126
+    StoreLocked, // 127
+    LockHolder, // 128
+    LockNotCreated, // 129
+    LockFileNotCreated, // 130
+    NoSpaceLeft, // 131
+    QuotaExceeded, // 132
+    FileTooLarge, // 133
+    ReadOnlyVolume, // 134
+    AccessDenied, // 135
+    VolumeIoError, // 136
+    FileKept, // 137
+    FileNotCreated, // 138
+    NothingAppended, // 139
+    EndIncomplete, // 140
+    NotAFolder, // 141
+    FolderNotCreated, // 142
+    ProgramPathTooLong, // 143
+    CommandLineTooLong, // 144
+    PoolFull, // 145
+    WeightsNotIntegers, // 146
+    ListNotAnInteger, // 147
+    AnswerFieldCount, // 148
+    AnswerNotANumber, // 149
+    AnswerOutOfRange, // 150
+    MainNumber, // 151
+    AnswerNumberRepeated, // 152
+    NoCompleteAnswer, // 153
+    AnswerTooLong, // 154
+    AnswerTimedOut, // 155
+    NoResponse, // 156
+    SettingsFolderNotCreated, // 157
+    TipFileFilter, // 158
+    TextFileFilter, // 159
+    ValueListFilter, // 160
+    ClickScriptFilter, // 161
+    Monday, // 162: "Mo", the short day names of the shown draw
+    Tuesday, // 163
+    Wednesday, // 164
+    Thursday, // 165
+    Friday, // 166
+    Saturday, // 167
+    Sunday, // 168
+    MoreCharacters, // 169
     Count
 };
 
 class MessageTable {
 public:
     MessageTable();
+    ~MessageTable();
+    MessageTable(const MessageTable &) = default;
+    MessageTable &operator=(const MessageTable &) = default;
 
     static constexpr int DefaultCount = int(Msg::Count);
     static constexpr int MaxLineLength = 4096;
@@ -156,6 +206,23 @@ public:
 
     static QStringList defaults();
 
+    // Makes this table the one `CoreText` reads, until it is destroyed or another one is
+    // installed.
+    void install() const;
+
 private:
     QStringList m_lines;
 };
+
+// The texts the core builds itself (errors of files, downloads and settings, notes of a
+// run) reach both the window and the command-line tool. While a window has installed its
+// table they follow the window's language like every other message; without one (the
+// command-line tool, tests of the core) they read as the tool has always printed them: the
+// German default, or the tool's own English text where one is given.
+namespace CoreText {
+QString text(Msg entry);
+QString text(Msg entry, const char16_t *toolText);
+// The description of a file dialog's filter as the dialog shows it: the program names its
+// filters by their German description ("Tippdatei|*.hlt"); others stay as they are.
+QString filterDescription(const QString &description);
+} // namespace CoreText

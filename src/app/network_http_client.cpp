@@ -4,6 +4,8 @@
 // every sign of life) and the overall deadline, which no trickle of bytes can re-arm.
 #include "app/http_client.h"
 
+#include "app/message_table.h"
+
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
@@ -45,7 +47,8 @@ public:
         if (request.deadlineMs > 0) {
             m_deadline.setSingleShot(true);
             connect(&m_deadline, &QTimer::timeout, this, [this] {
-                fail(QStringLiteral("no complete answer within %1 ms").arg(m_request.deadlineMs));
+                fail(CoreText::text(Msg::NoCompleteAnswer, u"no complete answer within %1 ms")
+                         .arg(m_request.deadlineMs));
             });
             m_deadline.start(request.deadlineMs);
         }
@@ -60,7 +63,7 @@ public:
         connect(m_reply, &QNetworkReply::downloadProgress, this, [this, alive](qint64 received, qint64) {
             alive();
             if (m_request.maxBodyBytes > 0 && received > m_request.maxBodyBytes)
-                fail(QStringLiteral("answer longer than %1 bytes").arg(m_request.maxBodyBytes));
+                fail(CoreText::text(Msg::AnswerTooLong, u"answer longer than %1 bytes").arg(m_request.maxBodyBytes));
         });
         connect(m_reply, &QNetworkReply::finished, this, &NetworkHttpReply::onFinished);
     }
@@ -80,7 +83,7 @@ public:
     }
 
 private:
-    static QString timeoutText(int ms) { return QStringLiteral("timed out after %1 ms").arg(ms); }
+    static QString timeoutText(int ms) { return CoreText::text(Msg::AnswerTimedOut, u"timed out after %1 ms").arg(ms); }
 
     void arm(int ms)
     {
@@ -110,9 +113,9 @@ private:
         r.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QString reason
             = QString::fromLatin1(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());
-        r.statusLine = r.statusCode > 0
-            ? QStringLiteral("HTTP/1.1 %1 %2").arg(r.statusCode).arg(reason).trimmed()
-            : QStringLiteral("No response: %1").arg(m_failure.isEmpty() ? reply->errorString() : m_failure);
+        r.statusLine = r.statusCode > 0 ? QStringLiteral("HTTP/1.1 %1 %2").arg(r.statusCode).arg(reason).trimmed()
+                                        : CoreText::text(Msg::NoResponse, u"No response: %1")
+                                              .arg(m_failure.isEmpty() ? reply->errorString() : m_failure);
         for (const auto &[name, value] : reply->rawHeaderPairs())
             r.headers.emplace_back(name, value);
         r.lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();

@@ -2,6 +2,7 @@
 #include "app/reg_file_settings_store.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/reg_file_format.h"
 
 #include <QDir>
@@ -44,6 +45,6 @@ Result<void> RegFileSettingsStore::save()
 
     const QString folder = QFileInfo(m_filePath).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("%1: the folder cannot be created.").arg(folder));
+        return fail(CoreText::text(Msg::SettingsFolderNotCreated, u"%1: the folder cannot be created.").arg(folder));
     return AtomicFile::write(m_filePath, *bytes);
 }

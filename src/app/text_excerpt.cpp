@@ -1,5 +1,7 @@
 #include "app/text_excerpt.h"
 
+#include "app/message_table.h"
+
 namespace {
 QString escaped(char32_t codePoint)
 {
@@ -44,7 +46,7 @@ QString excerpt(const QString &text, int maxChars, bool keepLineBreaks)
         i += width;
     }
     if (i < size)
-        out += QStringLiteral("... (%1 more characters)").arg(size - i);
+        out += CoreText::text(Msg::MoreCharacters, u"... (%1 more characters)").arg(size - i);
     return out;
 }
 } // namespace

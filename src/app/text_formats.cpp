@@ -1,5 +1,7 @@
 #include "app/text_formats.h"
 
+#include "app/message_table.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,9 +14,8 @@ QString TextFormats::shortDate(QDate date)
 
 QString TextFormats::shortDayName(QDate date)
 {
-    static const std::array<const char *, 7> names{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
     const int day = date.dayOfWeek();
-    return day >= 1 && day <= 7 ? QString::fromLatin1(names[size_t(day - 1)]) : QString();
+    return day >= 1 && day <= 7 ? CoreText::text(Msg(int(Msg::Monday) + day - 1)) : QString();
 }
 
 QString TextFormats::dayAndShortDate(QDate date)

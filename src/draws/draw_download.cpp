@@ -1,5 +1,6 @@
 #include "draws/draw_download.h"
 
+#include "app/message_table.h"
 #include "app/text_excerpt.h"
 #include "app/text_formats.h"
 #include "draws/game_format.h"
@@ -14,14 +15,15 @@ namespace {
 constexpr int FieldCount = 7;
 
 struct FieldRule {
-    const char *name;
+    const char *name; // none: a main number, whose name follows the language
     int minimum;
     int maximum;
 };
-// The ranges of an answer's fields for a draw of the given format.
+// The ranges of an answer's fields for a draw of the given format; a main number is
+// named from the message table.
 std::array<FieldRule, FieldCount> rulesFor(const Games::GameFormat &format)
 {
-    const FieldRule main{"main number", 1, format.mainMax};
+    const FieldRule main{nullptr, 1, format.mainMax};
     return {{main, main, main, main, main, {"Megaball", 1, format.megaballMax},
         {format.multiplier == Games::MultiplierRule::BuiltIn ? "multiplier" : "Megaplier", 0,
             format.storedMultiplierMax()}}};
@@ -45,8 +47,7 @@ QStringList splitFields(const QString &line)
 
 Error invalidServiceUrl(const QString &shown)
 {
-    return fail(QStringLiteral("Die Adresse des Ziehungsdienstes \"%1\" ist keine gültige http-Adresse.")
-                    .arg(TextExcerpt::field(shown, 80)));
+    return fail(CoreText::text(Msg::ServiceUrlInvalid).arg(TextExcerpt::field(shown, 80)));
 }
 } // namespace
 
@@ -108,7 +109,8 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
 {
     const QStringList fields = splitFields(line);
     if (fields.size() < FieldCount)
-        return fail(QStringLiteral("expected 7 comma-separated numbers, found %1 fields").arg(fields.size()));
+        return fail(CoreText::text(Msg::AnswerFieldCount, u"expected 7 comma-separated numbers, found %1 fields")
+                        .arg(fields.size()));
     const Games::GameFormat &format = Games::forDate(date);
     const std::array<FieldRule, FieldCount> rules = rulesFor(format);
     std::array<int, FieldCount> values{};
@@ -116,20 +118,23 @@ Result<Draw> DrawDownload::parseLine(const QString &line, QDate date)
         const std::optional<int> value = TextFormats::parseInteger(fields[i]);
         values[size_t(i)] = value.value_or(0);
         if (!value)
-            return fail(QStringLiteral("'%1' is not a whole number").arg(TextExcerpt::field(fields[i])));
+            return fail(CoreText::text(Msg::AnswerNotANumber, u"'%1' is not a whole number")
+                            .arg(TextExcerpt::field(fields[i])));
         const FieldRule &rule = rules[size_t(i)];
         if (values[size_t(i)] < rule.minimum || values[size_t(i)] > rule.maximum)
-            return fail(QStringLiteral("%1 %2 is outside %3 to %4")
-                            .arg(QLatin1String(rule.name))
-                            .arg(values[size_t(i)])
-                            .arg(rule.minimum)
-                            .arg(rule.maximum));
+            return fail(
+                CoreText::text(Msg::AnswerOutOfRange, u"%1 %2 is outside %3 to %4")
+                    .arg(rule.name ? QString::fromLatin1(rule.name) : CoreText::text(Msg::MainNumber, u"main number"))
+                    .arg(values[size_t(i)])
+                    .arg(rule.minimum)
+                    .arg(rule.maximum));
     }
     Draw draw;
     draw.date = date;
     for (int i = 0; i < Game::MainCount; ++i) {
         if (draw.contains(values[size_t(i)]))
-            return fail(QStringLiteral("main number %1 is repeated").arg(values[size_t(i)]));
+            return fail(
+                CoreText::text(Msg::AnswerNumberRepeated, u"main number %1 is repeated").arg(values[size_t(i)]));
         draw.numbers[size_t(i)] = std::uint8_t(values[size_t(i)]);
     }
     draw.megaball = std::uint8_t(values[5]);

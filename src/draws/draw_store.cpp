@@ -1,6 +1,7 @@
 #include "draws/draw_store.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/serial_date.h"
 #include "draws/game_format.h"
 
@@ -47,22 +48,17 @@ public:
             QString host;
             QString program;
             const QString holder = m_lock.getLockInfo(&pid, &host, &program)
-                ? QStringLiteral(" (%1, Prozess %2)").arg(program).arg(pid)
+                ? CoreText::text(Msg::LockHolder).arg(program).arg(pid)
                 : QString();
-            return fail(QStringLiteral("%1: Die Ziehungsdatei wird gerade von einem anderen Programm geändert%2. "
-                                       "Nach %3 Sekunden Warten wurde abgebrochen, die Datei ist unverändert; "
-                                       "bitte später noch einmal versuchen (the draw file is locked by another "
-                                       "writer).")
-                            .arg(store, holder)
-                            .arg(double(wait.count()) / 1000.0));
+            return fail(CoreText::text(Msg::StoreLocked).arg(store, holder).arg(double(wait.count()) / 1000.0));
         }
         // QLockFile keeps the system's reason to itself; a full disk is the likely one.
         const QStorageInfo storage(QFileInfo(m_storePath).absolutePath());
         const QString reason = storage.isValid() && storage.bytesAvailable() < MinimumFreeBytes
             ? AtomicFile::describeError(m_lock.fileName(), ENOSPC)
-            : QStringLiteral("%1: cannot create the lock file").arg(QDir::toNativeSeparators(m_lock.fileName()));
-        return fail(QStringLiteral("%1: Die Sperrdatei kann nicht angelegt werden, die Datei ist unverändert (%2).")
-                        .arg(store, reason));
+            : CoreText::text(Msg::LockFileNotCreated, u"%1: cannot create the lock file")
+                  .arg(QDir::toNativeSeparators(m_lock.fileName()));
+        return fail(CoreText::text(Msg::LockNotCreated).arg(store, reason));
     }
 
 private:

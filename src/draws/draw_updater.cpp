@@ -1,6 +1,7 @@
 #include "draws/draw_updater.h"
 
 #include "app/clock.h"
+#include "app/message_table.h"
 #include "app/text_excerpt.h"
 #include "app/text_formats.h"
 #include "draws/draw_download.h"
@@ -19,8 +20,7 @@ Result<quint16> proxyPortFor(const DrawUpdateSettings &settings)
         return quint16(0);
     const int port = TextFormats::parseInteger(settings.proxyPort.trimmed()).value_or(0);
     if (port < 1 || port > 65535)
-        return fail(QStringLiteral("Der Proxy-Port \"%1\" ist keine ganze Zahl von 1 bis 65535.")
-                        .arg(TextExcerpt::field(settings.proxyPort)));
+        return fail(CoreText::text(Msg::ProxyPortInvalid).arg(TextExcerpt::field(settings.proxyPort)));
     return quint16(port);
 }
 } // namespace
@@ -141,7 +141,8 @@ void DrawUpdater::onReplyFinished()
     // body cut off) leaves no status worth showing, even when a redirect had one.
     const bool answered = response.complete || (httpError && response.statusCode > 0);
     const int shownStatus = answered ? response.statusCode : 0;
-    const QString line = answered ? response.statusLine : QStringLiteral("No response: ") + response.error;
+    const QString line
+        = answered ? response.statusLine : CoreText::text(Msg::NoResponse, u"No response: %1").arg(response.error);
     emit requestFinished(m_date, shownStatus, line);
 
     if (shownStatus > 0 && !httpError && !storeBody(response.body))

@@ -79,7 +79,7 @@ BandBounds PoolBands::rareGroups(const NumberStatistic &s)
 
 QString poolFullText()
 {
-    return QStringLiteral("Zahlenpool voll: nur die ersten %1 Einträge werden verwendet").arg(CandidatePool::Capacity);
+    return CoreText::text(Msg::PoolFull).arg(CandidatePool::Capacity);
 }
 
 namespace {

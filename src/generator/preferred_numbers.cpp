@@ -1,6 +1,7 @@
 #include "generator/preferred_numbers.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/text_file.h"
 #include "tipsheet/tip_rows.h"
 
@@ -47,7 +48,7 @@ QString PreferredNumbers::invalidWeightsText(const std::vector<int> &numbers)
     QStringList names;
     for (int number : numbers)
         names << QString::number(number);
-    return QStringLiteral("Gewichtung keine ganze Zahl, als 0 gerechnet bei: ") + names.join(QStringLiteral(", "));
+    return CoreText::text(Msg::WeightsNotIntegers) + names.join(QStringLiteral(", "));
 }
 
 QString ValueListFile::defaultFileName(QDate today)

@@ -206,10 +206,9 @@ Result<AutomationLaunch> AutomationCommand::launch(
     result.program = program;
     result.parameterText = parameterText(scriptPath, parameters);
     if (program.size() > MaxLength)
-        return fail(
-            QStringLiteral("Der Pfad des Skriptomat ist länger als %1 Zeichen: %2").arg(MaxLength).arg(program));
+        return fail(CoreText::text(Msg::ProgramPathTooLong).arg(MaxLength).arg(program));
     if (result.parameterText.size() > MaxLength)
-        return fail(QStringLiteral("Die Befehlszeile des Skriptomat ist länger als %1 Zeichen").arg(MaxLength));
+        return fail(CoreText::text(Msg::CommandLineTooLong).arg(MaxLength));
     // The parameters split as a program splitting its command line on blanks sees them,
     // so runs of blanks (an empty TEXT) separate like one. The script path is the
     // program's own and stays whole, blanks in its folders included.

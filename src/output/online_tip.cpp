@@ -1,5 +1,6 @@
 #include "output/online_tip.h"
 
+#include "app/message_table.h"
 #include "tipsheet/tip_file.h"
 
 #include <QDir>
@@ -17,9 +18,9 @@ Result<QString> OnlineTip::folder(const ProgramDirectory &directory)
     if (info.isDir())
         return path;
     if (info.exists())
-        return fail(QStringLiteral("%1: kein Ordner").arg(path));
+        return fail(CoreText::text(Msg::NotAFolder).arg(path));
     if (!QDir().mkdir(path))
-        return fail(QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(path));
+        return fail(CoreText::text(Msg::FolderNotCreated).arg(path));
     return path;
 }
 

@@ -1,6 +1,7 @@
 #include "output/tip_list.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/text_formats.h"
 
 #include <QStringEncoder>
@@ -28,7 +29,7 @@ Result<QStringList> TipList::lines(const TipSheetTexts &sheet, const QString &ti
         for (int slot = 0; slot <= TipRows::MegaballSlot; ++slot) {
             const auto value = TipRows::toInteger(texts[size_t(slot)]);
             if (!value)
-                return fail(NotAnInteger.arg(texts[size_t(slot)]));
+                return fail(CoreText::text(Msg::ListNotAnInteger).arg(texts[size_t(slot)]));
             numbers.append(twoWide(*value));
         }
         const QString megaball = numbers.takeLast();

@@ -16,8 +16,6 @@ inline const QString FileName = QStringLiteral("Tipp.txt");
 inline const QString Caption = QStringLiteral("Tipp ausdrucken");
 inline const QString Hint = QStringLiteral("Drucken SIe hier die berechneten Tipps aus");
 inline const QString Rule = QString(46, QLatin1Char('~'));
-// The conversion message of a field that holds no number, %1 the field's text.
-inline const QString NotAnInteger = QStringLiteral("''%1'' ist kein gültiger Integer-Wert");
 
 // The next drawing after the shown one: the shown draw's date plus 3 days when the
 // end-date picker shows a Tuesday, else plus 4. After every evaluation the picker holds

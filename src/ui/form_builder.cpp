@@ -186,7 +186,9 @@ QToolButton *FormBuilder::speedButton(const QString &name, const QString &captio
 {
     auto *button = m_components.add(new QToolButton, name, ComponentKind::SpeedButton);
     button->setText(caption);
-    button->setAutoRaise(true);
+    // An icon shows that it can be pressed; a caption alone, drawn flat, reads as a label
+    // until the mouse is over it, so captioned buttons keep their frame at rest.
+    button->setAutoRaise(caption.isEmpty());
     if (!hint.isEmpty())
         FormWidgets::setHint(button, hint);
     return button;

@@ -1,5 +1,7 @@
 #include "ui/platform_services.h"
 
+#include "app/message_table.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -13,14 +15,14 @@
 #include <QUrl>
 
 namespace {
-// "Textdatei|*.txt" becomes "Textdatei (*.txt)".
+// "Textdatei|*.txt" becomes "Textdatei (*.txt)", with the description in the window's language.
 QString qtFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append(
-            QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
+        filters.append(QStringLiteral("%1 (%2)").arg(
+            CoreText::filterDescription(parts[i]), QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '))));
     return filters.join(QStringLiteral(";;"));
 }
 

@@ -12,17 +12,36 @@ StatusPanels::StatusPanels(QStatusBar &bar)
         m_panels[i] = new QLabel(&bar);
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
     }
-    // The panels share the width (status texts such as an answer's status line are as
-    // long as the hints), and each shows its whole text as its tool tip.
+    // The hints take two thirds of the width (they are about twice as long as the status
+    // texts), and each panel shows its whole text as its tool tip.
     for (QLabel *panel : m_panels) {
         panel->setMinimumWidth(50);
         panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
     bar.addWidget(m_panels[0], 1);
-    bar.addWidget(m_panels[1], 1);
+    bar.addWidget(m_panels[1], 2);
 }
 
 void StatusPanels::setText(int panel, const QString &text)
+{
+    m_compose.at(size_t(panel)) = nullptr;
+    show(panel, text);
+}
+
+void StatusPanels::setComposedText(int panel, std::function<QString()> compose)
+{
+    show(panel, compose ? compose() : QString());
+    m_compose.at(size_t(panel)) = std::move(compose);
+}
+
+void StatusPanels::retranslate()
+{
+    for (size_t i = 0; i < m_compose.size(); ++i)
+        if (m_compose[i])
+            show(int(i), m_compose[i]());
+}
+
+void StatusPanels::show(int panel, const QString &text)
 {
     QLabel *label = m_panels.at(size_t(panel));
     label->setText(text);

@@ -179,7 +179,7 @@ void AnalysisController::settingsBacktest()
         return;
     }
     w.random.setSeed(*seed);
-    w.status.setText(1, LuckyNumber::statusText(messages, *seed));
+    w.status.setComposedText(1, [&messages, seed = *seed] { return LuckyNumber::statusText(messages, seed); });
 
     auto draws = DrawStore(w.state.drawStorePath()).readAll();
     if (!draws) {
@@ -218,7 +218,7 @@ void AnalysisController::settingsBacktest()
         writeSheet(w.sheet, pass.sheetTexts());
         showState(pass.evaluated);
         w.checks.komplettcheck();
-        w.status.setText(1, pass.generation.statusText(messages));
+        w.status.setComposedText(1, [&messages, outcome = pass.generation] { return outcome.statusText(messages); });
         repaintNow();
         w.work.yield();
     }

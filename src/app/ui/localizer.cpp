@@ -19,12 +19,12 @@ const std::array<Localizer::Language, 8> &Localizer::languages()
     static const std::array<Language, 8> table{{
         {"Deutsch1", u"Deutsch", "Mega_de.txt", "de"},
         {"Englich1", u"English", "Mega_en.txt", "en"},
-        {"Franz1", u"français", "Mega_fr.txt", "fr"},
-        {"Spanisch1", u"espagnol", "Mega_es.txt", "es"},
-        {"Italenisch1", u"italiano", "Mega_it.txt", "it"},
-        {"Russisch1", u"русский", "Mega_ru.txt", "ru"},
-        {"Porugiesisch1", u"português", "Mega_pt.txt", "pt_BR"},
-        {"N2", u"中国的", "Mega_cn.txt", "zh_CN"},
+        {"Franz1", u"Français", "Mega_fr.txt", "fr"},
+        {"Spanisch1", u"Español", "Mega_es.txt", "es"},
+        {"Italenisch1", u"Italiano", "Mega_it.txt", "it"},
+        {"Russisch1", u"Русский", "Mega_ru.txt", "ru"},
+        {"Porugiesisch1", u"Português", "Mega_pt.txt", "pt_BR"},
+        {"N2", u"中文", "Mega_cn.txt", "zh_CN"},
     }};
     return table;
 }

@@ -41,6 +41,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -61,6 +62,8 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     m_components.add(this, QStringLiteral("Form1"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Morvaks DevuDirurero"));
     m_state.programDirectory = ProgramDirectory(programDirectory).path();
+    // The core's own texts (file and download errors) follow this window's language.
+    m_messages.install();
 
     // The components register themselves as they are made, so this order is the order
     // in which localization walks them: the menu, then the pages from left to right.
@@ -68,7 +71,7 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     buildPages();
     m_status = new StatusPanels(*statusBar());
     routeStatusHints();
-    resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    resize(DefaultClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
 
     // The dialogs follow the main window, as the windows list them.
     m_entryDialog = new DrawEntryDialog(m_messages, this);
@@ -218,7 +221,8 @@ void MainWindow::connectSubsystems()
     using DrawStatistics::ChartKind;
 
     // Texts set at run time follow a new language: the generation button's captions, the
-    // chart on show and the shown draw's cross sum.
+    // chart on show, the shown draw's cross sum and the status bar.
+    connect(m_localizer.get(), &Localizer::applied, m_status, &StatusPanels::retranslate);
     connect(m_localizer.get(), &Localizer::applied, m_generationControl.get(), &GenerationController::languageApplied);
     connect(m_localizer.get(), &Localizer::applied, m_chartControl.get(), &ChartController::languageApplied);
     connect(m_localizer.get(), &Localizer::applied, this, [this] { m_drawView->languageApplied(); });
@@ -304,7 +308,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter) {
         if (auto *widget = qobject_cast<QWidget *>(watched))
-            m_status->setText(1, widget->toolTip());
+            m_status->setComposedText(
+                1, [hovered = QPointer<QWidget>(widget)] { return hovered ? hovered->toolTip() : QString(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

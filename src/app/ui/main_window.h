@@ -76,7 +76,9 @@ public:
     // Runs once all windows exist: the stored language, the draw of today, the chart.
     void afterCreation();
 
-    static constexpr int DesignClientWidth = 547;
+    // The pages are laid out for 547 × 456; the window opens wider by default so that
+    // the status texts and hints fit their panels in every language.
+    static constexpr int DefaultClientWidth = 1000;
     static constexpr int DesignClientHeight = 456;
 
     // For the tests and the localization: the window's state, texts and parts.

@@ -135,7 +135,7 @@ void DrawUpdateController::onRequestFinished(QDate, int statusCode, const QStrin
         m_requests.lastFailure = statusLine;
     }
     m_wiring.status.setText(0, statusLine);
-    m_wiring.status.setText(1, m_wiring.messages.text(Msg::Disclaimer));
+    m_wiring.status.setComposedText(1, [&messages = m_wiring.messages] { return messages.text(Msg::Disclaimer); });
 }
 
 void DrawUpdateController::onDrawStored(const Draw &draw)
@@ -174,10 +174,11 @@ void DrawUpdateController::reportSummary(const DrawUpdateSummary &summary)
     if (summary.outcome == Outcome::InvalidSettings)
         return;
     const MessageTable &messages = m_wiring.messages;
-    QString text = messages.text(Msg::UpdateLoaded) + QString::number(summary.storedCount);
-    if (summary.outcome == Outcome::Stopped)
-        text += messages.text(Msg::UpdateStopped);
-    m_wiring.status.setText(0, text);
+    m_wiring.status.setComposedText(
+        0, [&messages, stored = summary.storedCount, stopped = summary.outcome == Outcome::Stopped]() -> QString {
+            return messages.text(Msg::UpdateLoaded) + QString::number(stored)
+                + (stopped ? messages.text(Msg::UpdateStopped) : QString());
+        });
     if (m_requests.failed > 0)
         m_wiring.dialogs.showMessage(messages.text(Msg::UpdateNoAnswer)
                                          .arg(m_requests.failed)

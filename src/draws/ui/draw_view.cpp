@@ -7,6 +7,7 @@
 void DrawView::show(const Draw &draw, DrawDisplay::Style style)
 {
     m_page.Label29->setText(DrawDisplay::text(draw, style));
+    m_line = Line{draw, style};
     m_page.Label13->setText(DrawDisplay::crossSum(m_messages, draw));
     m_crossSumOf = draw;
     copyToTipSheet();
@@ -16,11 +17,18 @@ void DrawView::languageApplied()
 {
     if (m_crossSumOf)
         m_page.Label13->setText(DrawDisplay::crossSum(m_messages, *m_crossSumOf));
+    if (m_line) {
+        const bool onTipSheet = m_tipSheetLabel.text() == m_page.Label29->text();
+        m_page.Label29->setText(DrawDisplay::text(m_line->draw, m_line->style));
+        if (onTipSheet)
+            copyToTipSheet();
+    }
 }
 
 void DrawView::showDownloaded(const Draw &draw)
 {
     m_page.Label29->setText(DrawDisplay::text(draw, DrawDisplay::Style::Update));
+    m_line = Line{draw, DrawDisplay::Style::Update};
 }
 
 void DrawView::copyToTipSheet()

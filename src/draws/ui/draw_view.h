@@ -25,7 +25,7 @@ public:
     void showDownloaded(const Draw &draw);
     // The tip sheet's strip takes the draw line of the Datenbank page.
     void copyToTipSheet();
-    // The cross sum's words follow a new language.
+    // The cross sum's words and the day's name follow a new language.
     void languageApplied();
 
 private:
@@ -33,4 +33,9 @@ private:
     QLabel &m_tipSheetLabel;
     const MessageTable &m_messages;
     std::optional<Draw> m_crossSumOf; // the draw whose cross sum `Label13` shows
+    struct Line {
+        Draw draw;
+        DrawDisplay::Style style;
+    };
+    std::optional<Line> m_line; // the draw and style `Label29` shows
 };

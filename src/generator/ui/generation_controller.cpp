@@ -167,9 +167,12 @@ void GenerationController::finish(const GenerationOutcome *outcome)
     if (outcome && !outcome->aborted) {
         m_wiring.checks.komplettcheck();
         // A stopped run leaves the rows it did not reach empty; the status says so.
-        const QString status = m_wiring.work.stopRequested() ? m_wiring.messages.text(Msg::RunStopped)
-                                                             : outcome->statusText(m_wiring.messages);
-        m_wiring.status.setText(StatusPanel, status);
+        if (m_wiring.work.stopRequested())
+            m_wiring.status.setComposedText(
+                StatusPanel, [&messages = m_wiring.messages] { return messages.text(Msg::RunStopped); });
+        else
+            m_wiring.status.setComposedText(StatusPanel,
+                [&messages = m_wiring.messages, finished = *outcome] { return finished.statusText(messages); });
     }
     m_wiring.work.end();
     restoreOptions();
@@ -188,5 +191,6 @@ void GenerationController::luckyNumber()
     const std::optional<QString> answer = m_wiring.dialogs.inputText(
         messages.text(Msg::LuckyNumberCaption), messages.text(Msg::LuckyNumberPrompt), proposal);
     if (const std::optional<qint32> seed = LuckyNumber::apply(random, answer.value_or(proposal)))
-        m_wiring.status.setText(StatusPanel, LuckyNumber::statusText(messages, *seed));
+        m_wiring.status.setComposedText(
+            StatusPanel, [&messages, seed = *seed] { return LuckyNumber::statusText(messages, seed); });
 }

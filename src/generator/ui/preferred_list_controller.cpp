@@ -44,13 +44,16 @@ bool PreferredListController::edit(CandidatePool &pool)
         PreferredNumberList list = m_dialog.preferredList();
         PreferredNumbers::Rebuild rebuild = PreferredNumbers::rebuildPool(list);
         m_dialog.setPreferredList(list);
-        QStringList notes;
-        if (!rebuild.invalidWeights.empty())
-            notes << PreferredNumbers::invalidWeightsText(rebuild.invalidWeights);
-        if (rebuild.pool.hasOverflowed())
-            notes << poolFullText();
-        if (!notes.isEmpty())
-            m_status.setText(RebuildNotePanel, notes.join(QStringLiteral("; ")));
+        if (!rebuild.invalidWeights.empty() || rebuild.pool.hasOverflowed())
+            m_status.setComposedText(
+                RebuildNotePanel, [invalid = rebuild.invalidWeights, overflowed = rebuild.pool.hasOverflowed()] {
+                    QStringList notes;
+                    if (!invalid.empty())
+                        notes << PreferredNumbers::invalidWeightsText(invalid);
+                    if (overflowed)
+                        notes << poolFullText();
+                    return notes.join(QStringLiteral("; "));
+                });
         pool = std::move(rebuild.pool);
     }
     return true;

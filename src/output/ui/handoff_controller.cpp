@@ -74,7 +74,9 @@ void HandoffController::scriptstart()
             m_wiring.dialogs.showError(saved.error());
     }
     if (!QFileInfo(chosen.script).isFile()) {
-        m_wiring.status.setText(0, m_wiring.messages.text(Msg::ScriptNotFound).arg(chosen.script));
+        m_wiring.status.setComposedText(0, [&messages = m_wiring.messages, script = chosen.script] {
+            return messages.text(Msg::ScriptNotFound).arg(script);
+        });
         return;
     }
     const ScriptOptions options = ScriptOptions::from(m_wiring.settings.generationSettings());

@@ -6,18 +6,24 @@
 #include "app/language_files.h"
 #include "app/message_table.h"
 #include "app/ui/localizer.h"
+#include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/component_text.h"
 #include "ui/form_builder.h"
+#include "ui/status_panels.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <map>
 
@@ -181,8 +187,10 @@ private slots:
         choose(w, "Italenisch1");
         const QString italian = lines(shippedLanguage("Mega_it.txt.meld"))[int(Msg::Quersumme)];
         QVERIFY(crossSum->text().startsWith(italian + QStringLiteral(": ")));
-        // The draw itself is data: it stays as shown.
-        QCOMPARE(f.get<QLabel>(QStringLiteral("Label29"))->text(), shownDraw);
+        // The draw itself is data: it stays as shown; only the day's name follows.
+        const QString italianLine = f.get<QLabel>(QStringLiteral("Label29"))->text();
+        QVERIFY(italianLine.startsWith(lines(shippedLanguage("Mega_it.txt.meld"))[int(Msg::Friday)] + u' '));
+        QCOMPARE(italianLine.section(u' ', 1), shownDraw.section(u' ', 1));
     }
 
     void withoutTheMessageFileMessagesStay()
@@ -420,6 +428,69 @@ private slots:
         QCOMPARE(f.get<QPushButton>(QStringLiteral("BitBtn4"))->text(),
             russian[2 * groupOf(QStringLiteral("Form1"), QStringLiteral("BitBtn4"))]);
         QCOMPARE(w.messages().text(Msg::Stoppen), lines(shippedLanguage("Mega_ru.txt.meld"))[int(Msg::Stoppen)]);
+    }
+
+    // In each language: the status bar and the core's own texts follow the switch, and at
+    // the default size every status text of the tip page fits its panel.
+    void statusAndCoreTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("entry");
+        const auto &languages = Localizer::languages();
+        for (size_t i = 0; i < languages.size(); ++i)
+            QTest::newRow(languages[i].file) << int(i) + 1 << QString::fromLatin1(languages[i].entry);
+    }
+    void statusAndCoreTextsFollowTheLanguage()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, entry);
+        // The program's own face (main.cpp), which the default size is chosen for.
+        const QFont before = QApplication::font();
+        QFont font = before;
+        font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        WindowFixture f;
+        copyShippedLanguages(f.programFolder());
+        f.useBundledHistory();
+        f.settings->writeInteger(QStringLiteral("Sprache"), 0);
+        MainWindow &w = f.create();
+        w.show();
+        w.afterCreation(); // shows the newest draw, of Friday 27.10.2017
+        // Something in the other language first, then the switch.
+        choose(w, index == 3 ? "Spanisch1" : "Franz1");
+        w.status().setComposedText(0, [&w] { return w.messages().text(Msg::TipsComputed); });
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(w.tipSheet()->clearButton(), &enter);
+        choose(w, qPrintable(entry));
+        const QStringList messages = lines(shippedLanguage(Localizer::languages()[size_t(index - 1)].file) + ".meld");
+        QCOMPARE(w.statusText(0), messages[int(Msg::TipsComputed)]);
+        QCOMPARE(w.statusText(1), w.tipSheet()->clearButton()->toolTip());
+        QCOMPARE(CoreText::text(Msg::ServiceUrlInvalid), messages[int(Msg::ServiceUrlInvalid)]);
+        QVERIFY(f.get<QLabel>(QStringLiteral("Label35"))->text().startsWith(messages[int(Msg::Friday)] + u' '));
+        QCOMPARE(CoreText::filterDescription(QStringLiteral("Tippdatei")), messages[int(Msg::TipFileFilter)]);
+
+        // Panel 0 carries the update's texts, panel 1 the hints and the run's texts.
+        const MessageTable &m = w.messages();
+        std::array<QStringList, 2> texts{
+            QStringList{m.text(Msg::UpdateLoaded) + QStringLiteral("1000") + m.text(Msg::UpdateStopped)},
+            QStringList{m.text(Msg::Disclaimer), m.text(Msg::BudgetUsedUp), m.text(Msg::TipsComputed),
+                m.text(Msg::RunStopped), m.text(Msg::StatusNeighbours),
+                m.text(Msg::LuckyNumberSetStart) + QStringLiteral("99999999") + m.text(Msg::LuckyNumberSetEnd)}};
+        for (const Component &component : w.components().components())
+            if (auto *widget = qobject_cast<QWidget *>(component.object.data()); widget
+                && w.tipSheet()->isAncestorOf(widget) && widget->property(FormWidgets::StatusHintProperty).toBool())
+                texts[1] << widget->toolTip();
+        for (int panel = 0; panel < 2; ++panel) {
+            const QLabel *label = w.status().panel(panel);
+            for (const QString &text : texts[size_t(panel)])
+                QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+                    qPrintable(QStringLiteral("cut in panel %1 (%2 of %3 px): %4")
+                                   .arg(panel)
+                                   .arg(label->fontMetrics().horizontalAdvance(text))
+                                   .arg(label->contentsRect().width())
+                                   .arg(text)));
+        }
     }
 
     void aRunKeepsTheNewLanguagesCaption()

@@ -305,8 +305,9 @@ private slots:
         QVERIFY2(message.startsWith(QStringLiteral("Für 3 von 3 Ziehungstagen kam keine Antwort vom Ziehungsdienst ")),
             qPrintable(message));
         QVERIFY2(message.contains(url), qPrintable(message));
-        QVERIFY2(
-            message.contains(reachable ? QStringLiteral("500") : QStringLiteral("No response")), qPrintable(message));
+        // The reason is in the window's language, as the rest of the message.
+        QVERIFY2(message.contains(reachable ? QStringLiteral("500") : QStringLiteral("Keine Antwort: ")),
+            qPrintable(message));
     }
 
     void unparsableAnswerIsShown_data()

@@ -129,7 +129,7 @@ private slots:
         MainWindow &w = f.create();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.width(), MainWindow::DesignClientWidth);
+        QCOMPARE(w.width(), MainWindow::DefaultClientWidth);
         TipSheetPage *sheet = w.tipSheet();
         sheet->setHitLabel(12, QStringLiteral("5 + MB"), true);
         sheet->sumLabel(12)->setText(QStringLiteral("375"));
