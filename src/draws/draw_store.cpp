@@ -183,6 +183,41 @@ Result<void> DrawStore::append(const std::vector<Draw> &draws) const
     return appendRecords(m_path, bytes);
 }
 
+Result<DrawStore::NewestAppend> DrawStore::appendNewest(const Draw &draw) const
+{
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return fail(locked.error());
+    qint64 cut = 0;
+    if (auto cutting = cutPartial(m_path, cut); !cutting)
+        return fail(cutting.error());
+    QFile file(m_path);
+    NewestAppend result;
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            return fileError(file);
+        const qint64 records = file.size() / DrawRecord::Size;
+        if (records > 0) {
+            QByteArray last(DrawRecord::Size, '\0');
+            if (!file.seek((records - 1) * DrawRecord::Size)
+                || file.read(last.data(), DrawRecord::Size) != DrawRecord::Size)
+                return fileError(file);
+            result.lastDate = SerialDate::toDate(DrawRecord::rawDate(last.constData()));
+            result.index = int(records - 1);
+        }
+        file.close();
+    }
+    // A last record whose date no reader understands does not stop the update, as before.
+    if (result.lastDate.isValid() && result.lastDate >= draw.date)
+        return result;
+    if (auto appended = AtomicFile::append(m_path, DrawRecord::encode(draw)); !appended)
+        return fail(appended.error());
+    result.appended = true;
+    result.lastDate = draw.date;
+    ++result.index;
+    return result;
+}
+
 Result<void> DrawStore::rewrite(const std::vector<Draw> &draws) const
 {
     QByteArray bytes;

@@ -407,6 +407,40 @@ private slots:
         QCOMPARE(runUpdate().outcome, DrawUpdateSummary::Outcome::Completed); // and once more afterwards
     }
 
+    // A second update (the window beside the command-line tool) or a draw entered meanwhile:
+    // each date is stored once, in date order.
+    void concurrentWritersNeverStoreADateTwice_data()
+    {
+        QTest::addColumn<bool>("secondUpdate");
+        QTest::newRow("two updates at once") << true;
+        QTest::newRow("a newer draw entered meanwhile") << false;
+    }
+    void concurrentWritersNeverStoreADateTwice()
+    {
+        QFETCH(bool, secondUpdate);
+        seedTuesdayStore();
+        const Draw entered = makeDraw(NextFriday, {9, 19, 29, 39, 49}, 1, 1);
+        const std::unique_ptr<HttpClient> otherHttp = makeNetworkHttpClient();
+        DrawUpdater other(*otherHttp);
+        QSignalSpy otherFinished(&other, &DrawUpdater::finished);
+        if (secondUpdate)
+            QVERIFY(other.start(storePath(), m_settings));
+        else
+            connect(m_updater.get(), &DrawUpdater::drawStored, this, [&] { QVERIFY(store().store(entered).ok()); });
+        const auto summary = runUpdate();
+        QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Completed);
+        if (secondUpdate) {
+            QVERIFY(otherFinished.size() == 1 || otherFinished.wait(Patience));
+            const auto otherSummary = otherFinished.first().first().value<DrawUpdateSummary>();
+            QCOMPARE(summary.storedCount + otherSummary.storedCount, 3);
+            QCOMPARE(datesOf(storedDraws()), (QList<QDate>{Tuesday, Friday, NextTuesday, NextFriday}));
+        } else {
+            QCOMPARE(summary.storedCount, 1);
+            QCOMPARE(storedDraws().back(), entered);
+            QCOMPARE(datesOf(storedDraws()), (QList<QDate>{Tuesday, Friday, NextFriday}));
+        }
+    }
+
     void cutsATrailingPartialRecordFirst()
     {
         seedTuesdayStore();

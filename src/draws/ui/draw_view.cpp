@@ -18,11 +18,6 @@ void DrawView::languageApplied()
         m_page.Label13->setText(DrawDisplay::crossSum(m_messages, *m_crossSumOf));
 }
 
-void DrawView::showDownloaded(const Draw &draw)
-{
-    m_page.Label29->setText(DrawDisplay::text(draw, DrawDisplay::Style::Update));
-}
-
 void DrawView::copyToTipSheet()
 {
     m_tipSheetLabel.setText(m_page.Label29->text());
