@@ -44,9 +44,8 @@ public:
         connect(&m_watchdog, &QTimer::timeout, this, [this] { fail(timeoutText(m_watchdogMs)); });
         if (request.deadlineMs > 0) {
             m_deadline.setSingleShot(true);
-            connect(&m_deadline, &QTimer::timeout, this, [this] {
-                fail(QStringLiteral("no complete answer within %1 ms").arg(m_request.deadlineMs));
-            });
+            connect(&m_deadline, &QTimer::timeout, this,
+                [this] { fail(QStringLiteral("no complete answer within %1 ms").arg(m_request.deadlineMs)); });
             m_deadline.start(request.deadlineMs);
         }
 
@@ -116,7 +115,9 @@ private:
         for (const auto &[name, value] : reply->rawHeaderPairs())
             r.headers.emplace_back(name, value);
         r.lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
-        r.body = reply->readAll();
+        // An aborted reply is closed: nothing of it is readable any more.
+        if (reply->isOpen())
+            r.body = reply->readAll();
 
         // An HTTP error status is a whole answer too (its body is the server's page);
         // below that level, anything but a normal end leaves the body incomplete. A body

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -143,6 +144,53 @@ private slots:
         QVERIFY2(
             stored.error().contains(QString::number(QCoreApplication::applicationPid())), qPrintable(stored.error()));
         QVERIFY2(stored.error().contains(QStringLiteral("später noch einmal")), qPrintable(stored.error()));
+    }
+
+    // Lock files that no wait can lift are named with what is wrong with them, at once.
+    void aLockThatCannotClearIsNamed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a folder") << "folder"
+                                  << "ist ein Ordner";
+        QTest::newRow("a dangling link") << "link"
+                                         << "fehlende Ziel";
+        QTest::newRow("read-only, of a dead writer") << "read-only"
+                                                     << "ist schreibgeschützt";
+        QTest::newRow("in a read-only folder, of a dead writer") << "folder read-only"
+                                                                 << "Ordner ist schreibgeschützt";
+    }
+    void aLockThatCannotClearIsNamed()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, named);
+        seed();
+        DrawStore store(storePath());
+        store.setLockWait(std::chrono::milliseconds(100));
+        const QString lock = store.lockPath();
+        QFile::Permissions folderPermissions = QFile::permissions(m_dir.path());
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(lock));
+        } else if (kind == QLatin1String("link")) {
+            QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("gone")), lock));
+        } else {
+            writeBytes(lock, "999999999\ndevudirurero\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+            if (kind == QLatin1String("read-only"))
+                QVERIFY(QFile::setPermissions(lock, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            else
+                QVERIFY(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        // Who may write anyway (the administrator) takes a dead writer's lock over.
+        const bool stuck = (kind == QLatin1String("folder") || kind == QLatin1String("link"))
+            || !QFileInfo(lock).isWritable() || !QFileInfo(m_dir.path()).isWritable();
+        const auto stored = store.store(drawOn(March13));
+        QFile::setPermissions(m_dir.path(), folderPermissions);
+        QCOMPARE(stored.ok(), !stuck);
+        if (stuck) {
+            QVERIFY2(stored.error().contains(named), qPrintable(stored.error()));
+            QVERIFY2(stored.error().contains(QDir::toNativeSeparators(lock)), qPrintable(stored.error()));
+            QVERIFY2(!stored.error().contains(QStringLiteral("später noch einmal")), qPrintable(stored.error()));
+        }
     }
 
     void aLockLeftByADeadWriterIsTakenOver()
