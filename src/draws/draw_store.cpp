@@ -217,6 +217,8 @@ Result<void> DrawStore::createIfMissing() const
 {
     if (exists())
         return {};
+    if (QFileInfo(m_path).isDir())
+        return fail(AtomicFile::describeError(m_path, EISDIR));
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return exists() ? Result<void>() : Result<void>(fileError(file));

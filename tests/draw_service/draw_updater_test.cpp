@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -352,6 +353,40 @@ private slots:
         const auto summary = runUpdate();
         QCOMPARE(summary.outcome, DrawUpdateSummary::Outcome::Completed);
         QCOMPARE(datesOf(storedDraws()), (QList<QDate>{Tuesday, Friday}));
+    }
+
+    // The test service itself keeps no endless request in memory: past its limit the
+    // client gets status 431 and the connection is closed; the next client is served.
+    void theServiceRefusesAnEndlessHeader_data()
+    {
+        QTest::addColumn<int>("trickleMs");
+        QTest::newRow("served by the HTTP server") << 0;
+        QTest::newRow("trickling") << 10;
+    }
+    void theServiceRefusesAnEndlessHeader()
+    {
+        QFETCH(int, trickleMs);
+        seedTuesdayStore();
+        DrawServiceFaults faults;
+        faults.trickleMs = trickleMs;
+        m_service->setFaults(faults);
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, quint16(m_service->url().port()));
+        QVERIFY(client.waitForConnected(Patience));
+        client.write("GET /zahlen/uslotto.asp?Programm=DevuDirurero&Datum=20150306 HTTP/1.1\r\nX-Long: ");
+        QSignalSpy closed(&client, &QTcpSocket::disconnected);
+        QByteArray answer;
+        connect(&client, &QTcpSocket::readyRead, this, [&] { answer += client.readAll(); });
+        for (int i = 0; i < 16 && client.state() == QAbstractSocket::ConnectedState; ++i) {
+            client.write(QByteArray(1024, 'a'));
+            QVERIFY(client.waitForBytesWritten(Patience));
+            QTest::qWait(1);
+        }
+        QVERIFY(closed.size() == 1 || closed.wait(Patience));
+        QVERIFY2(answer.startsWith("HTTP/1.1 431 "), answer.constData());
+        QVERIFY(m_service->requests().isEmpty());
+        m_service->setFaults({});
+        QCOMPARE(runUpdate().storedCount, 3);
     }
 
     void usesTheProxy()
