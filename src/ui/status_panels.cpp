@@ -10,6 +10,7 @@ StatusPanels::StatusPanels(QStatusBar &bar)
     bar.setSizeGripEnabled(true);
     for (size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i] = new QLabel(&bar);
+        m_panels[i]->setTextFormat(Qt::PlainText); // status lines of the draw service among them
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
     }
     // The panels share the width (status texts such as an answer's status line are as
