@@ -44,8 +44,9 @@ public:
         connect(&m_watchdog, &QTimer::timeout, this, [this] { fail(timeoutText(m_watchdogMs)); });
         if (request.deadlineMs > 0) {
             m_deadline.setSingleShot(true);
-            connect(&m_deadline, &QTimer::timeout, this,
-                [this] { fail(QStringLiteral("no complete answer within %1 ms").arg(m_request.deadlineMs)); });
+            connect(&m_deadline, &QTimer::timeout, this, [this] {
+                fail(QStringLiteral("no complete answer within %1 ms").arg(m_request.deadlineMs));
+            });
             m_deadline.start(request.deadlineMs);
         }
 

@@ -42,9 +42,7 @@ QString withSuffix(QString fileName, const QString &suffix)
         fileName += QLatin1Char('.') + suffix;
     return fileName;
 }
-} // namespace
 
-namespace {
 // Message texts carry answers of the draw service, file contents and translated texts:
 // shown as rich text, a page would be rendered and an image tag would make Qt read any
 // file it names.
