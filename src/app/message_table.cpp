@@ -162,7 +162,7 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::StoreLocked,
         u"%1: Die Ziehungsdatei wird gerade von einem anderen Programm geändert%2. Nach %3 Sekunden Warten wurde "
         u"abgebrochen, die Datei ist unverändert; bitte später noch einmal versuchen (the draw file is locked by "
-        u"another writer)."},
+        u"another writer: %4)."},
     {Msg::LockHolder, u" (%1, Prozess %2)"},
     {Msg::LockNotCreated, u"%1: Die Sperrdatei kann nicht angelegt werden, die Datei ist unverändert (%2)."},
     {Msg::LockFileNotCreated, u"%1: Die Sperrdatei kann nicht angelegt werden"},

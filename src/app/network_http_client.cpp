@@ -119,7 +119,9 @@ private:
         for (const auto &[name, value] : reply->rawHeaderPairs())
             r.headers.emplace_back(name, value);
         r.lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
-        r.body = reply->readAll();
+        // An aborted reply is closed: nothing of it is readable any more.
+        if (reply->isOpen())
+            r.body = reply->readAll();
 
         // An HTTP error status is a whole answer too (its body is the server's page);
         // below that level, anything but a normal end leaves the body incomplete. A body

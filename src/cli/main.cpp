@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <array>
+#include <cstdio>
 
 namespace {
 struct Command {
@@ -40,6 +41,12 @@ int printUsage(QTextStream &err)
 
 int main(int argc, char *argv[])
 {
+    // Everything the tool has to say goes through its own streams; Qt's warnings about
+    // its inner workings are none of a user's business. A fatal one still ends the run.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg)
+            std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    });
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvak"));
     QCoreApplication::setApplicationName(QStringLiteral("DevuDirurero"));

@@ -9,7 +9,7 @@
 QString DrawDisplay::text(const Draw &draw, Style style)
 {
     QString line = TextFormats::dayAndShortDate(draw.date);
-    line += style == Style::FirstRecord || style == Style::Update ? QStringLiteral("   ") : QStringLiteral("  ");
+    line += style == Style::FirstRecord ? QStringLiteral("   ") : QStringLiteral("  ");
     for (auto n : draw.numbers)
         line += QStringLiteral("  ") + QString::number(n);
     const QString mb = QString::number(draw.megaball);
@@ -22,8 +22,6 @@ QString DrawDisplay::text(const Draw &draw, Style style)
         return line + QStringLiteral(" MB:") + mb + QStringLiteral(" MP:") + mp;
     case Style::Search:
         return line + QStringLiteral("  MB: ") + mb + QStringLiteral("     MP: ") + mp;
-    case Style::Update:
-        return line;
     }
     return line;
 }

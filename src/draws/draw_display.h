@@ -14,7 +14,6 @@ enum class Style {
     FirstRecord, // the first record of the file: "   ... MB:7 MP:2"
     Found, // a record found further on: "  ... MB:7 MP:2"
     Search, // the history search: "  ...  MB: 7     MP: 2"
-    Update, // a downloaded draw: "   ..." without Megaball and Megaplier
 };
 QString text(const Draw &draw, Style style);
 // "Quersumme: 138"

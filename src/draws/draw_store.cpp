@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStorageInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <map>
@@ -28,6 +29,60 @@ constexpr int StaleLockMs = 10 * 60 * 1000;
 // Less than a block free: the lock file itself did not fit.
 constexpr qint64 MinimumFreeBytes = 4096;
 
+// A lock file that waiting can never lift: QLockFile takes over the lock of a dead writer
+// only by opening and removing a regular file, and keeps reporting "locked" for anything
+// else. Empty when the lock may still clear; otherwise what is wrong, in German and English.
+struct StuckLock {
+    QString german;
+    QString english;
+    bool isStuck() const { return !german.isEmpty(); }
+};
+
+// Whether the writer named in a lock file is gone, asked of QLockFile itself: a writable
+// copy of the lock is taken over exactly when its writer no longer runs on this machine.
+bool holderIsGone(const QString &lockPath)
+{
+    QFile original(lockPath);
+    const QTemporaryDir probeDir;
+    if (!probeDir.isValid() || !original.open(QIODevice::ReadOnly))
+        return false;
+    // A lock file holds a process number, a program and a host name: a few dozen bytes.
+    const QByteArray content = original.read(4096);
+    QFile copy(probeDir.filePath(QStringLiteral("probe.lock")));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size())
+        return false;
+    copy.close();
+    QLockFile probe(copy.fileName());
+    probe.setStaleLockTime(0); // judge by the process alone, not by the copy's age
+    return probe.tryLock(0);
+}
+
+StuckLock stuckLock(const QLockFile &lock)
+{
+    const QFileInfo info(lock.fileName());
+    if (info.isSymLink() && !info.exists())
+        return {QStringLiteral("ist eine Verknüpfung auf das fehlende Ziel \"%1\"").arg(info.symLinkTarget()),
+            QStringLiteral("is a link to the missing %1").arg(info.symLinkTarget())};
+    if (info.isDir())
+        return {QStringLiteral("ist ein Ordner"), QStringLiteral("is a folder")};
+    if (!info.exists())
+        return {}; // gone meanwhile
+    if (!info.isFile())
+        return {QStringLiteral("ist keine gewöhnliche Datei"), QStringLiteral("is not a regular file")};
+    const bool removable = info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
+    if (removable || !holderIsGone(info.filePath()))
+        return {};
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    lock.getLockInfo(&pid, &host, &program);
+    if (!info.isWritable())
+        return {QStringLiteral("ist schreibgeschützt und stammt von Prozess %1, der nicht mehr läuft").arg(pid),
+            QStringLiteral("is read-only and left by process %1, which no longer runs").arg(pid)};
+    return {QStringLiteral("stammt von Prozess %1, der nicht mehr läuft, und ihr Ordner ist schreibgeschützt").arg(pid),
+        QStringLiteral("is left by process %1, which no longer runs, in a read-only folder").arg(pid)};
+}
+
 // Holds the store's lock file for one read-modify-write.
 class StoreLock {
 public:
@@ -40,9 +95,19 @@ public:
 
     Result<void> acquire(std::chrono::milliseconds wait)
     {
-        if (m_lock.tryLock(int(wait.count())))
+        if (m_lock.tryLock(0))
             return {};
         const QString store = QDir::toNativeSeparators(m_storePath);
+        const QString lockFile = QDir::toNativeSeparators(m_lock.fileName());
+        if (m_lock.error() == QLockFile::LockFailedError) {
+            // Said at once: no wait would help.
+            if (const StuckLock stuck = stuckLock(m_lock); stuck.isStuck())
+                return fail(QStringLiteral("%1: Die Sperrdatei %2 %3; sie wird nie von selbst frei. Die Datei ist "
+                                           "unverändert; bitte die Sperrdatei löschen (the lock file %4: delete it).")
+                                .arg(store, lockFile, stuck.german, stuck.english));
+            if (m_lock.tryLock(int(wait.count())))
+                return {};
+        }
         if (m_lock.error() == QLockFile::LockFailedError) {
             qint64 pid = 0;
             QString host;
@@ -50,14 +115,18 @@ public:
             const QString holder = m_lock.getLockInfo(&pid, &host, &program)
                 ? CoreText::text(Msg::LockHolder).arg(program).arg(pid)
                 : QString();
-            return fail(CoreText::text(Msg::StoreLocked).arg(store, holder).arg(double(wait.count()) / 1000.0));
+            return fail(CoreText::text(Msg::StoreLocked)
+                            .arg(store, holder)
+                            .arg(double(wait.count()) / 1000.0)
+                            .arg(lockFile));
         }
         // QLockFile keeps the system's reason to itself; a full disk is the likely one.
         const QStorageInfo storage(QFileInfo(m_storePath).absolutePath());
-        const QString reason = storage.isValid() && storage.bytesAvailable() < MinimumFreeBytes
-            ? AtomicFile::describeError(m_lock.fileName(), ENOSPC)
-            : CoreText::text(Msg::LockFileNotCreated, u"%1: cannot create the lock file")
-                  .arg(QDir::toNativeSeparators(m_lock.fileName()));
+        QString reason = CoreText::text(Msg::LockFileNotCreated, u"%1: cannot create the lock file").arg(lockFile);
+        if (storage.isValid() && storage.bytesAvailable() < MinimumFreeBytes)
+            reason = AtomicFile::describeError(m_lock.fileName(), ENOSPC);
+        else if (m_lock.error() == QLockFile::PermissionError)
+            reason = AtomicFile::describeError(m_lock.fileName(), EACCES);
         return fail(CoreText::text(Msg::LockNotCreated).arg(store, reason));
     }
 
@@ -146,6 +215,8 @@ Result<void> DrawStore::createIfMissing() const
 {
     if (exists())
         return {};
+    if (QFileInfo(m_path).isDir())
+        return fail(AtomicFile::describeError(m_path, EISDIR));
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return exists() ? Result<void>() : Result<void>(fileError(file));
@@ -178,6 +249,41 @@ Result<void> DrawStore::append(const std::vector<Draw> &draws) const
     if (auto locked = lock.acquire(m_lockWait); !locked)
         return locked;
     return appendRecords(m_path, bytes);
+}
+
+Result<DrawStore::NewestAppend> DrawStore::appendNewest(const Draw &draw) const
+{
+    StoreLock lock(*this);
+    if (auto locked = lock.acquire(m_lockWait); !locked)
+        return fail(locked.error());
+    qint64 cut = 0;
+    if (auto cutting = cutPartial(m_path, cut); !cutting)
+        return fail(cutting.error());
+    QFile file(m_path);
+    NewestAppend result;
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            return fileError(file);
+        const qint64 records = file.size() / DrawRecord::Size;
+        if (records > 0) {
+            QByteArray last(DrawRecord::Size, '\0');
+            if (!file.seek((records - 1) * DrawRecord::Size)
+                || file.read(last.data(), DrawRecord::Size) != DrawRecord::Size)
+                return fileError(file);
+            result.lastDate = SerialDate::toDate(DrawRecord::rawDate(last.constData()));
+            result.index = int(records - 1);
+        }
+        file.close();
+    }
+    // A last record whose date no reader understands does not stop the update, as before.
+    if (result.lastDate.isValid() && result.lastDate >= draw.date)
+        return result;
+    if (auto appended = AtomicFile::append(m_path, DrawRecord::encode(draw)); !appended)
+        return fail(appended.error());
+    result.appended = true;
+    result.lastDate = draw.date;
+    ++result.index;
+    return result;
 }
 
 Result<void> DrawStore::rewrite(const std::vector<Draw> &draws) const

@@ -39,6 +39,15 @@ public:
     Result<void> createIfMissing() const;
     Result<void> append(const Draw &draw) const;
     Result<void> append(const std::vector<Draw> &draws) const;
+    // Appends a downloaded draw only when it is later than the last stored record, checked
+    // under the lock: two updates at once then never store a date twice, and a draw
+    // another writer stored meanwhile is left as it is.
+    struct NewestAppend {
+        bool appended = false;
+        QDate lastDate; // the last record's date afterwards (invalid for an empty store)
+        int index = -1; // the last record's 0-based number afterwards
+    };
+    Result<NewestAppend> appendNewest(const Draw &draw) const;
     // Replaces the whole store with these draws.
     Result<void> rewrite(const std::vector<Draw> &draws) const;
     // Cuts a trailing partial record; returns the number of bytes removed.

@@ -158,15 +158,21 @@ bool DrawUpdater::storeBody(const QByteArray &bytes)
     const DrawDownload::ParsedBody parsed = DrawDownload::parseBody(body, m_date);
     if (!parsed.draws.empty()) {
         const Draw &draw = parsed.draws.front();
-        if (auto appended = DrawStore(m_storePath).append(draw); !appended) {
+        const auto appended = DrawStore(m_storePath).appendNewest(draw);
+        if (!appended) {
             finish(DrawUpdateSummary::Outcome::FileError, appended.error());
             return false;
         }
-        ++m_summary.storedCount;
-        emit drawStored(draw);
-        if (parsed.draws.size() > 1) {
-            m_summary.severalDrawDates.append(m_date);
-            m_summary.ignoredDraws += int(parsed.draws.size()) - 1;
+        if (!appended->appended) {
+            // Another writer got there first: go on after what it stored.
+            m_date = std::max(m_date, appended->lastDate);
+        } else {
+            ++m_summary.storedCount;
+            emit drawStored(draw, appended->index);
+            if (parsed.draws.size() > 1) {
+                m_summary.severalDrawDates.append(draw.date);
+                m_summary.ignoredDraws += int(parsed.draws.size()) - 1;
+            }
         }
     }
     if (parsed.error) {

@@ -82,8 +82,8 @@ signals:
     // (no connection, time-out, too many redirects); `statusLine` is the text to show,
     // e.g. "HTTP/1.1 200 OK" or "No response: Connection refused".
     void requestFinished(QDate date, int statusCode, const QString &statusLine);
-    // One draw was appended to the store.
-    void drawStored(const Draw &draw);
+    // One draw was appended to the store as its record `index` (0-based).
+    void drawStored(const Draw &draw, int index);
     // The update is over; isRunning() is already false.
     void finished(const DrawUpdateSummary &summary);
 

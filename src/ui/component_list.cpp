@@ -1,5 +1,14 @@
 #include "ui/component_list.h"
 
+#include <QLabel>
+
+void ComponentList::showPlainText(QObject *object)
+{
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->textFormat() == Qt::AutoText)
+        label->setTextFormat(Qt::PlainText);
+}
+
 const Component *ComponentList::component(const QString &name) const
 {
     for (const Component &entry : m_components)

@@ -12,7 +12,6 @@
 
 #include <vector>
 
-
 struct Component {
     QPointer<QObject> object;
     QString name;
@@ -23,9 +22,11 @@ struct Component {
 class ComponentList {
 public:
     // Names the object and appends it; returns it for chaining.
+    // A label that has not chosen a text format shows plain text from here on.
     template <typename T> T *add(T *object, const QString &name, ComponentKind kind, int tag = 0)
     {
         object->setObjectName(name);
+        showPlainText(object);
         m_components.push_back({object, name, kind, tag});
         return object;
     }
@@ -36,5 +37,9 @@ public:
     const std::vector<Component> &components() const { return m_components; }
 
 private:
+    // Captions, hints and shown values come from language files, settings and the draw
+    // service: a label taking them as rich text would render a page or load an image file.
+    static void showPlainText(QObject *object);
+
     std::vector<Component> m_components;
 };

@@ -51,7 +51,9 @@ QLabel *CaptionCheckBox::piece(int k)
         m_pieces.resize(size_t(k) + 1, nullptr);
     if (!m_pieces[size_t(k)]) {
         const QString part = split(m_caption).value(k);
-        m_pieces[size_t(k)] = new QLabel(part);
+        m_pieces[size_t(k)] = new QLabel;
+        m_pieces[size_t(k)]->setTextFormat(Qt::PlainText); // a translated caption
+        m_pieces[size_t(k)]->setText(part);
         m_pieces[size_t(k)]->setProperty(FormWidgets::CaptionPieceProperty, true);
         m_pieces[size_t(k)]->setVisible(!part.trimmed().isEmpty());
     }
@@ -61,6 +63,8 @@ QLabel *CaptionCheckBox::piece(int k)
 LinkLabel::LinkLabel(const QString &caption, QWidget *parent)
     : QLabel(parent)
 {
+    // The link markup is the label's own; the caption in it is escaped.
+    setTextFormat(Qt::RichText);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     connect(this, &QLabel::linkActivated, this, &LinkLabel::clicked);
     setCaption(caption);
@@ -126,7 +130,9 @@ void VerticalLinkLabel::mouseReleaseEvent(QMouseEvent *event)
 
 QLabel *FormBuilder::label(const QString &name, const QString &text, int tag)
 {
-    return m_components.add(new QLabel(text), name, ComponentKind::Label, tag);
+    QLabel *label = m_components.add(new QLabel, name, ComponentKind::Label, tag);
+    label->setText(text);
+    return label;
 }
 
 LinkLabel *FormBuilder::linkLabel(const QString &name, const QString &text, int tag)

@@ -7,11 +7,15 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QStandardPaths>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QUrl>
 
 namespace {
@@ -41,29 +45,69 @@ QString withSuffix(QString fileName, const QString &suffix)
         fileName += QLatin1Char('.') + suffix;
     return fileName;
 }
+
+// Message texts carry answers of the draw service, file contents and translated texts:
+// shown as rich text, a page would be rendered and an image tag would make Qt read any
+// file it names.
+int plainMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text,
+    QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, QString(), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    return box.exec();
+}
 } // namespace
 
 void WidgetUserDialogs::showMessage(const QString &text)
 {
-    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text);
+    plainMessageBox(m_parent, QMessageBox::Information, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
 }
 
 void WidgetUserDialogs::showError(const QString &text)
 {
-    QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), text);
+    plainMessageBox(m_parent, QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
 }
 
 bool WidgetUserDialogs::askYesNo(const QString &text, const QString &caption)
 {
-    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return plainMessageBox(m_parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 std::optional<QString> WidgetUserDialogs::inputText(
     const QString &caption, const QString &prompt, const QString &proposal)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, proposal, &ok);
-    return ok ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(caption);
+    // The prompt's label exists once a text is set; it takes the prompt as plain text.
+    dialog.setLabelText(QString());
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposal);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+PlainToolTips::PlainToolTips(QObject *parent)
+    : QObject(parent)
+{ }
+
+bool PlainToolTips::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    auto *widget = static_cast<QWidget *>(watched);
+    const QString tip = widget->toolTip();
+    // A plain tip is shown as Qt shows it; one that Qt would take for rich text is shown
+    // escaped, as the text it is.
+    if (!Qt::mightBeRichText(tip))
+        return QObject::eventFilter(watched, event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(tip, Qt::WhiteSpaceNormal), widget);
+    return true;
 }
 
 QString WidgetUserDialogs::openFileName(const FileDialogOptions &options)

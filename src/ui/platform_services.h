@@ -4,6 +4,7 @@
 
 #include "ui/platform.h"
 
+#include <QObject>
 #include <QPointer>
 
 class QSoundEffect;
@@ -26,6 +27,15 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
+};
+
+// Installed on the application: a tool tip is shown as plain text. Hints come from
+// language files, the status panels' tips from the draw service, the number boxes' tips
+// from value-list files.
+class PlainToolTips : public QObject {
+public:
+    explicit PlainToolTips(QObject *parent = nullptr);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 class MultimediaSoundPlayer : public SoundPlayer {

@@ -10,6 +10,7 @@ StatusPanels::StatusPanels(QStatusBar &bar)
     bar.setSizeGripEnabled(true);
     for (size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i] = new QLabel(&bar);
+        m_panels[i]->setTextFormat(Qt::PlainText); // status lines of the draw service among them
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
     }
     // The hints take two thirds of the width (they are about twice as long as the status

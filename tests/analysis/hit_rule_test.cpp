@@ -106,7 +106,6 @@ private slots:
         QCOMPARE(DrawDisplay::text(draw, S::Found), QStringLiteral("Fr 27.10.17    3  8  12  40  75 MB:7 MP:2"));
         QCOMPARE(
             DrawDisplay::text(draw, S::Search), QStringLiteral("Fr 27.10.17    3  8  12  40  75  MB: 7     MP: 2"));
-        QCOMPARE(DrawDisplay::text(draw, S::Update), QStringLiteral("Fr 27.10.17     3  8  12  40  75"));
         QCOMPARE(DrawDisplay::crossSum(MessageTable(), draw), QStringLiteral("Quersumme: 138"));
     }
 

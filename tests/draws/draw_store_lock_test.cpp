@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -143,6 +144,44 @@ private slots:
         QVERIFY2(
             stored.error().contains(QString::number(QCoreApplication::applicationPid())), qPrintable(stored.error()));
         QVERIFY2(stored.error().contains(QStringLiteral("später noch einmal")), qPrintable(stored.error()));
+    }
+
+    // Lock files that no wait can lift are named at once with what is wrong with them;
+    // who may write anyway (the administrator) takes a dead writer's lock over.
+    void aLockThatCannotClearIsNamed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("named");
+        for (const auto &[kind, named] : {std::pair{"folder", "ist ein Ordner"}, {"link", "fehlende Ziel"},
+                 {"read-only lock", "ist schreibgeschützt"}, {"read-only folder", "Ordner ist schreibgeschützt"}})
+            QTest::newRow(kind) << QString::fromUtf8(kind) << QString::fromUtf8(named);
+    }
+    void aLockThatCannotClearIsNamed()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, named);
+        seed();
+        const DrawStore store(storePath());
+        const QString lock = store.lockPath();
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(lock));
+        else if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("gone")), lock));
+        else
+            writeBytes(lock, "999999999\ndevudirurero\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        const bool readOnlyRow = kind.startsWith(QLatin1String("read-only"));
+        const QString readOnly = kind == QLatin1String("read-only lock") ? lock : m_dir.path();
+        const QFile::Permissions before = QFile::permissions(readOnly);
+        if (readOnlyRow)
+            QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+        const bool stuck = !readOnlyRow || !QFileInfo(readOnly).isWritable();
+        const auto stored = store.store(drawOn(March13));
+        QFile::setPermissions(readOnly, before);
+        QCOMPARE(stored.ok(), !stuck);
+        QVERIFY2(!stuck
+                || (stored.error().contains(QDir::toNativeSeparators(lock) + QLatin1Char(' '))
+                    && stored.error().contains(named) && !stored.error().contains(QStringLiteral("später"))),
+            qPrintable(stored.error()));
     }
 
     void aLockLeftByADeadWriterIsTakenOver()

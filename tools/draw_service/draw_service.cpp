@@ -37,6 +37,54 @@ QHttpServerResponse redirectTo(const QHttpServerRequest &request, int hop)
 }
 } // namespace
 
+// Refuses a client that sends more than a request can hold before the end of its head:
+// Qt's HTTP server would keep an endless header line in memory. A GET has no body, so
+// the bytes since the last blank line are what the server holds of the next request.
+// Qt's server reads everything that arrived in its own readyRead handler, which runs
+// after this one, so what is available here is what just arrived.
+class RequestSizeGuard : public QObject {
+public:
+    RequestSizeGuard(QTcpSocket *socket, qint64 limit)
+        : QObject(socket)
+        , m_socket(socket)
+        , m_limit(limit)
+    {
+        connect(socket, &QTcpSocket::readyRead, this, &RequestSizeGuard::onReadyRead);
+    }
+
+    static QByteArray refusal()
+    {
+        return QByteArrayLiteral("HTTP/1.1 431 Request Header Fields Too Large\r\nContent-Type: text/plain\r\n"
+                                 "Content-Length: 19\r\nConnection: close\r\n\r\nrequest too large\r\n");
+    }
+
+private:
+    void onReadyRead()
+    {
+        if (m_refused) {
+            m_socket->read(m_socket->bytesAvailable()); // the rest is thrown away until closed
+            return;
+        }
+        const QByteArray fresh = m_socket->peek(m_socket->bytesAvailable());
+        const QByteArray seen = m_tail + fresh;
+        const qsizetype headEnd = seen.lastIndexOf("\r\n\r\n");
+        m_pending = headEnd < 0 ? m_pending + fresh.size() : seen.size() - (headEnd + 4);
+        m_tail = seen.right(3);
+        if (m_pending <= m_limit)
+            return;
+        m_refused = true;
+        m_socket->read(m_socket->bytesAvailable());
+        m_socket->write(refusal());
+        m_socket->disconnectFromHost();
+    }
+
+    QTcpSocket *m_socket;
+    qint64 m_limit;
+    qint64 m_pending = 0;
+    QByteArray m_tail; // the last bytes seen, for a blank line split across two reads
+    bool m_refused = false;
+};
+
 // One connection of a trickling service: reads the request, sends the status line and
 // headers at once, then the body one byte at a time. Qt's HTTP server sends an answer
 // whole, so this speaks HTTP/1.1 itself, as much of it as a GET needs.
@@ -56,9 +104,20 @@ public:
 private:
     void onReadyRead()
     {
-        m_request += m_socket.readAll();
-        if (m_timer.isActive() || !m_request.contains("\r\n\r\n"))
+        if (m_timer.isActive() || m_refused) {
+            m_socket.readAll(); // one answer per connection; more requests are not kept
             return;
+        }
+        m_request += m_socket.readAll();
+        if (!m_request.contains("\r\n\r\n")) {
+            if (m_request.size() > DrawService::MaxRequestBytes) {
+                m_refused = true;
+                m_request.clear();
+                m_socket.write(RequestSizeGuard::refusal());
+                m_socket.disconnectFromHost();
+            }
+            return;
+        }
         const QList<QByteArray> requestLine = m_request.left(m_request.indexOf("\r\n")).split(' ');
         const QUrl url = QUrl::fromEncoded(requestLine.value(1));
         m_pending = m_body(url);
@@ -83,6 +142,7 @@ private:
     QTimer m_timer;
     QByteArray m_request;
     QByteArray m_pending;
+    bool m_refused = false;
 };
 
 // Hands each accepted connection to the HTTP server only after the configured delay,
@@ -119,16 +179,28 @@ protected:
             return;
         }
         if (m_delayMs <= 0)
-            return QTcpServer::incomingConnection(descriptor);
+            return serve(descriptor);
         m_waiting.insert(descriptor);
         QTimer::singleShot(m_delayMs, this, [this, descriptor] {
             m_waiting.remove(descriptor);
-            QTcpServer::incomingConnection(descriptor);
+            serve(descriptor);
             emit newConnection();
         });
     }
 
 private:
+    // The socket goes to the HTTP server with its guard already listening.
+    void serve(qintptr descriptor)
+    {
+        auto *socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        new RequestSizeGuard(socket, DrawService::MaxRequestBytes);
+        addPendingConnection(socket);
+    }
+
     int m_delayMs = 0;
     QSet<qintptr> m_waiting;
     int m_trickleMs = 0;

@@ -43,6 +43,10 @@ class DrawService : public QObject {
     Q_OBJECT
 public:
     static constexpr quint16 DefaultPort = 8787;
+    // The most a client may send of one request before its head ends (a GET of the
+    // update is some two hundred bytes); more is answered with status 431 and the
+    // connection is closed.
+    static constexpr qint64 MaxRequestBytes = 8 * 1024;
 
     explicit DrawService(QObject *parent = nullptr);
     ~DrawService() override;

@@ -25,10 +25,12 @@ QColor colourOf(DrawStatistics::BarColour colour)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// Axis titles are rendered as rich text, which would fold the titles' runs of blanks.
-QString keepBlanks(const QString &title)
+// The chart renders titles, legends and category labels as rich text: a translated text
+// is escaped so that it shows as written (an image tag would make Qt read the file it
+// names), and its runs of blanks are kept.
+QString chartText(const QString &text)
 {
-    return QString(title).replace(QLatin1Char(' '), QChar(0x00A0));
+    return text.toHtmlEscaped().replace(QLatin1Char(' '), QChar(0x00A0));
 }
 } // namespace
 
@@ -157,20 +159,20 @@ void ChartPage::showComparison(const PrizeClassChart &comparison)
     double largest = 0;
     for (const PrizeClassChart::Bar &bar : comparison.bars) {
         // "5 + MB" is elided in a category of the window's design width; "5+MB" is not.
-        labels << QString(bar.label).remove(QLatin1Char(' '));
+        labels << chartText(QString(bar.label).remove(QLatin1Char(' ')));
         settings << qreal(bar.settings);
         chance << bar.expected;
         largest = std::max({largest, double(bar.settings), bar.expected});
     }
-    m_settingsBars->setLabel(comparison.settingsLegend);
-    m_chanceBars->setLabel(comparison.chanceLegend);
+    m_settingsBars->setLabel(comparison.settingsLegend.toHtmlEscaped());
+    m_chanceBars->setLabel(comparison.chanceLegend.toHtmlEscaped());
     m_settingsBars->remove(0, m_settingsBars->count());
     m_chanceBars->remove(0, m_chanceBars->count());
     m_settingsBars->append(settings);
     m_chanceBars->append(chance);
     m_classAxis->clear();
     m_classAxis->append(labels);
-    m_classAxis->setTitleText(keepBlanks(comparison.bottomTitle));
+    m_classAxis->setTitleText(chartText(comparison.bottomTitle));
     // Expected counts below one need a decimal on the axis; whole counts do not.
     m_countAxis->setLabelFormat(largest < 4 ? QStringLiteral("%.1f") : QStringLiteral("%d"));
     m_countAxis->setRange(0, std::max(largest, 1.0));
@@ -274,7 +276,7 @@ void ChartPage::setLeftAxis(const ChartAxisScale &scale)
 void ChartPage::setBottomTitle(const QString &title)
 {
     m_title = title;
-    m_xAxis->setTitleText(keepBlanks(title));
+    m_xAxis->setTitleText(chartText(title));
 }
 
 double ChartPage::leftAxisMinimum() const

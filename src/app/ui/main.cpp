@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
     font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
     QApplication::setFont(font);
 
+    PlainToolTips plainToolTips;
+    app.installEventFilter(&plainToolTips);
     WidgetUserDialogs dialogs;
     MultimediaSoundPlayer sound;
     QtDesktopShell shell;

@@ -50,6 +50,7 @@ DrawEntryDialog::DrawEntryDialog(const MessageTable &messages, QWidget *parent)
     extras->addStretch();
 
     m_problem = new QLabel;
+    m_problem->setTextFormat(Qt::PlainText);
     m_problem->setStyleSheet(QStringLiteral("color: red"));
 
     BitBtn2 = m_components.add(

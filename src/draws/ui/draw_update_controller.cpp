@@ -138,13 +138,15 @@ void DrawUpdateController::onRequestFinished(QDate, int statusCode, const QStrin
     m_wiring.status.setComposedText(1, [&messages = m_wiring.messages] { return messages.text(Msg::Disclaimer); });
 }
 
-void DrawUpdateController::onDrawStored(const Draw &draw)
+void DrawUpdateController::onDrawStored(const Draw &draw, int index)
 {
     SessionState &state = m_wiring.state;
-    // Only the date: the numbers follow when the sheet is evaluated at the end.
-    state.shownDraw.date = draw.date;
+    // The whole draw: a date of one draw beside the numbers or cross sum of another would
+    // be a draw that never was.
+    state.shownDraw = draw;
+    state.shownDrawIndex = index;
     state.selectedDate = draw.date;
-    m_wiring.view.showDownloaded(draw);
+    m_wiring.view.show(draw, DrawDisplay::Style::Navigation);
 }
 
 void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
@@ -155,7 +157,6 @@ void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
     reportSummary(summary);
     reportFailure(summary);
     putBackStoreIfNothingCame(summary);
-    m_wiring.view.copyToTipSheet();
     // Bad settings left the store untouched; a file error may have left it unreadable.
     const bool storeRead = summary.outcome != Outcome::InvalidSettings
         && (summary.outcome != Outcome::FileError || summary.storedCount > 0);

@@ -70,7 +70,7 @@ private:
     void onDateChanged(QDate date);
     void onRequestStarted();
     void onRequestFinished(QDate date, int statusCode, const QString &statusLine);
-    void onDrawStored(const Draw &draw);
+    void onDrawStored(const Draw &draw, int index);
     void onFinished(const DrawUpdateSummary &summary);
     void reportSummary(const DrawUpdateSummary &summary);
     void reportFailure(const DrawUpdateSummary &summary);

@@ -25,12 +25,6 @@ void DrawView::languageApplied()
     }
 }
 
-void DrawView::showDownloaded(const Draw &draw)
-{
-    m_page.Label29->setText(DrawDisplay::text(draw, DrawDisplay::Style::Update));
-    m_line = Line{draw, DrawDisplay::Style::Update};
-}
-
 void DrawView::copyToTipSheet()
 {
     m_tipSheetLabel.setText(m_page.Label29->text());

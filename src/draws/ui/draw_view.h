@@ -21,8 +21,6 @@ public:
 
     // The draw line in the given style, the cross sum, and the same line on the tip sheet.
     void show(const Draw &draw, DrawDisplay::Style style);
-    // A downloaded draw on the Datenbank page only; the tip sheet follows at the end.
-    void showDownloaded(const Draw &draw);
     // The tip sheet's strip takes the draw line of the Datenbank page.
     void copyToTipSheet();
     // The cross sum's words and the day's name follow a new language.

@@ -164,13 +164,15 @@ private slots:
         w.tipSheet()->setRowTexts(1, rowOf(lastFriday()));
         QList<Snapshot> atRequest;
         QStringList labels;
-        QList<QDate> shownDates;
+        QList<Draw> shown;
         QStringList disclaimers;
         DrawUpdater *updater = controller()->updater();
         connect(updater, &DrawUpdater::requestStarted, this, [&] { atRequest.append(snapshot()); });
+        // Every part of the shown draw belongs to the draw just loaded, on both pages.
         connect(updater, &DrawUpdater::drawStored, this, [&] {
-            labels.append(page()->Label29->text());
-            shownDates.append(w.state().shownDraw.date);
+            labels.append(page()->Label29->text() + QLatin1Char('|') + page()->Label13->text());
+            QCOMPARE(w.tipSheet()->drawLabel()->text(), page()->Label29->text());
+            shown.append(w.state().shownDraw);
         });
         connect(updater, &DrawUpdater::requestFinished, this, [&] { disclaimers.append(w.statusText(1)); });
 
@@ -194,9 +196,10 @@ private slots:
         QCOMPARE(atRequest[0].selected, friday().date);
         QCOMPARE(atRequest[2].selected, tuesday().date);
         QCOMPARE(labels,
-            (QStringList{"Fr 06.03.15     10  20  30  40  50", "Di 10.03.15     11  21  31  41  51",
-                "Fr 13.03.15     12  22  32  42  52"}));
-        QCOMPARE(shownDates, requested);
+            (QStringList{"Fr 06.03.15    10  20  30  40  50   MB: 5 MP: 3|Quersumme: 150",
+                "Di 10.03.15    11  21  31  41  51   MB: 6 MP: 4|Quersumme: 155",
+                "Fr 13.03.15    12  22  32  42  52   MB: 8 MP: 1|Quersumme: 160"}));
+        QCOMPARE(shown, (QList<Draw>{friday(), tuesday(), lastFriday()}));
         QCOMPARE(disclaimers, QStringList(3, QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!")));
 
         expectIdle();
