@@ -176,4 +176,6 @@ void GenerationController::luckyNumber()
         messages.text(Msg::LuckyNumberCaption), messages.text(Msg::LuckyNumberPrompt), proposal);
     if (const std::optional<qint32> seed = LuckyNumber::apply(random, answer.value_or(proposal)))
         m_wiring.status.setText(StatusPanel, LuckyNumber::statusText(messages, *seed));
+    else
+        m_wiring.dialogs.showMessage(messages.text(Msg::SeedError));
 }
