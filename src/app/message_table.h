@@ -113,6 +113,17 @@ enum class Msg : int {
     CannotStart, // 100
     InstallQuestion, // 101
     InstallTitle, // 102
+    // Files refused before they are read whole, tip files that are none, a number twice in
+    // a row, and typed dates the date fields do not take.
+    FileTooLarge, // 103
+    TipFileBinary, // 104
+    TipFileNoNumber, // 105
+    RepeatsCleared, // 106
+    RowRepeats, // 107
+    LineRepeats, // 108
+    DateNoSuchDay, // 109
+    DateOutOfRange, // 110
+    DateUnreadable, // 111
     Count
 };
 

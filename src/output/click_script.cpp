@@ -128,26 +128,25 @@ QString ClickScript::generatedScriptPath(const QString &tipFilePath, QDate today
 }
 
 Result<ClickScript::Filled> ClickScript::fill(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options)
+    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, const MessageTable &messages)
 {
     auto script = readTemplate(templatePath);
     if (!script)
         return fail(script.error());
-    const auto tips = readAll(tipFilePath);
+    const auto tips = TipFile::scriptLines(tipFilePath, messages);
     if (!tips)
         return fail(tips.error());
     Filled filled;
     filled.source = std::move(script).value();
     filled.tipFilePath = QFileInfo(tipFilePath).absoluteFilePath();
-    filled.text
-        = substitute(filled.source.text, placeholders(TextFile::decodeLines(*tips), options, filled.tipFilePath));
+    filled.text = substitute(filled.source.text, placeholders(*tips, options, filled.tipFilePath));
     return filled;
 }
 
-Result<ClickScript::Generated> ClickScript::build(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today)
+Result<ClickScript::Generated> ClickScript::build(const QString &templatePath, const QString &tipFilePath,
+    const ScriptOptions &options, QDate today, const MessageTable &messages)
 {
-    const auto filled = fill(templatePath, tipFilePath, options);
+    const auto filled = fill(templatePath, tipFilePath, options, messages);
     if (!filled)
         return fail(filled.error());
     Generated generated{generatedScriptPath(filled->tipFilePath, today), filled->text};

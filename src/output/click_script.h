@@ -5,6 +5,7 @@
 // on is here.
 #pragma once
 
+#include "app/message_table.h"
 #include "app/program_directory.h"
 #include "app/result.h"
 #include "output/script_parameters.h"
@@ -70,8 +71,10 @@ struct Filled {
     QString text;
     QString tipFilePath; // absolute, as "[TIPPDATEI]" gives it
 };
-// Reads the template and the tip file and fills the placeholders; writes nothing.
-Result<Filled> fill(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options);
+// Reads the template and the tip file and fills the placeholders; writes nothing. A tip
+// file that is none, or with a line that holds a main number twice, is refused.
+Result<Filled> fill(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options,
+    const MessageTable &messages = MessageTable());
 
 struct Generated {
     QString path;
@@ -79,8 +82,8 @@ struct Generated {
 };
 // fill(), then the generated script is written atomically (replacing one of the same day). Nothing is written on
 // failure.
-Result<Generated> build(
-    const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options, QDate today);
+Result<Generated> build(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options,
+    QDate today, const MessageTable &messages = MessageTable());
 } // namespace ClickScript
 
 // How the automation program is started: "START <script> ZAHL1 TEXT1 ZAHL2 TEXT2".

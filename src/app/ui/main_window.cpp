@@ -26,6 +26,7 @@
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "tipsheet/ui/tip_picker_controller.h"
 #include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/date_field.h"
 #include "ui/form_builder.h"
 #include "ui/long_work.h"
 #include "ui/page_switcher.h"
@@ -202,7 +203,7 @@ void MainWindow::buildControllers()
     m_generationControl = std::make_unique<GenerationController>(GenerationWiring{*m_tipSheet, *m_options, *m_dates,
         m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList, *m_work});
     m_tipOutput = std::make_unique<TipOutputController>(TipOutputWiring{
-        *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck});
+        *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck, *m_status});
     m_handoff = std::make_unique<HandoffController>(
         HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_state, dialogs, *m_services.shell, *m_services.http,
             *m_options, m_fileDialogs.save, *m_status, m_messages, m_services.openScriptSettings});
@@ -287,6 +288,18 @@ void MainWindow::connectSubsystems()
 
     connect(m_generation->upDown(7), &QSpinBox::valueChanged, this,
         [this] { m_state.attemptLimit = generationSettings().attemptLimit(); });
+
+    // A typed date that a date field does not take is named in the status bar with why.
+    for (QDateEdit *picker : {m_database->DateTimePicker1, m_charts->DateTimePicker2}) {
+        auto *field = qobject_cast<DateField *>(picker);
+        if (!field)
+            continue;
+        connect(field, &DateField::refused, this, [this, field](const QString &typed, DateField::Refusal why) {
+            m_status->setText(0,
+                DateField::refusalText(
+                    m_messages, typed, why, field->minimumDate(), field->maximumDate(), field->date()));
+        });
+    }
 }
 
 void MainWindow::routeStatusHints()

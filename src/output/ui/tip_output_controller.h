@@ -7,6 +7,7 @@
 class DesktopShell;
 class MessageTable;
 class SheetChecks;
+class StatusPanels;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
@@ -22,6 +23,7 @@ struct TipOutputWiring {
     const MessageTable &messages;
     SharedFileDialogs &fileDialogs;
     SheetChecks &checks;
+    StatusPanels &status;
 };
 
 class TipOutputController : public QObject {

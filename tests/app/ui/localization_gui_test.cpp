@@ -49,7 +49,7 @@ const Component &componentOf(const MainWindow &w, const QString &windowName, con
 
 QStringList lines(const QString &path)
 {
-    const auto read = LanguageFiles::readLines(path);
+    const auto read = LanguageFiles::readLines(path, MessageTable());
     if (!read)
         qFatal("%s", qPrintable(read.error()));
     return *read;
