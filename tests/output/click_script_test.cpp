@@ -166,6 +166,9 @@ private slots:
 
         QVERIFY(!ClickScript::build(dir.filePath(QStringLiteral("none.xrt")), tipFile, NoOptions, QDate(2015, 3, 11)));
         QVERIFY(!ClickScript::build(script, dir.filePath(QStringLiteral("none.hlt")), NoOptions, QDate(2015, 3, 11)));
+        writeFile(tipFile, "8,1,2,3,4,5,\r\n7,07,1,2,3,4,\r\n");
+        QCOMPARE(ClickScript::build(script, tipFile, NoOptions, QDate(2015, 3, 11)).error(),
+            tipFile + QStringLiteral(", Zeile 2: die Zahl 7 steht mehrfach in der Reihe."));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("20150311.xrt"))));
     }
 

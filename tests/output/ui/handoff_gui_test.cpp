@@ -189,7 +189,8 @@ private slots:
         w.applyGenerationSettings(settings);
         answerDialog({}, true);
         click(w.tipSheet()->onlineTipButton());
-        QCOMPARE(readAll(tipsFolder() + QStringLiteral("/20171031.xrt")), QByteArray("\xef\xbb\xbfNEIN JA NEIN NEIN\r\n"));
+        QCOMPARE(
+            readAll(tipsFolder() + QStringLiteral("/20171031.xrt")), QByteArray("\xef\xbb\xbfNEIN JA NEIN NEIN\r\n"));
     }
 
     void theStoredParametersFillTheDialog()
@@ -375,6 +376,19 @@ private slots:
         QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(f().dialogs.dialogsShown.size(), 1);
         QVERIFY(QFileInfo::exists(tipsFolder() + QStringLiteral("/20150317.hlt")));
+    }
+
+    // "7" typed over the 75 of row 3 and the field not yet left (Ctrl+G): nothing is handed on.
+    void aRowWithARepeatIsNotHandedOn()
+    {
+        installStandin();
+        MainWindow &w = create();
+        w.tipSheet()->field(3, 4)->clear();
+        QTest::keyClicks(w.tipSheet()->field(3, 4), QStringLiteral("7"));
+        click(w.tipSheet()->onlineTipButton());
+        QCOMPARE(f().dialogs.errors, QStringList{QStringLiteral("Tipp 3 enthält die Zahl 7 mehrfach.")});
+        QVERIFY(!QFileInfo::exists(tipsFolder()));
+        QVERIFY(f().shell.started.isEmpty());
     }
 
     void aTipFolderThatCannotBeMadeStopsTheCommand()

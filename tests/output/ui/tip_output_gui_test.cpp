@@ -191,21 +191,48 @@ private slots:
         QCOMPARE(w.tipSheet()->rowTexts(1), (TipRowTexts{"1", "2", "3", "4", "5", "6", ""}));
     }
 
+    void anUnreadableFileLeavesTheSheetAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("a PNG renamed") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("text without a number") << QByteArray("Liebe Grüße\r\n");
+    }
     void anUnreadableFileLeavesTheSheetAsItWas()
     {
+        QFETCH(QByteArray, bytes);
         WindowFixture f;
         f.useHistory(twoDraws());
         MainWindow &w = f.create();
         w.afterCreation();
         w.tipSheet()->setRowTexts(2, {"11", "21", "31", "41", "51", "2", ""});
         w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
-        f.dialogs.fileNames.push_back(f.directory.filePath(QStringLiteral("fehlt.hlt")));
+        const QString path = f.directory.filePath(QStringLiteral("kein.hlt"));
+        if (!bytes.isEmpty())
+            writeFile(path, bytes);
+        f.dialogs.fileNames.push_back(path);
         click(w.tipSheet()->loadButton());
         QCOMPARE(f.dialogs.errors.size(), 1);
+        QVERIFY(f.dialogs.errors.first().contains(path));
         QCOMPARE(w.tipSheet()->rowTexts(2), (TipRowTexts{"11", "21", "31", "41", "51", "2", ""}));
         // No evaluation after a failed load: the shown draw stays.
         QCOMPARE(w.state().shownDraw.date, QDate(2017, 10, 27));
         QCOMPARE(w.fileDialogs().open.filter, textDialog);
+    }
+
+    void aLoadedRepeatIsClearedAndNamed()
+    {
+        WindowFixture f;
+        f.useHistory(twoDraws());
+        MainWindow &w = f.create();
+        w.afterCreation();
+        const QString tips = f.directory.filePath(QStringLiteral("t.hlt"));
+        writeFile(tips, "1,2,3,4,5,6,\r\n3,5,12,12,12,1,\r\n");
+        f.dialogs.fileNames.push_back(tips);
+        click(w.tipSheet()->loadButton());
+        QCOMPARE(w.tipSheet()->rowTexts(2), (TipRowTexts{"3", "5", "12", "", "", "1", ""}));
+        QCOMPARE(w.statusText(0), QStringLiteral("Doppelte Zahlen entfernt in Tipp 2"));
+        QVERIFY(f.dialogs.errors.isEmpty());
     }
 
     void printWritesTheListAndOpensIt()
@@ -218,11 +245,12 @@ private slots:
         click(w.tipSheet()->printButton());
         const QString list = QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt"));
         // The draw of Friday 27.10.2017 is shown: the list is for Tuesday 31.10.2017.
-        const QString expected = QStringLiteral("Morvaks Lotto-Tipp für  31.10.2017\r\n"
-                                                "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~\r\n"
-                                                "\r\n"
-                                                " 1. Morvaks Lotto-Tipp für :  5   12   23   34   45   MegaBall: 10\r\n"
-                                                " 3. Morvaks Lotto-Tipp für :  1    2    7   33   75   MegaBall: 15\r\n");
+        const QString expected
+            = QStringLiteral("Morvaks Lotto-Tipp für  31.10.2017\r\n"
+                             "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~\r\n"
+                             "\r\n"
+                             " 1. Morvaks Lotto-Tipp für :  5   12   23   34   45   MegaBall: 10\r\n"
+                             " 3. Morvaks Lotto-Tipp für :  1    2    7   33   75   MegaBall: 15\r\n");
         // In the system code page.
         QCOMPARE(readAll(list), QByteArray(QStringEncoder(QStringConverter::System).encode(expected)));
         QCOMPARE(f.shell.opened, QStringList{list});
@@ -261,6 +289,21 @@ private slots:
         click(w.tipSheet()->printButton());
         QCOMPARE(f.dialogs.errors, QStringList{QStringLiteral("'''' ist kein gültiger Integer-Wert")});
         QCOMPARE(readAll(list), QByteArray("vorher"));
+        QVERIFY(f.shell.opened.isEmpty());
+    }
+
+    // "7" typed over the 75 of row 3 and the field not yet left: the print refuses the row.
+    void aRepeatStopsThePrint()
+    {
+        WindowFixture f;
+        f.useHistory(twoDraws());
+        MainWindow &w = f.create();
+        w.afterCreation();
+        fillRowsOneAndThree(w.tipSheet());
+        w.tipSheet()->field(3, 4)->clear();
+        QTest::keyClicks(w.tipSheet()->field(3, 4), QStringLiteral("7"));
+        click(w.tipSheet()->printButton());
+        QCOMPARE(f.dialogs.errors, QStringList{QStringLiteral("Tipp 3 enthält die Zahl 7 mehrfach.")});
         QVERIFY(f.shell.opened.isEmpty());
     }
 };
