@@ -375,10 +375,15 @@ void MainWindow::applySettings(const StoredMainWindow &stored)
         resize(size);
     }
     m_state.languageIndex = values.language;
+    QStringList repeats;
     for (int row = 1; row <= TipRows::RowCount; ++row) {
-        m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]);
+        if (m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]))
+            repeats.append(QString::number(row));
         m_tipSheet->setLocked(row, values.locks[size_t(row - 1)]);
     }
+    // Older versions let a row hold a number twice; what they stored is named once.
+    if (!repeats.isEmpty())
+        m_status->setText(0, m_messages.text(Msg::RepeatsCleared).arg(repeats.join(QStringLiteral(", "))));
     m_internet->Edit81->setText(values.zweipreis);
     m_internet->Edit82->setText(values.einpreis);
     m_internet->CheckBox21->setChecked(values.browser);
