@@ -71,6 +71,8 @@ private slots:
                                            << "'''' ist kein gültiger Integer-Wert";
         QTest::newRow("not a number") << "5,12,abc,34,x,10,"
                                       << "''abc'' ist kein gültiger Integer-Wert";
+        QTest::newRow("a main number twice") << "5,12,abc,12,x,10,"
+                                             << "Tipp 5 enthält die Zahl 12 mehrfach.";
     }
     void conversionMessage()
     {

@@ -378,19 +378,6 @@ private slots:
         QVERIFY(QFileInfo::exists(tipsFolder() + QStringLiteral("/20150317.hlt")));
     }
 
-    // "7" typed over the 75 of row 3 and the field not yet left (Ctrl+G): nothing is handed on.
-    void aRowWithARepeatIsNotHandedOn()
-    {
-        installStandin();
-        MainWindow &w = create();
-        w.tipSheet()->field(3, 4)->clear();
-        QTest::keyClicks(w.tipSheet()->field(3, 4), QStringLiteral("7"));
-        click(w.tipSheet()->onlineTipButton());
-        QCOMPARE(f().dialogs.errors, QStringList{QStringLiteral("Tipp 3 enthält die Zahl 7 mehrfach.")});
-        QVERIFY(!QFileInfo::exists(tipsFolder()));
-        QVERIFY(f().shell.started.isEmpty());
-    }
-
     void aTipFolderThatCannotBeMadeStopsTheCommand()
     {
         installStandin();
