@@ -1,5 +1,6 @@
 #include "analysis/backtest.h"
 
+#include "generator/lucky_number.h"
 #include "tipsheet/tip_rows.h"
 
 #include <algorithm>
@@ -201,10 +202,10 @@ const BacktestResult &SettingsBacktest::runToEnd(const std::function<void(const 
 
 QString SettingsBacktest::seedProposal(const RandomSource &random)
 {
-    return QString::number(qint32(random.state()));
+    return QString::number(LuckyNumber::inRange(random.state()));
 }
 
 std::optional<qint32> SettingsBacktest::parseSeed(const QString &text)
 {
-    return TipRows::toInteger(text);
+    return LuckyNumber::parse(text);
 }

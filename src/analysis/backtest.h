@@ -109,9 +109,11 @@ public:
     // Runs every remaining pass; `observer` sees each one.
     const BacktestResult &runToEnd(const std::function<void(const BacktestPass &)> &observer = {});
 
-    // Step 4's proposal: the random generator's current seed as a decimal number.
+    // Step 4's proposal: the random generator's current seed as a decimal number, brought
+    // into the lucky number's range 1 to 99999999 that the input box asks for.
     static QString seedProposal(const RandomSource &random);
-    // Step 5: the answer as an integer, or nullopt (the window then shows entry 16).
+    // Step 5: the answer as a number of that range, or nullopt (the window then shows
+    // entry 16).
     static std::optional<qint32> parseSeed(const QString &text);
 
 private:

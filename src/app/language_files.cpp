@@ -2,14 +2,12 @@
 
 #include "app/text_file.h"
 
-#include <QFile>
-
-Result<QStringList> LanguageFiles::readLines(const QString &path)
+Result<QStringList> LanguageFiles::readLines(const QString &path, const MessageTable &messages)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return TextFile::decodeLines(file.readAll());
+    const auto bytes = TextFile::read(path, MaxFileBytes, messages);
+    if (!bytes)
+        return fail(bytes.error());
+    return TextFile::decodeLines(*bytes);
 }
 
 std::vector<LanguageFiles::MasterEntry> LanguageFiles::parseMasterList(const QStringList &lines)

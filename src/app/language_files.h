@@ -15,14 +15,23 @@
 #include <optional>
 #include <vector>
 
+class MessageTable;
+
 namespace LanguageFiles {
 inline const QString MasterListPath = QStringLiteral("Land\\DevuDirurero.txt");
 inline const QString LanguageFolder = QStringLiteral("land");
 inline const QString MessageSuffix = QStringLiteral(".meld");
 inline const QString TemplateSuffix = QStringLiteral(".trans");
 
-// A file's lines as `TextFile::decodeLines` reads them.
-Result<QStringList> readLines(const QString &path);
+// The most a language file may hold. The master list and a language file carry a few
+// lines per component of the program (some ten kilobytes), a message file one line per
+// message of at most MessageTable::MaxLineLength characters: four megabytes leave room
+// for many times that and refuse a file (or a link to a device) that never ends.
+constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
+// A file's lines as `TextFile::decodeLines` reads them, refused when longer than
+// MaxFileBytes.
+Result<QStringList> readLines(const QString &path, const MessageTable &messages);
 
 struct MasterEntry {
     QString owner;

@@ -205,6 +205,17 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::Saturday, u"Sa"},
     {Msg::Sunday, u"So"},
     {Msg::MoreCharacters, u"... (%1 weitere Zeichen)"},
+    {Msg::FileTooLarge, u"%1 ist größer als %2 Bytes und wird nicht gelesen."},
+    {Msg::TipFileBinary, u"%1 ist keine Tippdatei: sie enthält Binärdaten. Die Tipps bleiben, wie sie waren."},
+    {Msg::TipFileNoNumber,
+        u"%1 ist keine Tippdatei: keine Zeile enthält eine Zahl im gültigen Bereich. Die Tipps bleiben, wie sie "
+        u"waren."},
+    {Msg::RepeatsCleared, u"Doppelte Zahlen entfernt in Tipp %1"},
+    {Msg::RowRepeats, u"Tipp %1 enthält die Zahl %2 mehrfach."},
+    {Msg::LineRepeats, u"%1, Zeile %2: die Zahl %3 steht mehrfach in der Reihe."},
+    {Msg::DateNoSuchDay, u"Den %1 gibt es nicht; das Datum bleibt %2."},
+    {Msg::DateOutOfRange, u"%1 liegt nicht zwischen %2 und %3; das Datum bleibt %4."},
+    {Msg::DateUnreadable, u"\"%1\" ist kein Datum (TT.MM.JJJJ); das Datum bleibt %2."},
 }};
 
 constexpr bool inTableOrder()

@@ -184,6 +184,17 @@ enum class Msg : int {
     Saturday, // 167
     Sunday, // 168
     MoreCharacters, // 169
+    // Files refused before they are read whole, tip files that are none, a number twice in
+    // a row, and typed dates the date fields do not take.
+    FileTooLarge, // 170
+    TipFileBinary, // 171
+    TipFileNoNumber, // 172
+    RepeatsCleared, // 173
+    RowRepeats, // 174
+    LineRepeats, // 175
+    DateNoSuchDay, // 176
+    DateOutOfRange, // 177
+    DateUnreadable, // 178
     Count
 };
 

@@ -37,10 +37,19 @@ int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
     if (arguments.hasError() || files.size() != 1)
         return Cli::usage(context, arguments.error(), usageLine);
 
-    // Loading into an empty sheet: locks play no part, every row takes its line.
-    const auto loaded = TipFile::load(files[0]);
+    // Loading into an empty sheet: locks play no part, every row takes its line. Where the
+    // window clears a repeated number and says so, a list must not leave out what was
+    // asked for: a line with a main number twice ends the command.
+    const MessageTable messages;
+    const auto loaded = TipFile::load(files[0], messages);
     if (!loaded)
         return context.failWith(loaded.error());
+    if (!loaded->repeats.empty()) {
+        for (const TipFile::LineRepeat &repeat : loaded->repeats)
+            context.err << TipFile::repeatMessage(files[0], repeat, messages) << '\n';
+        context.err.flush();
+        return Cli::Failure;
+    }
     const auto picked = Cli::shownDrawFor(context, date);
     if (!picked)
         return context.failWith(picked.error());
@@ -48,10 +57,8 @@ int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
 
     // The evaluation after loading sorts the main numbers of every complete row; the
     // end-date picker then holds the shown draw's date, which decides the play date.
-    const TipSheetTexts sheet = SheetEvaluation::of(*loaded, shown).sortedSheet(*loaded);
-    const MessageTable messages;
-    const auto lines
-        = TipList::lines(sheet, messages.text(Msg::TipListTitle), TipList::playDate(shown.date, shown.date));
+    const TipSheetTexts sheet = SheetEvaluation::of(loaded->sheet, shown).sortedSheet(loaded->sheet);
+    const auto lines = TipList::lines(sheet, messages, TipList::playDate(shown.date, shown.date));
     if (!lines)
         return context.failWith(lines.error());
     for (const QString &line : *lines)

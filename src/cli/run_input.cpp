@@ -36,6 +36,10 @@ std::optional<Cli::Problem> parseLock(const QString &text, std::array<SheetRow, 
             return bad;
         target.texts[size_t(slot)] = field;
     }
+    // A locked row is played as it stands: like the sheet, it holds a main number once.
+    if (const auto repeat = TipRows::firstRepeat(target.texts))
+        return Cli::Problem{Cli::UsageError,
+            QStringLiteral("--lock %1: the number %2 stands twice in the row").arg(text).arg(repeat->number)};
     return std::nullopt;
 }
 

@@ -10,12 +10,28 @@ constexpr quint32 ProposalRange = 99999;
 
 QString LuckyNumber::proposal(RandomSource &random)
 {
-    return QString::number(random.below(ProposalRange));
+    const quint32 draw = random.below(ProposalRange);
+    return QString::number(draw == 0 ? ProposalRange : draw);
+}
+
+std::optional<qint32> LuckyNumber::parse(const QString &text)
+{
+    const std::optional<int> number = TipRows::toInteger(text);
+    if (!number || *number < Lowest || *number > Highest)
+        return std::nullopt;
+    return *number;
+}
+
+qint32 LuckyNumber::inRange(quint32 state)
+{
+    if (state >= quint32(Lowest) && state <= quint32(Highest))
+        return qint32(state);
+    return qint32(state % quint32(Highest)) + Lowest;
 }
 
 std::optional<qint32> LuckyNumber::apply(RandomSource &random, const QString &text)
 {
-    const std::optional<int> seed = TipRows::toInteger(text);
+    const std::optional<qint32> seed = parse(text);
     if (!seed) {
         random.seedFromCounter();
         return std::nullopt;

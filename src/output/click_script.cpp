@@ -167,13 +167,13 @@ Result<ClickScript::Filled> ClickScript::fill(
     auto script = readTemplate(templatePath, messages);
     if (!script)
         return fail(script.error());
-    const auto tips = readAll(tipFilePath);
+    const auto tips = TipFile::scriptLines(tipFilePath, messages);
     if (!tips)
         return fail(tips.error());
     Filled filled;
     filled.source = std::move(script).value();
     filled.tipFilePath = QFileInfo(tipFilePath).absoluteFilePath();
-    auto text = substitute(filled.source.text, placeholders(TextFile::decodeLines(*tips), options, filled.tipFilePath));
+    auto text = substitute(filled.source.text, placeholders(*tips, options, filled.tipFilePath));
     if (!text)
         return fail(messages.text(Msg::ScriptTooLong).arg(templatePath).arg(MaxScriptLength));
     filled.text = std::move(*text);

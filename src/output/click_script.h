@@ -5,6 +5,7 @@
 // on is here.
 #pragma once
 
+#include "app/message_table.h"
 #include "app/program_directory.h"
 #include "app/result.h"
 #include "output/script_parameters.h"
@@ -85,7 +86,8 @@ struct Filled {
     QString tipFilePath; // absolute, as "[TIPPDATEI]" gives it
 };
 // Reads the template and the tip file and fills the placeholders; writes nothing. A
-// template too large or a filled script too long fails with a text from `messages`.
+// template too large, a filled script too long, a tip file that is none or a line that
+// holds a main number twice fails with a text from `messages`.
 Result<Filled> fill(const QString &templatePath, const QString &tipFilePath, const ScriptOptions &options,
     const MessageTable &messages);
 

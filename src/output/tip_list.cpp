@@ -18,8 +18,11 @@ QDate TipList::playDate(QDate shownDrawDate, QDate endDate)
     return shownDrawDate.addDays(endDate.dayOfWeek() == Qt::Tuesday ? 3 : 4);
 }
 
-Result<QStringList> TipList::lines(const TipSheetTexts &sheet, const QString &title, QDate playDate)
+Result<QStringList> TipList::lines(const TipSheetTexts &sheet, const MessageTable &messages, QDate playDate)
 {
+    if (const auto refusal = TipRows::repeatRefusal(sheet, messages))
+        return fail(*refusal);
+    const QString title = messages.text(Msg::TipListTitle);
     QStringList lines{title + QLatin1Char(' ') + TextFormats::shortDate(playDate), Rule, QString()};
     for (int row = 1; row <= TipRows::RowCount; ++row) {
         const TipRowTexts &texts = sheet[size_t(row - 1)];
@@ -50,9 +53,10 @@ QByteArray TipList::encode(const QStringList &lines)
     return bytes;
 }
 
-Result<void> TipList::write(const QString &path, const TipSheetTexts &sheet, const QString &title, QDate playDate)
+Result<void> TipList::write(
+    const QString &path, const TipSheetTexts &sheet, const MessageTable &messages, QDate playDate)
 {
-    const auto formatted = lines(sheet, title, playDate);
+    const auto formatted = lines(sheet, messages, playDate);
     if (!formatted)
         return fail(formatted.error());
     return AtomicFile::write(path, encode(*formatted));

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+class MessageTable;
+
 namespace TipList {
 inline const QString FileName = QStringLiteral("Tipp.txt");
 inline const QString Caption = QStringLiteral("Tipp ausdrucken");
@@ -22,13 +24,14 @@ inline const QString Rule = QString(46, QLatin1Char('~'));
 // the shown draw's date, so normally both arguments are the same day.
 QDate playDate(QDate shownDrawDate, QDate endDate);
 
-// The list's lines. `title` is message entry 28 ("Morvaks Lotto-Tipp für "). Fails
+// The list's lines, titled with message entry 28 ("Morvaks Lotto-Tipp für "). Fails
 // with the conversion message on the first printed row (first field filled) whose main
-// numbers or Megaball do not convert, in row and field order.
-Result<QStringList> lines(const TipSheetTexts &sheet, const QString &title, QDate playDate);
+// numbers or Megaball do not convert, in row and field order, and before any of that
+// on a printed row that holds a main number twice.
+Result<QStringList> lines(const TipSheetTexts &sheet, const MessageTable &messages, QDate playDate);
 // System code page, CR LF after each line.
 QByteArray encode(const QStringList &lines);
 // Formats everything first, so that a conversion error leaves the previous file as it
 // was; the file itself is replaced atomically.
-Result<void> write(const QString &path, const TipSheetTexts &sheet, const QString &title, QDate playDate);
+Result<void> write(const QString &path, const TipSheetTexts &sheet, const MessageTable &messages, QDate playDate);
 } // namespace TipList

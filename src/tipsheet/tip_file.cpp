@@ -1,12 +1,12 @@
 #include "tipsheet/tip_file.h"
 
 #include "app/atomic_file.h"
+#include "app/message_table.h"
 #include "app/text_file.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 QString TipFile::defaultFileName(QDate endDate)
 {
@@ -52,25 +52,84 @@ TipRowTexts TipFile::splitLine(QString line, SeventhField seventh)
     return fields;
 }
 
-TipSheetTexts TipFile::decode(const QByteArray &bytes)
+std::optional<TipFile::Refusal> TipFile::refusal(const QByteArray &bytes)
 {
     const QStringList lines = TextFile::decodeLines(bytes);
-    TipSheetTexts sheet;
-    for (int row = 0; row < TipRows::RowCount; ++row) {
-        const TipRowTexts fields = splitLine(lines.value(row), SeventhField::Rest);
-        for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
-            sheet[size_t(row)][size_t(slot)] = TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot));
+    bool text = false;
+    bool number = false;
+    for (const QString &line : lines) {
+        for (QChar c : line) {
+            // Tabs may stand between fields; anything else below the blank is no text.
+            if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f
+                || c == QChar::ReplacementCharacter)
+                return Refusal::Binary;
+            text = text || !c.isSpace();
+        }
+        if (!number) {
+            const TipRowTexts fields = splitLine(line, SeventhField::Rest);
+            for (int slot = 0; slot < TipRows::FieldsPerRow && !number; ++slot)
+                number = !TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot)).isEmpty();
+        }
     }
-    return sheet;
+    if (text && !number)
+        return Refusal::NoNumber;
+    return std::nullopt;
 }
 
-Result<TipSheetTexts> TipFile::load(const QString &path)
+TipFile::Loaded TipFile::decode(const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return decode(bytes);
+    const QStringList lines = TextFile::decodeLines(bytes);
+    Loaded loaded;
+    for (int row = 0; row < TipRows::RowCount; ++row) {
+        const TipRowTexts fields = splitLine(lines.value(row), SeventhField::Rest);
+        TipRowTexts &texts = loaded.sheet[size_t(row)];
+        for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
+            texts[size_t(slot)] = TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot));
+        if (const auto repeat = TipRows::firstRepeat(texts)) {
+            loaded.repeats.push_back({row + 1, repeat->number});
+            texts = TipRows::withoutRepeats(texts);
+        }
+    }
+    return loaded;
+}
+
+namespace {
+Result<QByteArray> readTipFile(const QString &path, const MessageTable &messages)
+{
+    auto bytes = TextFile::read(path, TipFile::MaxBytes, messages);
+    if (!bytes)
+        return bytes;
+    if (const auto why = TipFile::refusal(*bytes))
+        return fail(
+            messages.text(*why == TipFile::Refusal::Binary ? Msg::TipFileBinary : Msg::TipFileNoNumber).arg(path));
+    return bytes;
+}
+} // namespace
+
+Result<TipFile::Loaded> TipFile::load(const QString &path, const MessageTable &messages)
+{
+    const auto bytes = readTipFile(path, messages);
+    if (!bytes)
+        return fail(bytes.error());
+    return decode(*bytes);
+}
+
+QString TipFile::repeatMessage(const QString &path, const LineRepeat &repeat, const MessageTable &messages)
+{
+    return messages.text(Msg::LineRepeats).arg(path).arg(repeat.line).arg(repeat.number);
+}
+
+Result<QStringList> TipFile::scriptLines(const QString &path, const MessageTable &messages)
+{
+    const auto bytes = readTipFile(path, messages);
+    if (!bytes)
+        return fail(bytes.error());
+    const QStringList lines = TextFile::decodeLines(*bytes);
+    for (int line = 1; line <= std::min(int(lines.size()), TipRows::RowCount); ++line) {
+        // The builder fills in the fields as they stand, so they are compared unvalidated.
+        const TipRowTexts fields = splitLine(lines[line - 1], SeventhField::UpToComma);
+        if (const auto repeat = TipRows::firstRepeat(fields))
+            return fail(repeatMessage(path, {line, repeat->number}, messages));
+    }
+    return lines;
 }

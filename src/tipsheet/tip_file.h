@@ -11,7 +11,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
+#include <vector>
+
+class MessageTable;
 
 // A filter and default extension of the main window's shared file dialogs.
 struct DialogFilter {
@@ -63,10 +67,37 @@ enum class SeventhField { Rest, UpToComma };
 // for the next one. Field texts are returned as they stand, not validated.
 TipRowTexts splitLine(QString line, SeventhField seventh);
 
+// The most a tip file may hold. Twelve lines of seven fields need a few hundred bytes;
+// the limit leaves room for files of many rows and refuses what no tip file is.
+constexpr qint64 MaxBytes = 1024 * 1024;
+
+// Why bytes are no tip file: binary bytes (NUL or other control characters besides tabs
+// and line ends), or text of which not one line holds a number a field could take. No
+// text at all is the empty sheet.
+enum class Refusal { Binary, NoNumber };
+std::optional<Refusal> refusal(const QByteArray &bytes);
+
 // The twelve rows as loading leaves them: line k fills row k through the sheet's
-// validation, rows past the file's last line and lines past the twelfth ignored. Every
-// row is replaced, locked ones too: the window runs "Löschen aller Tipps" first (which
-// spares locked rows their labels and colours) and then writes all twelve rows.
-TipSheetTexts decode(const QByteArray &bytes);
-Result<TipSheetTexts> load(const QString &path);
+// validation, rows past the file's last line and lines past the twelfth ignored. A line
+// with a main number twice keeps its first occurrence; `repeats` names those lines (the
+// row number is the line number). Every row is replaced, locked ones too: the window runs
+// "Löschen aller Tipps" first (which spares locked rows their labels and colours) and
+// then writes all twelve rows.
+struct LineRepeat {
+    int line; // 1 to 12, the row it fills
+    int number;
+};
+struct Loaded {
+    TipSheetTexts sheet;
+    std::vector<LineRepeat> repeats;
+};
+Loaded decode(const QByteArray &bytes);
+// Refuses, naming the file, what cannot be read, is larger than MaxBytes or is no tip
+// file; the sheet is then left to the caller as it was.
+Result<Loaded> load(const QString &path, const MessageTable &messages);
+// "<path>, Zeile 3: die Zahl 12 steht mehrfach in der Reihe."
+QString repeatMessage(const QString &path, const LineRepeat &repeat, const MessageTable &messages);
+// The lines as the click-script builder takes them, refused as load() refuses and also
+// when one of the first twelve holds a main number twice.
+Result<QStringList> scriptLines(const QString &path, const MessageTable &messages);
 } // namespace TipFile

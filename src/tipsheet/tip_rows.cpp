@@ -1,5 +1,6 @@
 #include "tipsheet/tip_rows.h"
 
+#include "app/message_table.h"
 #include "app/text_formats.h"
 
 #include <algorithm>
@@ -74,4 +75,63 @@ QString TipRows::normalized(const QString &text, int maximum)
     if (!value || *value <= 0 || *value > maximum)
         return {};
     return QString::number(*value);
+}
+
+namespace {
+std::optional<int> mainNumber(const QString &text)
+{
+    const QString valid = TipRows::normalized(text, TipRows::maximumFor(0));
+    return valid.isEmpty() ? std::nullopt : std::optional<int>(valid.toInt());
+}
+} // namespace
+
+std::optional<TipRows::Repeat> TipRows::firstRepeat(const TipRowTexts &row)
+{
+    for (int slot = 1; slot < MainFields; ++slot) {
+        const auto number = mainNumber(row[size_t(slot)]);
+        if (!number)
+            continue;
+        for (int earlier = 0; earlier < slot; ++earlier)
+            if (mainNumber(row[size_t(earlier)]) == number)
+                return Repeat{slot, *number};
+    }
+    return std::nullopt;
+}
+
+TipRowTexts TipRows::withoutRepeats(const TipRowTexts &row, bool *cleared)
+{
+    TipRowTexts result = row;
+    bool any = false;
+    while (const auto repeat = firstRepeat(result)) {
+        result[size_t(repeat->slot)].clear();
+        any = true;
+    }
+    if (cleared)
+        *cleared = any;
+    return result;
+}
+
+bool TipRows::removeTypedRepeat(const TipRowTexts &row, int slot, bool fieldLeft)
+{
+    if (slot < 0 || slot >= MainFields)
+        return false;
+    const auto number = mainNumber(row[size_t(slot)]);
+    if (!number)
+        return false;
+    bool repeated = false;
+    for (int other = 0; other < MainFields; ++other)
+        repeated = repeated || (other != slot && mainNumber(row[size_t(other)]) == number);
+    return repeated && (fieldLeft || *number * 10 > maximumFor(slot));
+}
+
+std::optional<QString> TipRows::repeatRefusal(const TipSheetTexts &sheet, const MessageTable &messages)
+{
+    for (int row = 1; row <= RowCount; ++row) {
+        const TipRowTexts &texts = sheet[size_t(row - 1)];
+        if (texts[0].isEmpty())
+            continue;
+        if (const auto repeat = firstRepeat(texts))
+            return messages.text(Msg::RowRepeats).arg(row).arg(repeat->number);
+    }
+    return std::nullopt;
 }

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+class MessageTable;
+
 namespace TipRows {
 constexpr int RowCount = 12;
 constexpr int MainFields = 5;
@@ -46,3 +48,24 @@ std::optional<int> toInteger(const QString &text);
 // The texts of one row's seven fields.
 using TipRowTexts = std::array<QString, TipRows::FieldsPerRow>;
 using TipSheetTexts = std::array<TipRowTexts, TipRows::RowCount>;
+
+// A row plays each main number once. Main numbers are compared as the numbers their
+// texts hold; the Megaball and the extra field stand apart.
+namespace TipRows {
+struct Repeat {
+    int slot; // the main-number slot holding the number a second time
+    int number;
+};
+// The first main number that an earlier main-number field of the row already holds.
+std::optional<Repeat> firstRepeat(const TipRowTexts &row);
+// The row with every main number that an earlier field already holds cleared: the first
+// occurrence stays. `cleared` tells whether anything was.
+TipRowTexts withoutRepeats(const TipRowTexts &row, bool *cleared = nullptr);
+// Whether the number typed into a main-number slot is to go because another main field
+// of its row holds it: at once when no further digit can make it another number in
+// range ("8"), else ("1" on the way to "12") when the field is left.
+bool removeTypedRepeat(const TipRowTexts &row, int slot, bool fieldLeft);
+// The refusal of a sheet that is to be printed or handed on ("Tipp 3 enthält die Zahl 12
+// mehrfach."), for its first row with a repeat among those output (first field filled).
+std::optional<QString> repeatRefusal(const TipSheetTexts &sheet, const MessageTable &messages);
+} // namespace TipRows

@@ -113,6 +113,7 @@ private slots:
         QTest::newRow("lock with three numbers") << "--lock 1=1,2,3" << 2;
         QTest::newRow("lock with 76") << "--lock 1=76,2,3,4,5" << 2;
         QTest::newRow("lock with Megaball 16") << "--lock 1=1,2,3,4,5,16" << 2;
+        QTest::newRow("lock with a number twice") << "--lock 1=1,2,3,3,5" << 2;
         QTest::newRow("row locked twice") << "--lock 1=1,2,3,4,5 --lock 1=6,7,8,9,10" << 2;
         QTest::newRow("bad date") << "--from 2017-13-01" << 2;
         QTest::newRow("stray argument") << "foo" << 2;

@@ -104,6 +104,33 @@ private slots:
             2);
     }
 
+    // Neither command passes on what is no tip file or a row with a number twice.
+    void refusedTipFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message"); // %1: the file
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n", 8)
+                                << "%1 ist keine Tippdatei: sie enthält Binärdaten. Die Tipps bleiben, wie sie waren.";
+        QTest::newRow("a repeat") << QByteArray("1,2,3,4,5,6,\r\n3,5,12,12,12,1,\r\n")
+                                  << "%1, Zeile 2: die Zahl 12 steht mehrfach in der Reihe.";
+    }
+    void refusedTipFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        writeFile(QStringLiteral("refused.hlt"), bytes);
+        writeFile(QStringLiteral("plain.xrt"), "[Z1_1]");
+        const QString tips = path(QStringLiteral("refused.hlt"));
+        for (const QStringList &command : {QStringList{QStringLiteral("tiplist"), tips},
+                 QStringList{QStringLiteral("script"), path(QStringLiteral("plain.xrt")), tips,
+                     QStringLiteral("--defaults")}}) {
+            const CliRun result = run(command);
+            QCOMPARE(result.exitCode, 1);
+            QCOMPARE(result.out, QString());
+            QCOMPARE(result.err.trimmed(), message.arg(tips));
+        }
+    }
+
     void script_data()
     {
         QTest::addColumn<QStringList>("options");

@@ -156,8 +156,11 @@ private slots:
         QTest::addColumn<bool>("taken");
         QTest::addColumn<quint32>("state");
         QTest::newRow("77") << "77" << true << quint32(77);
-        QTest::newRow("-5") << "-5" << true << quint32(0xFFFFFFFB);
-        QTest::newRow("beyond the caption's range") << "2147483647" << true << quint32(0x7FFFFFFF);
+        QTest::newRow("the caption's highest") << "99999999" << true << quint32(99999999);
+        // Only the range the input box asks for (1-99999999) is taken.
+        QTest::newRow("-5") << "-5" << false << quint32(0);
+        QTest::newRow("0") << "0" << false << quint32(0);
+        QTest::newRow("beyond the caption's range") << "100000000" << false << quint32(0);
         QTest::newRow("abc") << "abc" << false << quint32(0);
         QTest::newRow("too large") << "2147483648" << false << quint32(0);
     }
@@ -183,6 +186,11 @@ private slots:
         RandomSource copy(1);
         QCOMPARE(LuckyNumber::proposal(random), QString::number(copy.below(99999)));
         QCOMPARE(random.state(), copy.state());
+        // A draw of 0 lies outside the range and proposes the highest draw instead.
+        RandomSource drawsZero(649090867u);
+        QCOMPARE(LuckyNumber::proposal(drawsZero), QStringLiteral("99999"));
+        QCOMPARE(LuckyNumber::inRange(0xFFFFFFFFu), qint32(0xFFFFFFFFu % 99999999u) + 1);
+        QCOMPARE(LuckyNumber::inRange(12345), 12345);
     }
 };
 

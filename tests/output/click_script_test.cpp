@@ -185,6 +185,10 @@ private slots:
         writeFile(tipFile, "1,2,3,4,5,6," + QByteArray(2000, 'x'));
         const auto blownUp = ClickScript::build(script, tipFile, NoOptions, day, Messages);
         QCOMPARE(blownUp.error(), Messages.text(Msg::ScriptTooLong).arg(script).arg(ClickScript::MaxScriptLength));
+        writeFile(script, "[Z1_1]");
+        writeFile(tipFile, "8,1,2,3,4,5,\r\n7,07,1,2,3,4,\r\n");
+        QCOMPARE(ClickScript::build(script, tipFile, NoOptions, day, Messages).error(),
+            tipFile + QStringLiteral(", Zeile 2: die Zahl 7 steht mehrfach in der Reihe."));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("20150311.xrt"))));
     }
 

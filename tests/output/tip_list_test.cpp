@@ -8,7 +8,7 @@
 #include <QTest>
 
 namespace {
-const QString Title = MessageTable().text(Msg::TipListTitle);
+const MessageTable Messages;
 
 TipRowTexts row(const QString &fields)
 {
@@ -32,7 +32,7 @@ class TipListTest : public QObject {
 private slots:
     void emptySheetGivesTheHeaderOnly()
     {
-        const auto lines = TipList::lines(TipSheetTexts{}, Title, QDate(2015, 3, 13));
+        const auto lines = TipList::lines(TipSheetTexts{}, Messages, QDate(2015, 3, 13));
         QVERIFY(lines.ok());
         QCOMPARE(*lines,
             (QStringList{QStringLiteral("Morvaks Lotto-Tipp für  13.03.2015"),
@@ -49,7 +49,7 @@ private slots:
         sheet[2] = row(QStringLiteral("7,8,9,70,75,1,3")); // the extra field is not printed
         sheet[9] = row(QStringLiteral("1,2,3,4,5,15,"));
         sheet[11] = row(QStringLiteral("10,20,30,40,50,9,"));
-        const auto lines = TipList::lines(sheet, Title, QDate(2015, 3, 13));
+        const auto lines = TipList::lines(sheet, Messages, QDate(2015, 3, 13));
         QVERIFY(lines.ok());
         // Rows 1, 3, 10 and 12: the gaps stay gaps in the numbering, which stays aligned.
         QCOMPARE(lines->mid(3),
@@ -71,6 +71,8 @@ private slots:
                                            << "'''' ist kein gültiger Integer-Wert";
         QTest::newRow("not a number") << "5,12,abc,34,x,10,"
                                       << "''abc'' ist kein gültiger Integer-Wert";
+        QTest::newRow("a main number twice") << "5,12,abc,12,x,10,"
+                                             << "Tipp 5 enthält die Zahl 12 mehrfach.";
     }
     void conversionMessage()
     {
@@ -80,11 +82,11 @@ private slots:
         const QString path = dir.filePath(TipList::FileName);
         TipSheetTexts sheet;
         sheet[0] = row(QStringLiteral("1,2,3,4,5,6,"));
-        QVERIFY(TipList::write(path, sheet, Title, QDate(2015, 3, 13)).ok());
+        QVERIFY(TipList::write(path, sheet, Messages, QDate(2015, 3, 13)).ok());
         const QByteArray previous = readAll(path);
 
         sheet[4] = row(fields);
-        const auto written = TipList::write(path, sheet, Title, QDate(2015, 3, 17));
+        const auto written = TipList::write(path, sheet, Messages, QDate(2015, 3, 17));
         QVERIFY(!written.ok());
         QCOMPARE(written.error(), message);
         QCOMPARE(readAll(path), previous);
@@ -96,11 +98,12 @@ private slots:
         const QString path = dir.filePath(TipList::FileName);
         TipSheetTexts sheet;
         sheet[1] = row(QStringLiteral("3,4,5,6,7,8,"));
-        QVERIFY(TipList::write(path, sheet, Title, QDate(2017, 10, 31)).ok());
+        QVERIFY(TipList::write(path, sheet, Messages, QDate(2017, 10, 31)).ok());
         QVERIFY(readAll(path).endsWith(
             QByteArray("\r\n\r\n 2. Morvaks Lotto-Tipp f\xC3\xBCr :  3    4    5    6    7   MegaBall:  8\r\n")));
-        QVERIFY(!TipList::write(dir.filePath(QStringLiteral("no/folder/Tipp.txt")), sheet, Title, QDate(2017, 10, 31))
-                     .ok());
+        QVERIFY(
+            !TipList::write(dir.filePath(QStringLiteral("no/folder/Tipp.txt")), sheet, Messages, QDate(2017, 10, 31))
+                 .ok());
     }
 
     void playDate_data()

@@ -1,5 +1,7 @@
 // The tip file: lines written for filled rows only, fields taken from the left on
-// load, every row replaced by loading, the proposed names and the shared dialog's filter.
+// load, every row replaced by loading, what is no tip file refused, a main number once
+// per row, the proposed names and the shared dialog's filter.
+#include "app/message_table.h"
 #include "app/text_file.h"
 #include "tipsheet/tip_file.h"
 
@@ -86,7 +88,7 @@ private slots:
 
     void loadValidatesEveryField()
     {
-        const TipSheetTexts sheet = TipFile::decode("1,2,3\r\n007,76,x,75,0,16,15\r\n");
+        const TipSheetTexts sheet = TipFile::decode("1,2,3\r\n007,76,x,75,0,16,15\r\n").sheet;
         QCOMPARE(sheet[0], row({"1", "2", "", "", "", "", "3"}));
         QCOMPARE(sheet[1], row({"7", "", "", "75", "", "", "15"}));
         for (size_t r = 2; r < sheet.size(); ++r)
@@ -102,7 +104,7 @@ private slots:
         });
         const QByteArray bytes = TipFile::encode(sheet);
         QCOMPARE(bytes.count('\n'), 2);
-        const TipSheetTexts loaded = TipFile::decode(bytes);
+        const TipSheetTexts loaded = TipFile::decode(bytes).sheet;
         QCOMPARE(loaded[0], sheet[0]);
         QCOMPARE(loaded[1], sheet[2]); // the Megaball stays empty, the two commas load back
         QCOMPARE(loaded[2], TipRowTexts{});
@@ -112,11 +114,11 @@ private slots:
     {
         // Whatever the sheet held (locked rows included) the file's line, or the empty
         // text where it has none, is what each row holds afterwards.
-        const TipSheetTexts loaded = TipFile::decode("9,8,7,6,5,4,\r\n");
+        const TipSheetTexts loaded = TipFile::decode("9,8,7,6,5,4,\r\n").sheet;
         QCOMPARE(loaded[0], row({"9", "8", "7", "6", "5", "4", ""}));
         for (size_t r = 1; r < loaded.size(); ++r)
             QCOMPARE(loaded[r], TipRowTexts{});
-        QCOMPARE(TipFile::decode(QByteArray()), TipSheetTexts{});
+        QCOMPARE(TipFile::decode(QByteArray()).sheet, TipSheetTexts{});
     }
 
     void linesPastTheTwelfthAreIgnored()
@@ -124,7 +126,7 @@ private slots:
         QByteArray bytes;
         for (int line = 1; line <= 14; ++line)
             bytes += QByteArray::number(line) + ",1,2,3,4,5,\r\n";
-        const TipSheetTexts loaded = TipFile::decode(bytes);
+        const TipSheetTexts loaded = TipFile::decode(bytes).sheet;
         QCOMPARE(loaded[11][0], QStringLiteral("12"));
     }
 
@@ -141,7 +143,7 @@ private slots:
     void readerAcceptsMarksAndOtherLineEnds()
     {
         QFETCH(QByteArray, bytes);
-        const TipSheetTexts loaded = TipFile::decode(bytes);
+        const TipSheetTexts loaded = TipFile::decode(bytes).sheet;
         QCOMPARE(loaded[0], row({"3", "4", "5", "6", "7", "8", ""}));
         QCOMPARE(loaded[1], row({"2", "3", "4", "5", "6", "7", ""}));
     }
@@ -170,13 +172,65 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), 0);
         const TipSheetTexts sheet = sheetWith({{2, row({"5", "12", "23", "34", "45", "10", ""})}});
         QVERIFY(TipFile::save(path, sheet).ok()); // replaces without asking
-        QCOMPARE(TipFile::load(path)->at(0), sheet[1]);
+        QCOMPARE(TipFile::load(path, MessageTable())->sheet.at(0), sheet[1]);
 
-        const auto missing = TipFile::load(dir.filePath(QStringLiteral("fehlt.hlt")));
+        const auto missing = TipFile::load(dir.filePath(QStringLiteral("fehlt.hlt")), MessageTable());
         QVERIFY(!missing.ok());
         QVERIFY(missing.error().contains(QStringLiteral("fehlt.hlt")));
         // A save that cannot be written leaves the previous file as it was.
         QVERIFY(!TipFile::save(dir.filePath(QStringLiteral("no/such/folder/x.hlt")), sheet).ok());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("refusal"); // -1: a tip file
+        const int none = -1;
+        const int binary = int(TipFile::Refusal::Binary);
+        const int noNumber = int(TipFile::Refusal::NoNumber);
+        const QString utf16 = QStringLiteral("1,2,3,4,5,6,\r\n"); // its NUL bytes are text
+        QTest::newRow("empty: the empty sheet") << QByteArray() << none;
+        QTest::newRow("bad fields beside one number") << QByteArray("x,y\r\n,,,,,,15\r\n") << none;
+        QTest::newRow("UTF-16 with its mark")
+            << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2)
+            << none;
+        QTest::newRow("a PNG renamed") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << binary;
+        QTest::newRow("words") << QByteArray("Hallo Welt\r\n") << noNumber;
+        QTest::newRow("numbers out of range") << QByteArray("0,76,99,100,200,16,16\r\n") << noNumber;
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, refusal);
+        const auto why = TipFile::refusal(bytes);
+        QCOMPARE(why ? int(*why) : -1, refusal);
+    }
+
+    void aRepeatKeepsItsFirstOccurrence()
+    {
+        const TipFile::Loaded loaded = TipFile::decode("3,5,12,12,12,1,\r\n1,2,3,4,5,6,\r\n7,07,8,9,7,7,\r\n");
+        QCOMPARE(loaded.sheet[0], row({"3", "5", "12", "", "", "1", ""}));
+        QCOMPARE(loaded.sheet[1], row({"1", "2", "3", "4", "5", "6", ""}));
+        // A Megaball equal to a main number is a play of its own drum.
+        QCOMPARE(loaded.sheet[2], row({"7", "", "8", "9", "", "7", ""}));
+        QCOMPARE(loaded.repeats.size(), size_t(2));
+        QCOMPARE(loaded.repeats[0].line, 1);
+        QCOMPARE(TipFile::repeatMessage(QStringLiteral("t.hlt"), loaded.repeats[1], MessageTable()),
+            QStringLiteral("t.hlt, Zeile 3: die Zahl 7 steht mehrfach in der Reihe."));
+    }
+
+    void oversizedAndEndlessFilesAreRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gross.hlt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(TipFile::MaxBytes + 1));
+        file.close();
+        QCOMPARE(TipFile::load(path, MessageTable()).error(),
+            QStringLiteral("%1 ist größer als 1048576 Bytes und wird nicht gelesen.").arg(path));
+        if (QFileInfo::exists(QStringLiteral("/dev/zero")))
+            QVERIFY(
+                TipFile::load(QStringLiteral("/dev/zero"), MessageTable()).error().contains(QStringLiteral("1048576")));
     }
 
     void sharedDialogGetsItsFilterBack()

@@ -66,16 +66,22 @@ bool Localizer::load()
     const QString masterPath = m_state.dataFile(LanguageFiles::MasterListPath);
     if (!QFile::exists(masterPath) || m_currentFile.isEmpty() || !QFile::exists(m_currentFile))
         return false;
-    const auto masterLines = LanguageFiles::readLines(masterPath);
-    const auto languageLines = LanguageFiles::readLines(m_currentFile);
-    if (!masterLines || !languageLines)
+    // A file that is there but cannot be read (or never ends) is named; the texts stay.
+    const auto masterLines = LanguageFiles::readLines(masterPath, m_messages);
+    const auto languageLines = LanguageFiles::readLines(m_currentFile, m_messages);
+    if (!masterLines || !languageLines) {
+        m_dialogs.showError(!masterLines ? masterLines.error() : languageLines.error());
         return false;
+    }
     // The message file is found like the others, regardless of case.
     const QString messagePath
         = m_state.dataFile(m_currentFile.mid(m_state.programDirectory.size()) + LanguageFiles::MessageSuffix);
-    if (QFile::exists(messagePath))
-        if (const auto messages = LanguageFiles::readLines(messagePath))
+    if (QFile::exists(messagePath)) {
+        if (const auto messages = LanguageFiles::readLines(messagePath, m_messages))
             m_messages.replaceAll(*messages);
+        else
+            m_dialogs.showError(messages.error());
+    }
 
     const std::vector<LanguageFiles::MasterEntry> master = LanguageFiles::parseMasterList(*masterLines);
     LanguageFiles::MasterListSearch search(master);

@@ -26,6 +26,7 @@
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "tipsheet/ui/tip_picker_controller.h"
 #include "tipsheet/ui/tip_sheet_page.h"
+#include "ui/date_field.h"
 #include "ui/form_builder.h"
 #include "ui/long_work.h"
 #include "ui/page_switcher.h"
@@ -291,6 +292,18 @@ void MainWindow::connectSubsystems()
 
     connect(m_generation->upDown(7), &QSpinBox::valueChanged, this,
         [this] { m_state.attemptLimit = generationSettings().attemptLimit(); });
+
+    // A typed date that a date field does not take is named in the status bar with why.
+    for (QDateEdit *picker : {m_database->DateTimePicker1, m_charts->DateTimePicker2}) {
+        auto *field = qobject_cast<DateField *>(picker);
+        if (!field)
+            continue;
+        connect(field, &DateField::refused, this, [this, field](const QString &typed, DateField::Refusal why) {
+            m_status->setText(0,
+                DateField::refusalText(
+                    m_messages, typed, why, field->minimumDate(), field->maximumDate(), field->date()));
+        });
+    }
 }
 
 void MainWindow::routeStatusHints()
@@ -367,10 +380,15 @@ void MainWindow::applySettings(const StoredMainWindow &stored)
         resize(size);
     }
     m_state.languageIndex = values.language;
+    QStringList repeats;
     for (int row = 1; row <= TipRows::RowCount; ++row) {
-        m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]);
+        if (m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]))
+            repeats.append(QString::number(row));
         m_tipSheet->setLocked(row, values.locks[size_t(row - 1)]);
     }
+    // Older versions let a row hold a number twice; what they stored is named once.
+    if (!repeats.isEmpty())
+        m_status->setText(0, m_messages.text(Msg::RepeatsCleared).arg(repeats.join(QStringLiteral(", "))));
     m_internet->Edit81->setText(values.zweipreis);
     m_internet->Edit82->setText(values.einpreis);
     m_internet->CheckBox21->setChecked(values.browser);

@@ -193,4 +193,6 @@ void GenerationController::luckyNumber()
     if (const std::optional<qint32> seed = LuckyNumber::apply(random, answer.value_or(proposal)))
         m_wiring.status.setComposedText(
             StatusPanel, [&messages, seed = *seed] { return LuckyNumber::statusText(messages, seed); });
+    else
+        m_wiring.dialogs.showMessage(messages.text(Msg::SeedError));
 }

@@ -31,8 +31,13 @@ HandoffController::HandoffController(HandoffWiring wiring, QObject *parent)
 
 void HandoffController::onlineTip()
 {
-    const auto written = OnlineTip::write(
-        ProgramDirectory(m_wiring.state.programDirectory), m_wiring.dates.drawDate(), m_wiring.sheet.sheetTexts());
+    const TipSheetTexts sheet = m_wiring.sheet.sheetTexts();
+    if (const auto refusal = TipRows::repeatRefusal(sheet, m_wiring.messages)) {
+        m_wiring.dialogs.showError(*refusal);
+        return;
+    }
+    const auto written
+        = OnlineTip::write(ProgramDirectory(m_wiring.state.programDirectory), m_wiring.dates.drawDate(), sheet);
     if (!written) {
         m_wiring.dialogs.showError(written.error());
         return;

@@ -9,6 +9,7 @@
 #include "ui/session_state.h"
 #include "ui/shared_file_dialog.h"
 #include "ui/sheet_checks.h"
+#include "ui/status_panels.h"
 #include "ui/window_dates.h"
 #include "ui/written_file.h"
 
@@ -49,8 +50,8 @@ void TipOutputController::loadTips()
     }
     if (!path.isEmpty()) {
         // The file is read whole before the sheet is touched: a file that cannot be
-        // read leaves every row as it was.
-        const auto loaded = TipFile::load(path);
+        // read, or is no tip file, leaves every row as it was.
+        const auto loaded = TipFile::load(path, m_wiring.messages);
         if (!loaded) {
             m_wiring.dialogs.showError(loaded.error());
             return;
@@ -59,7 +60,14 @@ void TipOutputController::loadTips()
         sheet.clearUnlocked();
         // Locked rows are replaced too: the lock only spares them the clearing.
         for (int row = 1; row <= TipRows::RowCount; ++row)
-            sheet.setRowTexts(row, (*loaded)[size_t(row - 1)]);
+            sheet.setRowTexts(row, loaded->sheet[size_t(row - 1)]);
+        if (!loaded->repeats.empty()) {
+            QStringList rows;
+            for (const TipFile::LineRepeat &repeat : loaded->repeats)
+                rows.append(QString::number(repeat.line));
+            m_wiring.status.setText(
+                0, m_wiring.messages.text(Msg::RepeatsCleared).arg(rows.join(QStringLiteral(", "))));
+        }
     }
     m_wiring.checks.showAndEvaluate();
 }
@@ -68,8 +76,7 @@ void TipOutputController::printTips()
 {
     const QString path = ProgramDirectory(m_wiring.state.programDirectory).filePath(TipList::FileName);
     const QDate playDate = TipList::playDate(m_wiring.state.shownDraw.date, m_wiring.dates.drawDate());
-    const auto written
-        = TipList::write(path, m_wiring.sheet.sheetTexts(), m_wiring.messages.text(Msg::TipListTitle), playDate);
+    const auto written = TipList::write(path, m_wiring.sheet.sheetTexts(), m_wiring.messages, playDate);
     if (!written) {
         m_wiring.dialogs.showError(written.error());
         return;

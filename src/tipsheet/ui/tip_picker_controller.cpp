@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 TipPickerController::TipPickerController(TipSheetPage &sheet, NumberChoiceDialog &dialog, UserDialogs &dialogs,
     RandomSource &random, const MessageTable &messages, QObject *parent)
     : QObject(parent)
@@ -35,16 +37,27 @@ void TipPickerController::pick(int row)
     }
 
     if (m_dialogs.exec(m_dialog) == NumberChoiceDialog::Ok) {
+        TipRowTexts texts = m_sheet.rowTexts(row);
         int slot = 0;
         for (int number : m_dialog.checkedNumbers()) {
             if (slot == TipRows::MainFields)
                 break;
-            m_sheet.field(row, slot++)->setText(QString::number(number));
+            texts[size_t(slot++)] = QString::number(number);
         }
         // The field after the last one written: the Megaball field after five numbers.
-        QLineEdit *next = m_sheet.field(row, slot);
-        if (next->text().isEmpty())
-            next->setText(QString::number(1 + m_random.below(14)));
+        // In a main-number field the random number is drawn again while the picks hold
+        // it; fields kept from before that repeat a pick are cleared by the row's write.
+        if (texts[size_t(slot)].isEmpty()) {
+            const auto picked = [&](int number) {
+                return slot < TipRows::MainFields
+                    && std::find(texts.begin(), texts.begin() + slot, QString::number(number)) != texts.begin() + slot;
+            };
+            int number = 1 + int(m_random.below(14));
+            while (picked(number))
+                number = 1 + int(m_random.below(14));
+            texts[size_t(slot)] = QString::number(number);
+        }
+        m_sheet.setRowTexts(row, texts);
     }
     m_dialog.endPickMode(m_messages.text(Msg::ChoiceCaption));
 }

@@ -85,6 +85,11 @@ void TipSheetPage::buildRows(FormBuilder &builder)
                 if (valid != text)
                     field->setText(valid);
             });
+            // Only what the user types: code writes whole rows through setRowTexts, and the
+            // evaluation's sorting passes through a repeat field by field.
+            if (slot < TipRows::MainFields)
+                connect(field, &QLineEdit::textEdited, this,
+                    [this, rowNumber = layout.row, slot] { removeTypedRepeat(rowNumber, slot, false); });
             field->installEventFilter(this);
             if (slot == TipRows::ExtraSlot) {
                 // Not laid out: the page owns it directly.
@@ -248,10 +253,19 @@ TipRowTexts TipSheetPage::rowTexts(int number) const
     return texts;
 }
 
-void TipSheetPage::setRowTexts(int number, const TipRowTexts &texts)
+bool TipSheetPage::setRowTexts(int number, const TipRowTexts &texts)
 {
+    bool cleared = false;
+    const TipRowTexts once = TipRows::withoutRepeats(texts, &cleared);
     for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
-        field(number, slot)->setText(texts[size_t(slot)]);
+        field(number, slot)->setText(once[size_t(slot)]);
+    return cleared;
+}
+
+void TipSheetPage::removeTypedRepeat(int number, int slot, bool fieldLeft)
+{
+    if (TipRows::removeTypedRepeat(rowTexts(number), slot, fieldLeft))
+        field(number, slot)->clear();
 }
 
 TipSheetTexts TipSheetPage::sheetTexts() const
@@ -334,6 +348,11 @@ void TipSheetPage::clearUnlocked()
 bool TipSheetPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit *>(watched)) {
+        // A repeat left behind goes before the evaluation sorts the row.
+        for (int number = 1; number <= TipRows::RowCount; ++number)
+            for (int slot = 0; slot < TipRows::MainFields; ++slot)
+                if (watched == field(number, slot))
+                    removeTypedRepeat(number, slot, true);
         emit fieldLeft();
     } else if (event->type() == QEvent::MouseButtonPress) {
         for (int number = 1; number <= TipRows::RowCount; ++number) {

@@ -32,8 +32,9 @@ public:
     QToolButton *pickerButton(int row) const;
 
     TipRowTexts rowTexts(int row) const;
-    // Writes the texts; each write runs the field's validation.
-    void setRowTexts(int row, const TipRowTexts &texts);
+    // Writes the texts; each write runs the field's validation, and a main number the row
+    // already holds is cleared (true when one was).
+    bool setRowTexts(int row, const TipRowTexts &texts);
     TipSheetTexts sheetTexts() const;
 
     // Locked while the lock label's text is pure red.
@@ -93,6 +94,7 @@ private:
     QFrame *webStrip(
         FormBuilder &builder, const QString &panel, const QString &label, const QString &caption, LinkLabel *&created);
     const Row &row(int number) const { return m_rows.at(size_t(number - 1)); }
+    void removeTypedRepeat(int number, int slot, bool fieldLeft);
 
     std::array<Row, TipRows::RowCount> m_rows;
     QFrame *m_drawStrip = nullptr;

@@ -192,7 +192,7 @@ private slots:
         MainWindow &w = f.create();
         w.afterCreation();
         f.random.setState(4711);
-        runBacktest(f, QDate(2017, 6, 1), QStringLiteral("-5"));
+        runBacktest(f, QDate(2017, 6, 1), QStringLiteral("5"));
         QCOMPARE(f.dialogs.questions,
             QStringList{QStringLiteral("aktuellen Tipps werden dabei gelöscht?|Soll die Analyse der Einstellungen "
                                        "jetzt ab dem 01.06.2017 durchgeführt werden??")});
@@ -200,7 +200,7 @@ private slots:
             QStringList{QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre Glückszahl für den "
                                        "Zufallsgenerator ein!|4711")});
         // The report for this seed, and the generator as the last run left it.
-        BacktestInput input = backtestInput(bundledDraws(), QDate(2017, 6, 1), -5);
+        BacktestInput input = backtestInput(bundledDraws(), QDate(2017, 6, 1), 5);
         SettingsBacktest expected(input, w.messages());
         expected.runToEnd();
         QCOMPARE(reportLines(f), BacktestReport::linesFor(input, w.messages()));

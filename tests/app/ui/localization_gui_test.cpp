@@ -55,7 +55,7 @@ const Component &componentOf(const MainWindow &w, const QString &windowName, con
 
 QStringList lines(const QString &path)
 {
-    const auto read = LanguageFiles::readLines(path);
+    const auto read = LanguageFiles::readLines(path, MessageTable());
     if (!read)
         qFatal("%s", qPrintable(read.error()));
     return *read;
@@ -219,6 +219,24 @@ private slots:
         QCOMPARE(w.state().languageIndex, 5);
         QVERIFY(textsOf(w) == before);
         QCOMPARE(w.messages().text(Msg::Stoppen), QStringLiteral("Stoppen")); // ".meld" alone is not read
+    }
+
+    // A language file that never ends (a link to /dev/zero) is refused at its limit and
+    // named; the texts stay.
+    void anEndlessFileIsRefusedAndNamed()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/zero")))
+            QSKIP("no /dev/zero here");
+        WindowFixture f;
+        copyShippedLanguages(f.programFolder());
+        const QString path = f.programFolder() + QStringLiteral("/land/Mega_en.txt");
+        QVERIFY(QFile::remove(path) && QFile::link(QStringLiteral("/dev/zero"), path));
+        f.settings->writeInteger(QStringLiteral("Sprache"), 1);
+        MainWindow &w = f.create();
+        const Texts before = textsOf(w);
+        choose(w, "Englich1");
+        QCOMPARE(f.dialogs.errors, QStringList{MessageTable().text(Msg::FileTooLarge).arg(path).arg(4194304)});
+        QVERIFY(textsOf(w) == before);
     }
 
     void taggedComponentsKeepTheirTexts()

@@ -121,6 +121,17 @@ private slots:
             QCOMPARE(w.tipSheet()->isLocked(row), row == 2);
     }
 
+    void storedRepeatsAreClearedAndNamed()
+    {
+        WindowFixture f;
+        const char *row7[] = {"12", "12", "30", "12", "40", "7"}; // Edit43 .. Edit48
+        for (int i = 0; i < 6; ++i)
+            f.settings->writeString(QStringLiteral("Edit%1").arg(43 + i), QString::fromLatin1(row7[i]));
+        MainWindow &w = f.create();
+        QCOMPARE(w.tipSheet()->rowTexts(7), (TipRowTexts{"12", "", "30", "", "40", "7", ""}));
+        QCOMPARE(w.statusText(0), QStringLiteral("Doppelte Zahlen entfernt in Tipp 7"));
+    }
+
     void statusPanelsSplitTheWidthAndShowTheWholeText()
     {
         WindowFixture f;

@@ -304,8 +304,9 @@ private slots:
     void luckyNumber_data()
     {
         QTest::addColumn<std::optional<QString>>("answer");
-        QTest::addColumn<QString>("status"); // empty: no message
-        QTest::newRow("-5") << std::optional<QString>(QStringLiteral("-5")) << "Glückszahl -5 gesetzt";
+        QTest::addColumn<QString>("status"); // empty: refused with a message
+        QTest::newRow("77") << std::optional<QString>(QStringLiteral("77")) << "Glückszahl 77 gesetzt";
+        QTest::newRow("-5, outside the range asked for") << std::optional<QString>(QStringLiteral("-5")) << "";
         QTest::newRow("abc") << std::optional<QString>(QStringLiteral("abc")) << "";
         QTest::newRow("cancelled: the proposal") << std::optional<QString>() << "proposal";
     }
@@ -319,19 +320,23 @@ private slots:
         const QString proposal = QString::number(copy.below(99999));
         window().status().setText(1, QStringLiteral("vorher"));
         m_fixture->dialogs.inputs.push_back(answer);
+        const qsizetype messagesBefore = m_fixture->dialogs.messages.size();
         click(sheet()->luckyNumberButton());
         QCOMPARE(m_fixture->dialogs.inputPrompts.last(),
             QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!|")
                 + proposal);
         if (status.isEmpty()) {
             QCOMPARE(window().statusText(1), QStringLiteral("vorher"));
+            QCOMPARE(m_fixture->dialogs.messages.size(), messagesBefore + 1);
+            QCOMPARE(m_fixture->dialogs.messages.last(), QStringLiteral("Fehler bei Eingabe der ZufallsZahl"));
             QVERIFY(random.state() != copy.state());
         } else if (status == QLatin1String("proposal")) {
             QCOMPARE(window().statusText(1), QStringLiteral("Glückszahl %1 gesetzt").arg(proposal));
             QCOMPARE(random.state(), proposal.toUInt());
         } else {
             QCOMPARE(window().statusText(1), status);
-            QCOMPARE(random.state(), quint32(0xFFFFFFFB));
+            QCOMPARE(random.state(), quint32(77));
+            QCOMPARE(m_fixture->dialogs.messages.size(), messagesBefore);
         }
     }
 

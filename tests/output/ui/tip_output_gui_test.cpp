@@ -192,21 +192,48 @@ private slots:
         QCOMPARE(w.tipSheet()->rowTexts(1), (TipRowTexts{"1", "2", "3", "4", "5", "6", ""}));
     }
 
+    void anUnreadableFileLeavesTheSheetAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("a PNG renamed") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("text without a number") << QByteArray("Liebe Grüße\r\n");
+    }
     void anUnreadableFileLeavesTheSheetAsItWas()
     {
+        QFETCH(QByteArray, bytes);
         WindowFixture f;
         f.useHistory(twoDraws());
         MainWindow &w = f.create();
         w.afterCreation();
         w.tipSheet()->setRowTexts(2, {"11", "21", "31", "41", "51", "2", ""});
         w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
-        f.dialogs.fileNames.push_back(f.directory.filePath(QStringLiteral("fehlt.hlt")));
+        const QString path = f.directory.filePath(QStringLiteral("kein.hlt"));
+        if (!bytes.isEmpty())
+            writeFile(path, bytes);
+        f.dialogs.fileNames.push_back(path);
         click(w.tipSheet()->loadButton());
         QCOMPARE(f.dialogs.errors.size(), 1);
+        QVERIFY(f.dialogs.errors.first().contains(path));
         QCOMPARE(w.tipSheet()->rowTexts(2), (TipRowTexts{"11", "21", "31", "41", "51", "2", ""}));
         // No evaluation after a failed load: the shown draw stays.
         QCOMPARE(w.state().shownDraw.date, QDate(2017, 10, 27));
         QCOMPARE(w.fileDialogs().open.filter, textDialog);
+    }
+
+    void aLoadedRepeatIsClearedAndNamed()
+    {
+        WindowFixture f;
+        f.useHistory(twoDraws());
+        MainWindow &w = f.create();
+        w.afterCreation();
+        const QString tips = f.directory.filePath(QStringLiteral("t.hlt"));
+        writeFile(tips, "1,2,3,4,5,6,\r\n3,5,12,12,12,1,\r\n");
+        f.dialogs.fileNames.push_back(tips);
+        click(w.tipSheet()->loadButton());
+        QCOMPARE(w.tipSheet()->rowTexts(2), (TipRowTexts{"3", "5", "12", "", "", "1", ""}));
+        QCOMPARE(w.statusText(0), QStringLiteral("Doppelte Zahlen entfernt in Tipp 2"));
+        QVERIFY(f.dialogs.errors.isEmpty());
     }
 
     void printWritesTheListAndOpensIt()

@@ -6,6 +6,7 @@
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,26 @@ private slots:
         }
     }
 
+    void aTypedRepeatIsRemoved()
+    {
+        WindowFixture f;
+        MainWindow &w = f.create();
+        TipSheetPage *sheet = w.tipSheet();
+        sheet->setRowTexts(1, {"3", "12", "", "", "", "", ""});
+        QTest::keyClicks(sheet->field(1, 2), QStringLiteral("12"));
+        QCOMPARE(sheet->field(1, 2)->text(), QString()); // at once: no digit makes it another number
+        QTest::keyClicks(sheet->field(1, 2), QStringLiteral("35"));
+        QCOMPARE(sheet->field(1, 2)->text(), QStringLiteral("35")); // "3" on the way to 35 stays
+        QTest::keyClicks(sheet->field(1, 3), QStringLiteral("3"));
+        QCOMPARE(sheet->field(1, 3)->text(), QStringLiteral("3"));
+        QFocusEvent left(QEvent::FocusOut);
+        QApplication::sendEvent(sheet->field(1, 3), &left);
+        QCOMPARE(sheet->rowTexts(1), (TipRowTexts{"3", "12", "35", "", "", "", ""}));
+        // Written by code, a whole row keeps each number's first occurrence.
+        QVERIFY(sheet->setRowTexts(2, {"5", "5", "7", "05", "9", "5", ""}));
+        QCOMPARE(sheet->rowTexts(2), (TipRowTexts{"5", "", "7", "", "9", "5", ""}));
+    }
+
     void lockLabelTogglesAndClearAllSparesLockedRows()
     {
         WindowFixture f;
@@ -136,6 +157,9 @@ private slots:
                                << QStringList{"10", "20", "30", "40", "50", "6"};
         QTest::newRow("three checked keep the rest") << 7 << QList<int>{1, 2, 3, 4, 5} << "6" << QList<int>{10, 20, 30}
                                                      << QStringList{"10", "20", "30", "4", "5", "6"};
+        QTest::newRow("a kept number that repeats a pick goes")
+            << 7 << QList<int>{1, 2, 3, 4, 5} << "6" << QList<int>{4, 5, 30}
+            << QStringList{"4", "5", "30", "", "", "6"};
     }
     void pickerWritesBackTheCheckedNumbers()
     {
