@@ -205,7 +205,7 @@ constexpr std::array<Default, MessageTable::DefaultCount> germanDefaults{{
     {Msg::Saturday, u"Sa"},
     {Msg::Sunday, u"So"},
     {Msg::MoreCharacters, u"... (%1 weitere Zeichen)"},
-    {Msg::FileTooLarge, u"%1 ist größer als %2 Bytes und wird nicht gelesen."},
+    {Msg::InputTooLarge, u"%1 ist größer als %2 Bytes und wird nicht gelesen."},
     {Msg::TipFileBinary, u"%1 ist keine Tippdatei: sie enthält Binärdaten. Die Tipps bleiben, wie sie waren."},
     {Msg::TipFileNoNumber,
         u"%1 ist keine Tippdatei: keine Zeile enthält eine Zahl im gültigen Bereich. Die Tipps bleiben, wie sie "

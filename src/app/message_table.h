@@ -186,7 +186,7 @@ enum class Msg : int {
     MoreCharacters, // 169
     // Files refused before they are read whole, tip files that are none, a number twice in
     // a row, and typed dates the date fields do not take.
-    FileTooLarge, // 170
+    InputTooLarge, // 170
     TipFileBinary, // 171
     TipFileNoNumber, // 172
     RepeatsCleared, // 173

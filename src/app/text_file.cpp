@@ -13,7 +13,7 @@ Result<QByteArray> TextFile::read(const QString &path, qint64 maxBytes, const Me
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const QString tooLarge = messages.text(Msg::FileTooLarge).arg(path).arg(maxBytes);
+    const QString tooLarge = messages.text(Msg::InputTooLarge).arg(path).arg(maxBytes);
     if (!file.isSequential() && file.size() > maxBytes)
         return fail(tooLarge);
     // Devices and pipes report no size: read one byte past the limit to tell.

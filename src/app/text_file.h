@@ -13,7 +13,7 @@
 class MessageTable;
 
 namespace TextFile {
-// A file's bytes, refused (message entry "FileTooLarge", naming the file) when it holds
+// A file's bytes, refused (message entry "InputTooLarge", naming the file) when it holds
 // more than `maxBytes`: a file that says so is refused unread, and a pipe or device that
 // goes on (/dev/zero) once the limit is passed, so that no reader grows without end.
 Result<QByteArray> read(const QString &path, qint64 maxBytes, const MessageTable &messages);

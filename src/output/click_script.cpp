@@ -36,16 +36,6 @@ Result<std::optional<QByteArray>> readAtMost(const QString &path, qint64 limit)
     return std::optional<QByteArray>(std::move(bytes));
 }
 
-Result<QByteArray> readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return bytes;
-}
 } // namespace
 
 ScriptOptions ScriptOptions::from(const GenerationSettings &settings)

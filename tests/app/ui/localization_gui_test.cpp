@@ -235,7 +235,7 @@ private slots:
         MainWindow &w = f.create();
         const Texts before = textsOf(w);
         choose(w, "Englich1");
-        QCOMPARE(f.dialogs.errors, QStringList{MessageTable().text(Msg::FileTooLarge).arg(path).arg(4194304)});
+        QCOMPARE(f.dialogs.errors, QStringList{MessageTable().text(Msg::InputTooLarge).arg(path).arg(4194304)});
         QVERIFY(textsOf(w) == before);
     }
 
