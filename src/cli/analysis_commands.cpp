@@ -3,9 +3,9 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "analysis/backtest_report.h"
-#include "analysis/backtest_seeds.h"
-#include "analysis/repeat_analysis.h"
+#include "history/backtest_report.h"
+#include "history/backtest_seeds.h"
+#include "history/repeat_analysis.h"
 #include "app/clock.h"
 #include "app/message_table.h"
 #include "draws/draw_store.h"

@@ -2,7 +2,7 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "analysis/backtest_report.h"
+#include "history/backtest_report.h"
 #include "analysis/sheet_evaluation.h"
 #include "app/message_table.h"
 #include "generator/generation_run.h"

@@ -1,8 +1,8 @@
 // backtest and repeats of devudirurero-cli on a copy of the bundled history: the printed
 // report is the core's report for the same inputs, line for line; --seeds adds the
 // spread; refused command lines.
-#include "analysis/backtest_report.h"
-#include "analysis/repeat_analysis.h"
+#include "history/backtest_report.h"
+#include "history/repeat_analysis.h"
 #include "app/clock.h"
 #include "app/message_table.h"
 #include "cli_runner.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "analysis/chart_axis.h"
-#include "analysis/backtest_yardstick.h"
+#include "history/backtest_yardstick.h"
 #include "analysis/draw_statistics.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "app/ui/main_window.h"
 
-#include "analysis/ui/analysis_controller.h"
+#include "history/ui/analysis_controller.h"
 #include "analysis/ui/chart_controller.h"
 #include "analysis/ui/chart_page.h"
 #include "analysis/ui/tip_check_controller.h"

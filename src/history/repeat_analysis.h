@@ -7,7 +7,7 @@
 // The report sets both histograms beside chance.
 #pragma once
 
-#include "analysis/report_format.h"
+#include "history/report_format.h"
 #include "analysis/sheet_evaluation.h"
 #include "analysis/shown_draw.h"
 #include "generator/generation_run.h"

@@ -1,4 +1,4 @@
-#include "analysis/report_format.h"
+#include "history/report_format.h"
 
 #include "app/text_formats.h"
 

@@ -1,4 +1,4 @@
-#include "analysis/repeat_chance.h"
+#include "history/repeat_chance.h"
 
 #include <numeric>
 

@@ -6,7 +6,7 @@
 // Nothing here is shared between two back-tests, so several can run on several threads.
 #pragma once
 
-#include "analysis/backtest_yardstick.h"
+#include "history/backtest_yardstick.h"
 #include "analysis/sheet_evaluation.h"
 #include "analysis/shown_draw.h"
 #include "generator/generation_run.h"

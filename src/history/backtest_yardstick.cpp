@@ -1,4 +1,4 @@
-#include "analysis/backtest_yardstick.h"
+#include "history/backtest_yardstick.h"
 
 #include "app/message_table.h"
 

@@ -1,4 +1,4 @@
-#include "analysis/backtest_report.h"
+#include "history/backtest_report.h"
 
 #include "app/message_table.h"
 

@@ -5,7 +5,7 @@
 // "Test.rtf" and opens it, and shows the back-test's prize classes on the chart page.
 #pragma once
 
-#include "analysis/report_format.h"
+#include "history/report_format.h"
 
 #include <QObject>
 

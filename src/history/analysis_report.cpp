@@ -1,4 +1,4 @@
-#include "analysis/analysis_report.h"
+#include "history/analysis_report.h"
 
 #include "app/atomic_file.h"
 

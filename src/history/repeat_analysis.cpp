@@ -1,6 +1,6 @@
-#include "analysis/repeat_analysis.h"
+#include "history/repeat_analysis.h"
 
-#include "analysis/repeat_chance.h"
+#include "history/repeat_chance.h"
 #include "app/message_table.h"
 #include "app/text_formats.h"
 #include "tipsheet/tip_rows.h"

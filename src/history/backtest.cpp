@@ -1,4 +1,4 @@
-#include "analysis/backtest.h"
+#include "history/backtest.h"
 
 #include "generator/lucky_number.h"
 #include "tipsheet/tip_rows.h"

@@ -4,7 +4,7 @@
 // can lift the mean return above the range of all the others; the section then names it.
 #pragma once
 
-#include "analysis/backtest.h"
+#include "history/backtest.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "analysis/backtest_seeds.h"
+#include "history/backtest_seeds.h"
 
-#include "analysis/backtest_report.h"
+#include "history/backtest_report.h"
 #include "app/message_table.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 // the command-line tool's, CheckBox20 on every way out, the questions, the state the
 // window is left in, the chart beside chance, a repaint for every pass, the locked rows
 // said and reproduced by the tool, and the report's numbers in the chosen language.
-#include "analysis/analysis_report.h"
-#include "analysis/backtest_report.h"
-#include "analysis/repeat_analysis.h"
-#include "analysis/ui/analysis_controller.h"
+#include "history/analysis_report.h"
+#include "history/backtest_report.h"
+#include "history/repeat_analysis.h"
+#include "history/ui/analysis_controller.h"
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
 #include "app/text_formats.h"

@@ -3,10 +3,10 @@
 // when the loop ends (two passes after the newest draw, one on it, 40 passes of 5 rows
 // report 200), locked rows kept and counted, the random baseline, the deviations that
 // end loops the documented algorithm would repeat for ever, and the report lines.
-#include "analysis/analysis_report.h"
-#include "analysis/backtest.h"
-#include "analysis/backtest_report.h"
-#include "analysis/backtest_seeds.h"
+#include "history/analysis_report.h"
+#include "history/backtest.h"
+#include "history/backtest_report.h"
+#include "history/backtest_seeds.h"
 #include "app/message_table.h"
 #include "draw_samples.h"
 #include "test_data.h"

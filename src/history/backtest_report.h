@@ -5,8 +5,8 @@
 // "6,80 %") unless a language's format is given.
 #pragma once
 
-#include "analysis/backtest.h"
-#include "analysis/report_format.h"
+#include "history/backtest.h"
+#include "history/report_format.h"
 
 #include <QStringList>
 
