@@ -400,6 +400,7 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
         temperature = HotTemperature;
     };
     int failed = 0;
+    std::int64_t sinceSuccess = 0;
     if (std::int64_t(best.size()) > bound)
         takeAway(true);
     while (steps < totalSteps && watch.goOn(steps)) {
@@ -410,15 +411,18 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
             if (std::int64_t(best.size()) <= bound)
                 break;
             failed = 0;
+            sinceSuccess = 0;
             takeAway(true);
         } else if (stall >= attemptSteps) {
-            if (++failed >= attempts)
+            // A size gets its attempts and at least a quarter of the whole allowance.
+            if (++failed >= attempts && sinceSuccess >= totalSteps / 4)
                 break;
             coverage.load(best);
             takeAway(false);
         }
         coverage.step(random, temperature);
         ++steps;
+        ++sinceSuccess;
         if (++stall % level == 0) {
             temperature *= Cooling;
             if (temperature < ColdTemperature)

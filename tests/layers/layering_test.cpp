@@ -2,7 +2,8 @@
 // because <QtWidgets/QWidget> resolves against Qt Core's include root and every folder
 // sees every other. A file's folder says which floor it stands on:
 //
-//   core      app/ draws/ tipsheet/ analysis/ generator/ output/ cli/   no widget header
+//   core      app/ draws/ tipsheet/ analysis/ generator/ output/ wheels/ cli/
+//                                  no widget header
 //   ui base   ui/                  core and ui/ only
 //   pages     <subsystem>/ui/      core, ui/, pages and dialogs; no controller of another
 //                                  subsystem, nothing of app/ui/
@@ -38,9 +39,10 @@ const std::map<QString, QStringList> &coreBelow()
         {QStringLiteral("output"),
             {QStringLiteral("app"), QStringLiteral("draws"), QStringLiteral("tipsheet"), QStringLiteral("analysis"),
                 QStringLiteral("generator")}},
+        {QStringLiteral("wheels"), {QStringLiteral("app"), QStringLiteral("draws"), QStringLiteral("tipsheet")}},
         {QStringLiteral("cli"),
             {QStringLiteral("app"), QStringLiteral("draws"), QStringLiteral("tipsheet"), QStringLiteral("analysis"),
-                QStringLiteral("generator"), QStringLiteral("output")}},
+                QStringLiteral("generator"), QStringLiteral("output"), QStringLiteral("wheels")}},
     };
     return below;
 }
@@ -257,6 +259,8 @@ private slots:
         row("analysis counts stay below the generator", "analysis/hit_rule.cpp", "generator/random_source.h", false);
         row("the back-test uses the generator", "analysis/backtest.cpp", "generator/generation_run.h", true);
         row("output uses the generator", "output/click_script.cpp", "generator/generation_options.h", true);
+        row("wheels stand beside the analyses", "wheels/wheel_report.cpp", "analysis/prize_classes.h", false);
+        row("the command line builds wheels", "cli/wheel_command.cpp", "wheels/wheel.h", true);
         row("ui base knows no page", "ui/form_builder.cpp", "draws/ui/database_page.h", false);
         row("ui base uses the core", "ui/session_state.h", "analysis/hit_rule.h", true);
         row("a page uses ui base", "draws/ui/database_page.cpp", "ui/form_builder.h", true);
