@@ -43,7 +43,8 @@ Mask maskOf(const std::vector<int> &sortedNumbers, const std::vector<int> &value
 
 bool buildable(int v, Mask keys, Guarantee g)
 {
-    return isFeasible(v, keys, g) && verificationWork(v, g, lowerBound(v, g)) <= WorkBound;
+    return isFeasible(v, keys, g) && verificationWork(v, g, lowerBound(v, g)) <= WorkBound
+        && greedyWork(v, popcount(keys), g) <= GreedyBound;
 }
 
 // The strongest guarantee that asks less than `g` (no more hits, no fewer drawn numbers)
@@ -102,6 +103,16 @@ std::optional<WheelRefusal> Wheels::refusalFor(const WheelRequest &request, cons
                                 .arg(TextFormats::integer(binomial(v, g.drawn)))
                                 .arg(g.drawn)
                                 .arg(TextFormats::integer(lowerBound(v, g))),
+            weakerBuildable(v, keys, g)};
+    if (greedyWork(v, popcount(keys), g) > GreedyBound)
+        return WheelRefusal{QStringLiteral("building \"%1\" on %2 numbers weighs more than %3 sets (%4 rows of "
+                                           "five times the %5 sets of %6 each meets)")
+                                .arg(g.text())
+                                .arg(v)
+                                .arg(TextFormats::integer(GreedyBound))
+                                .arg(TextFormats::integer(binomial(v - popcount(keys), RowSize - popcount(keys))))
+                                .arg(TextFormats::integer(setsPerRow(v, g)))
+                                .arg(g.drawn),
             weakerBuildable(v, keys, g)};
     return std::nullopt;
 }

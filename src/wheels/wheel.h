@@ -60,8 +60,10 @@ struct Wheel {
 };
 
 namespace Wheels {
-// The largest count of checks (p-sets times rows) a request may need; more is refused.
+// The largest count of checks (p-sets times rows) a request may need, and of p-sets the
+// greedy start weighs (candidate rows times the p-sets each meets); more is refused.
 constexpr std::int64_t WorkBound = 200'000'000;
+constexpr std::int64_t GreedyBound = 1'000'000'000;
 
 // Empty when the request can be built; else what is wrong with it.
 std::optional<WheelRefusal> refusalFor(const WheelRequest &request, const WheelFormat &format);

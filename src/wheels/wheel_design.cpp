@@ -61,6 +61,19 @@ std::int64_t Wheels::verificationWork(int v, Guarantee g, std::int64_t rows)
     return binomial(v, g.drawn) * rows;
 }
 
+std::int64_t Wheels::setsPerRow(int v, Guarantee g)
+{
+    std::int64_t sets = 0;
+    for (int inRow = g.hits; inRow <= std::min(g.drawn, RowSize); ++inRow)
+        sets += binomial(RowSize, inRow) * binomial(v - RowSize, g.drawn - inRow);
+    return sets;
+}
+
+std::int64_t Wheels::greedyWork(int v, int keys, Guarantee g)
+{
+    return binomial(v - keys, RowSize - keys) * setsPerRow(v, g);
+}
+
 std::int64_t Wheels::schoenheimBound(int v, int k, int t)
 {
     std::int64_t bound = 1;
@@ -89,9 +102,7 @@ std::int64_t Wheels::lowerBound(int v, Guarantee g)
 {
     if (g.hits == g.drawn)
         return schoenheimBound(v, RowSize, g.hits);
-    std::int64_t perRow = 0;
-    for (int inRow = g.hits; inRow <= g.drawn; ++inRow)
-        perRow += binomial(RowSize, inRow) * binomial(v - RowSize, g.drawn - inRow);
+    const std::int64_t perRow = setsPerRow(v, g);
     const std::int64_t sets = binomial(v, g.drawn);
     std::int64_t bound = (sets + perRow - 1) / perRow;
     if (g.hits == 2) {

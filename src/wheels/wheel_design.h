@@ -66,16 +66,16 @@ private:
 // Calls f(mask) for every k-subset of `from`, each or-ed with `base`, in colex order.
 template <typename F> void forEachSubset(Mask from, int k, Mask base, F &&f)
 {
+    if (k == 0) {
+        f(base);
+        return;
+    }
     int elements[MaxNumbers];
     int n = 0;
     for (Mask m = from; m != 0; m &= m - 1)
         elements[n++] = __builtin_ctz(m);
     if (k < 0 || k > n)
         return;
-    if (k == 0) {
-        f(base);
-        return;
-    }
     int at[RowSize + 1];
     for (int i = 0; i < k; ++i)
         at[i] = i;
@@ -109,6 +109,11 @@ std::optional<Mask> firstUncovered(int v, const std::vector<Mask> &rows, Guarant
 
 // What the exhaustive check costs in the plain count: C(v, drawn) times the rows.
 std::int64_t verificationWork(int v, Guarantee g, std::int64_t rows);
+// The p-sets one row meets in at least t numbers.
+std::int64_t setsPerRow(int v, Guarantee g);
+// What the greedy start costs: every candidate row (five numbers holding `keys` of them)
+// times the p-sets it meets.
+std::int64_t greedyWork(int v, int keys, Guarantee g);
 
 // The Schönheim bound on C(v, k, t): ceil(v/k ceil((v-1)/(k-1) ... ceil((v-t+1)/(k-t+1)))).
 std::int64_t schoenheimBound(int v, int k, int t);

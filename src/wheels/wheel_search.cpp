@@ -1,9 +1,9 @@
 #include "wheels/wheel_search.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
-#include <queue>
 
 using namespace Wheels;
 
@@ -49,6 +49,8 @@ constexpr int Attempts = 8;
 constexpr double HotTemperature = 0.5;
 constexpr double ColdTemperature = 0.02;
 constexpr double Cooling = 0.98;
+// How many steps a number taken out of a row stays out of it in the tabu search.
+constexpr std::int64_t TabuTenure = 3;
 
 // The p-sets and how many rows meet each in t numbers, with the list of those no row
 // meets for picking one at random. Moving one number of one row changes only the p-sets
@@ -67,6 +69,7 @@ public:
     void load(const std::vector<Mask> &rows)
     {
         m_rows = rows;
+        m_tabu.clear();
         std::fill(m_count.begin(), m_count.end(), 0);
         for (const Mask row : m_rows)
             forEachCovered(m_v, row, m_g, [&](Mask s) { ++m_count[size_t(m_ranks.rank(s))]; });
@@ -96,6 +99,55 @@ public:
                 addUncovered(r);
         });
         m_rows.erase(m_rows.begin() + std::ptrdiff_t(row));
+        m_tabu.clear();
+    }
+
+    // One step of the weighted tabu search: of all moves that make a row meet a random
+    // open p-set, the one that leaves the least weight open, except moves that bring back
+    // a number just taken out of that row. Then every p-set still open weighs more, so
+    // that sets which stay open pull the search towards them.
+    void tabuStep(SearchRandom &random, std::int64_t now)
+    {
+        if (m_weight.size() != m_count.size())
+            m_weight.assign(m_count.size(), 1);
+        if (m_tabu.size() != m_rows.size() * MaxNumbers)
+            m_tabu.assign(m_rows.size() * MaxNumbers, -1);
+        const Mask open = m_ranks.unrank(m_uncovered[random.below(std::uint32_t(m_uncovered.size()))]);
+        std::int64_t best = 0;
+        int ties = 0;
+        size_t bestRow = 0;
+        int bestOut = 0;
+        int bestIn = 0;
+        for (size_t row = 0; row < m_rows.size(); ++row) {
+            if (popcount(m_rows[row] & open) != m_g.hits - 1)
+                continue;
+            for (Mask outs = m_rows[row] & ~open & ~m_keys; outs != 0; outs &= outs - 1) {
+                for (Mask ins = open & ~m_rows[row]; ins != 0; ins &= ins - 1) {
+                    const int out = __builtin_ctz(outs);
+                    const int in = __builtin_ctz(ins);
+                    if (m_tabu[row * MaxNumbers + size_t(in)] > now)
+                        continue;
+                    const std::int64_t delta = weightedDelta(row, out, in);
+                    // Among equally good moves each is taken with the same chance.
+                    if (ties == 0 || delta < best) {
+                        best = delta;
+                        ties = 1;
+                    } else if (delta > best || random.below(std::uint32_t(++ties)) != 0) {
+                        continue;
+                    }
+                    bestRow = row;
+                    bestOut = out;
+                    bestIn = in;
+                }
+            }
+        }
+        if (ties > 0) {
+            evaluate(bestRow, bestOut, bestIn);
+            apply(bestRow, bestOut, bestIn);
+            m_tabu[bestRow * MaxNumbers + size_t(bestOut)] = now + TabuTenure;
+        }
+        for (const std::int32_t r : m_uncovered)
+            ++m_weight[size_t(r)];
     }
 
     // One annealing step towards meeting a random open p-set; false when the move was
@@ -182,6 +234,21 @@ private:
         return delta;
     }
 
+    // What the move costs in weight: the p-sets it leaves open minus those it meets.
+    std::int64_t weightedDelta(size_t row, int out, int in) const
+    {
+        std::int64_t delta = 0;
+        forEachChange(row, out, in, [&](Mask lost, Mask gained) {
+            const auto l = size_t(m_ranks.rank(lost));
+            const auto g = size_t(m_ranks.rank(gained));
+            if (m_count[l] == 1)
+                delta += m_weight[l];
+            if (m_count[g] == 0)
+                delta -= m_weight[g];
+        });
+        return delta;
+    }
+
     // Applies the move whose changed p-sets `evaluate` just listed.
     void apply(size_t row, int out, int in)
     {
@@ -205,6 +272,8 @@ private:
     std::vector<std::int32_t> m_where; // position in m_uncovered, -1 when met
     std::vector<std::int32_t> m_uncovered;
     std::vector<std::int32_t> m_scratch;
+    std::vector<std::int64_t> m_weight; // of each p-set, for the tabu search
+    std::vector<std::int64_t> m_tabu; // per row and number: the step until which it stays out
 };
 
 // How far the search is and whether it may go on.
@@ -301,44 +370,64 @@ std::vector<Mask> Wheels::greedyRows(int v, Mask keys, Guarantee g)
 {
     if (!isFeasible(v, keys, g))
         return {};
-    const SubsetRanks ranks(v, g.drawn);
-    std::vector<Mask> candidates;
-    forEachSubset(allOf(v) & ~keys, RowSize - popcount(keys), keys, [&](Mask m) { candidates.push_back(m); });
+    // Candidates are the keys plus `free` of the other numbers, indexed by the rank of that
+    // part among the other numbers; their positions there are `slot`.
+    const Mask others = allOf(v) & ~keys;
+    const int free = RowSize - popcount(keys);
+    std::array<int, MaxNumbers> slot{};
+    std::vector<Mask> positions; // slot -> bit
+    for (Mask m = others; m != 0; m &= m - 1) {
+        slot[size_t(__builtin_ctz(m))] = int(positions.size());
+        positions.push_back(m & -m);
+    }
+    const SubsetRanks candidateRanks(int(positions.size()), free);
+    const SubsetRanks rowRanks(v, RowSize);
+    const auto candidateIndex = [&](Mask row) {
+        if (keys == 0)
+            return size_t(rowRanks.rank(row)); // the numbers are their own slots
+        Mask packed = 0;
+        for (Mask m = row & others; m != 0; m &= m - 1)
+            packed |= Mask(1) << slot[size_t(__builtin_ctz(m))];
+        return size_t(candidateRanks.rank(packed));
+    };
+    const auto candidate = [&](size_t index) {
+        Mask row = keys;
+        for (Mask m = candidateRanks.unrank(std::int64_t(index)); m != 0; m &= m - 1)
+            row |= positions[size_t(__builtin_ctz(m))];
+        return row;
+    };
 
+    // Every candidate's gain, the p-sets it would meet that no chosen row meets, kept
+    // exact: once a p-set is met, each candidate meeting it loses one.
+    const SubsetRanks ranks(v, g.drawn);
     std::vector<bool> met(size_t(ranks.count()), false);
     std::int64_t open = ranks.count();
-    const auto gain = [&](Mask row) {
-        int n = 0;
-        forEachCovered(v, row, g, [&](Mask s) { n += !met[size_t(ranks.rank(s))]; });
-        return n;
+    int full = 0;
+    forEachCovered(v, candidate(0), g, [&](Mask) { ++full; });
+    std::vector<int> gain(size_t(candidateRanks.count()), full);
+    const auto meet = [&](Mask s) {
+        const auto r = size_t(ranks.rank(s));
+        if (met[r])
+            return;
+        met[r] = true;
+        --open;
+        // The candidates that meet s in `hits` numbers: the keys in s count already.
+        const Mask freeInSet = s & others;
+        const int need = std::max(0, g.hits - popcount(s & keys));
+        for (int inSet = need; inSet <= std::min(free, popcount(freeInSet)); ++inSet)
+            forEachSubset(freeInSet, inSet, keys, [&](Mask part) {
+                forEachSubset(others & ~s, free - inSet, part, [&](Mask row) { --gain[candidateIndex(row)]; });
+            });
     };
-    // Lazy evaluation: a row's gain only falls as rows are chosen, so a stale gain is an
-    // upper bound and a row whose fresh gain still leads is the greedy choice.
-    using Entry = std::pair<int, int>; // gain, -index: the first candidate wins a tie
-    std::priority_queue<Entry> queue;
-    const int full = gain(candidates.front());
-    for (size_t i = 0; i < candidates.size(); ++i)
-        queue.emplace(full, -int(i));
     std::vector<Mask> rows;
-    while (open > 0 && !queue.empty()) {
-        const auto [stale, negIndex] = queue.top();
-        queue.pop();
-        const Mask row = candidates[size_t(-negIndex)];
-        const int fresh = gain(row);
-        if (fresh == 0)
-            continue;
-        if (!queue.empty() && fresh < queue.top().first) {
-            queue.emplace(fresh, negIndex);
-            continue;
-        }
+    while (open > 0) {
+        // The first candidate in colex order among those that meet the most.
+        const auto best = std::max_element(gain.begin(), gain.end());
+        if (*best <= 0)
+            break;
+        const Mask row = candidate(size_t(best - gain.begin()));
         rows.push_back(row);
-        forEachCovered(v, row, g, [&](Mask s) {
-            const auto r = size_t(ranks.rank(s));
-            if (!met[r]) {
-                met[r] = true;
-                --open;
-            }
-        });
+        forEachCovered(v, row, g, meet);
     }
     return open == 0 ? sorted(rows) : std::vector<Mask>{};
 }
@@ -420,7 +509,10 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
             coverage.load(best);
             takeAway(false);
         }
-        coverage.step(random, temperature);
+        if (options.method == SearchMethod::Tabu)
+            coverage.tabuStep(random, steps);
+        else
+            coverage.step(random, temperature);
         ++steps;
         ++sinceSuccess;
         if (++stall % level == 0) {

@@ -1,7 +1,7 @@
 // Building a small row set for a guarantee: a plain greedy choice first, then a seeded
-// simulated annealing that takes one row away at a time and moves numbers between rows
-// until every p-set is met again. The same seed gives the same rows as long as the time
-// budget does not cut the search short; the work it does is counted in steps, not time.
+// local search (simulated annealing, or a weighted tabu search) that takes one row away at
+// a time and moves numbers between rows until every p-set is met again. The same seed gives the same rows as long as
+// the time budget does not cut the search short; the work it does is counted in steps, not time.
 #pragma once
 
 #include "wheels/wheel_design.h"
@@ -34,8 +34,14 @@ struct SearchProgress {
     std::chrono::milliseconds elapsed{0};
 };
 
+// Annealing takes one random move per step and is quick; the weighted tabu search weighs
+// every move that meets the chosen open set and finds smaller sets per step, at many
+// times the cost of a step. The shipped designs came from long tabu runs.
+enum class SearchMethod { Annealing, Tabu };
+
 struct SearchOptions {
     std::uint64_t seed = 1;
+    SearchMethod method = SearchMethod::Annealing;
     std::chrono::milliseconds budget{10000};
     // Work allowed per attempt at one size, in units of the default; more finds smaller
     // sets on hard cases and takes longer.
