@@ -295,6 +295,14 @@ public:
             return false;
         if ((steps & 255) != 0)
             return true;
+        return poll();
+    }
+
+    // Looks at the clock and asks the caller now.
+    bool poll()
+    {
+        if (m_end)
+            return false;
         const auto now = Clock::now();
         m_progress.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_start);
         if (m_progress.elapsed >= m_options.budget)
@@ -366,7 +374,7 @@ bool Wheels::isFeasible(int v, Mask keys, Guarantee g)
     return fewestKeys + std::min(g.drawn - fewestKeys, RowSize - k) >= g.hits;
 }
 
-std::vector<Mask> Wheels::greedyRows(int v, Mask keys, Guarantee g)
+std::vector<Mask> Wheels::greedyRows(int v, Mask keys, Guarantee g, const std::function<bool()> &goOn)
 {
     if (!isFeasible(v, keys, g))
         return {};
@@ -428,6 +436,8 @@ std::vector<Mask> Wheels::greedyRows(int v, Mask keys, Guarantee g)
         const Mask row = candidate(size_t(best - gain.begin()));
         rows.push_back(row);
         forEachCovered(v, row, g, meet);
+        if (goOn && !goOn())
+            return {};
     }
     return open == 0 ? sorted(rows) : std::vector<Mask>{};
 }
@@ -437,10 +447,10 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
     SearchResult result;
     SearchProgress progress;
     Watch watch(options, progress);
-    std::vector<Mask> best = greedyRows(v, keys, g);
+    std::vector<Mask> best = greedyRows(v, keys, g, [&] { return watch.poll(); });
     result.greedyRows = int(best.size());
     if (best.empty()) {
-        result.end = SearchEnd::Impossible;
+        result.end = watch.end().value_or(SearchEnd::Impossible);
         return result;
     }
     if (!options.start.empty() && options.start.size() < best.size())

@@ -73,8 +73,9 @@ struct SearchResult {
 bool isFeasible(int v, Mask keys, Guarantee g);
 
 // The plain greedy choice: again and again the row (holding `keys`) that meets the most
-// p-sets not met yet, the first in colex order among equals. Empty when impossible.
-std::vector<Mask> greedyRows(int v, Mask keys, Guarantee g);
+// p-sets not met yet, the first in colex order among equals. Empty when impossible, or
+// when `goOn`, asked after each row, says to stop.
+std::vector<Mask> greedyRows(int v, Mask keys, Guarantee g, const std::function<bool()> &goOn = {});
 
 SearchResult searchRows(int v, Mask keys, Guarantee g, const SearchOptions &options);
 } // namespace Wheels

@@ -68,6 +68,8 @@ private slots:
                                                     << "2/5";
         QTest::newRow("too many checks") << upTo(20) << 5 << 5 << none << none << "more than"
                                          << "4/5";
+        QTest::newRow("too much for the greedy start") << upTo(30) << 2 << 5 << none << none << "weighs more"
+                                                       << "";
     }
     void refusals()
     {
