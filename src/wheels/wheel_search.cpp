@@ -41,10 +41,16 @@ int randomBit(Mask m, SearchRandom &random)
 
 using Clock = std::chrono::steady_clock;
 
-// The search's allowance in cost units (about 25 ns each on the build machine, so about
-// six seconds there), the attempts at one size before it gives up, and the
-// temperatures of the walk, which cools from hot to cold and starts hot again.
+// The search's work is counted in units of about one rank look-up (some 25 ns on the
+// build machine): a step costs a fixed part, a unit per eight rows it looks at and one
+// per p-set it weighs. The allowance is about six seconds there; the clock is looked at
+// every million units. Counting work, not time, makes the result the same everywhere.
 constexpr double WorkUnits = 2.4e8;
+constexpr std::int64_t StepUnits = 16;
+constexpr std::int64_t RowsPerUnit = 8;
+constexpr std::int64_t ClockUnits = 1 << 20;
+// The attempts at one size before the search gives up, and the temperatures of the
+// annealing, which cools from hot to cold and starts hot again.
 constexpr int Attempts = 8;
 constexpr double HotTemperature = 0.5;
 constexpr double ColdTemperature = 0.02;
@@ -106,13 +112,14 @@ public:
     // open p-set, the one that leaves the least weight open, except moves that bring back
     // a number just taken out of that row. Then every p-set still open weighs more, so
     // that sets which stay open pull the search towards them.
-    void tabuStep(SearchRandom &random, std::int64_t now)
+    std::int64_t tabuStep(SearchRandom &random, std::int64_t now)
     {
         if (m_weight.size() != m_count.size())
             m_weight.assign(m_count.size(), 1);
         if (m_tabu.size() != m_rows.size() * MaxNumbers)
             m_tabu.assign(m_rows.size() * MaxNumbers, -1);
         const Mask open = m_ranks.unrank(m_uncovered[random.below(std::uint32_t(m_uncovered.size()))]);
+        std::int64_t units = StepUnits + std::int64_t(m_rows.size()) / RowsPerUnit;
         std::int64_t best = 0;
         int ties = 0;
         size_t bestRow = 0;
@@ -127,7 +134,7 @@ public:
                     const int in = __builtin_ctz(ins);
                     if (m_tabu[row * MaxNumbers + size_t(in)] > now)
                         continue;
-                    const std::int64_t delta = weightedDelta(row, out, in);
+                    const std::int64_t delta = weightedDelta(row, out, in, units);
                     // Among equally good moves each is taken with the same chance.
                     if (ties == 0 || delta < best) {
                         best = delta;
@@ -143,29 +150,34 @@ public:
         }
         if (ties > 0) {
             evaluate(bestRow, bestOut, bestIn);
+            units += std::int64_t(m_scratch.size());
             apply(bestRow, bestOut, bestIn);
             m_tabu[bestRow * MaxNumbers + size_t(bestOut)] = now + TabuTenure;
         }
         for (const std::int32_t r : m_uncovered)
             ++m_weight[size_t(r)];
+        return units + std::int64_t(m_uncovered.size()) / RowsPerUnit;
     }
 
-    // One annealing step towards meeting a random open p-set; false when the move was
-    // refused. The temperature decides how often a worse move is taken.
-    void step(SearchRandom &random, double temperature)
+    // One annealing step towards meeting a random open p-set; the temperature decides how
+    // often a move that leaves more sets open is taken.
+    std::int64_t step(SearchRandom &random, double temperature)
     {
         const Mask open = m_ranks.unrank(m_uncovered[random.below(std::uint32_t(m_uncovered.size()))]);
-        const size_t row = pickRow(open, random);
+        std::int64_t units = StepUnits;
+        const size_t row = pickRow(open, random, units);
         const Mask movable = m_rows[row] & ~open & ~m_keys;
         const Mask wanted = open & ~m_rows[row];
         if (movable == 0 || wanted == 0)
-            return;
+            return units;
         const int out = randomBit(movable, random);
         const int in = randomBit(wanted, random);
         const int delta = evaluate(row, out, in);
+        units += std::int64_t(m_scratch.size());
         if (delta > 0 && random.unit() >= std::exp(-double(delta) / temperature))
-            return;
+            return units;
         apply(row, out, in);
+        return units;
     }
 
 private:
@@ -187,7 +199,7 @@ private:
 
     // A row that meets the open set in t-1 numbers, so that one move makes it meet it;
     // the closest row when there is none.
-    size_t pickRow(Mask open, SearchRandom &random) const
+    size_t pickRow(Mask open, SearchRandom &random, std::int64_t &units) const
     {
         const int want = m_g.hits - 1;
         for (int attempt = 0; attempt < 48; ++attempt) {
@@ -195,6 +207,7 @@ private:
             if (popcount(m_rows[row] & open) == want)
                 return row;
         }
+        units += std::int64_t(m_rows.size()) / RowsPerUnit;
         size_t best = random.below(std::uint32_t(m_rows.size()));
         int bestMeet = -1;
         for (size_t row = 0; row < m_rows.size(); ++row) {
@@ -235,10 +248,11 @@ private:
     }
 
     // What the move costs in weight: the p-sets it leaves open minus those it meets.
-    std::int64_t weightedDelta(size_t row, int out, int in) const
+    std::int64_t weightedDelta(size_t row, int out, int in, std::int64_t &units) const
     {
         std::int64_t delta = 0;
         forEachChange(row, out, in, [&](Mask lost, Mask gained) {
+            units += 2;
             const auto l = size_t(m_ranks.rank(lost));
             const auto g = size_t(m_ranks.rank(gained));
             if (m_count[l] == 1)
@@ -288,13 +302,14 @@ public:
 
     // False once the budget is spent or the caller asked to stop; looks at the clock only
     // every so many steps.
-    bool goOn(std::int64_t steps)
+    bool goOn(std::int64_t steps, std::int64_t units)
     {
         m_progress.steps = steps;
         if (m_end)
             return false;
-        if ((steps & 255) != 0)
+        if (units - m_lastUnits < ClockUnits)
             return true;
+        m_lastUnits = units;
         return poll();
     }
 
@@ -327,6 +342,7 @@ private:
     Clock::time_point m_start;
     Clock::time_point m_lastReport;
     std::optional<SearchEnd> m_end;
+    std::int64_t m_lastUnits = 0;
 };
 
 // Takes away rows every p-set of which another row meets as well.
@@ -464,20 +480,18 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
     progress.bestRows = int(best.size());
 
     const std::int64_t bound = lowerBound(v, g);
-    // A step costs about a fixed part, a look at some rows and two rank look-ups per p-set
-    // the move touches; the allowance is in those units so that every size of problem
-    // gets about the same time, and the number of steps, not the clock, decides where the
-    // search ends.
+    // An attempt at one size gets more steps the more rows there are to rearrange and the
+    // fewer p-sets one move touches.
     const double touched
         = std::max(1.0, double(binomial(RowSize - 1, g.hits - 1) * binomial(v - RowSize - 1, g.drawn - g.hits)));
-    const auto totalSteps
-        = std::int64_t(options.effort * WorkUnits / (16.0 + 2.0 * touched + double(best.size()) / 16.0));
+    const auto totalUnits = std::int64_t(options.effort * WorkUnits);
     const auto attemptSteps = std::int64_t(20000.0 + 1000.0 * double(best.size()) / std::sqrt(touched));
     const int attempts = int(std::ceil(Attempts * options.effort));
     const std::int64_t level = std::max<std::int64_t>(200, attemptSteps / 200);
 
     SearchRandom random(options.seed);
     std::int64_t steps = 0;
+    std::int64_t units = 0;
     std::int64_t stall = 0;
     double temperature = HotTemperature;
     // Takes a row away from a set that meets every p-set and starts the walk again hot:
@@ -502,7 +516,7 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
     std::int64_t sinceSuccess = 0;
     if (std::int64_t(best.size()) > bound)
         takeAway(true);
-    while (steps < totalSteps && watch.goOn(steps)) {
+    while (units < totalUnits && watch.goOn(steps, units)) {
         if (coverage.cost() == 0) {
             dropRedundant(coverage);
             best = coverage.rows();
@@ -514,17 +528,16 @@ SearchResult Wheels::searchRows(int v, Mask keys, Guarantee g, const SearchOptio
             takeAway(true);
         } else if (stall >= attemptSteps) {
             // A size gets its attempts and at least a quarter of the whole allowance.
-            if (++failed >= attempts && sinceSuccess >= totalSteps / 4)
+            if (++failed >= attempts && sinceSuccess >= totalUnits / 4)
                 break;
             coverage.load(best);
             takeAway(false);
         }
-        if (options.method == SearchMethod::Tabu)
-            coverage.tabuStep(random, steps);
-        else
-            coverage.step(random, temperature);
+        const std::int64_t spent = options.method == SearchMethod::Tabu ? coverage.tabuStep(random, steps)
+                                                                        : coverage.step(random, temperature);
         ++steps;
-        ++sinceSuccess;
+        units += spent;
+        sinceSuccess += spent;
         if (++stall % level == 0) {
             temperature *= Cooling;
             if (temperature < ColdTemperature)
