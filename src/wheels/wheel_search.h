@@ -35,8 +35,8 @@ struct SearchProgress {
 };
 
 // The weighted tabu search weighs every move that meets the chosen open set and takes the
-// best; annealing takes one random move per step. For the same work the tabu search ends
-// with fewer rows on every size measured, so it is the default.
+// best; annealing takes one random move per step. With the same allowance the tabu search
+// ends with fewer rows on most sizes measured, so it is the default.
 enum class SearchMethod { Tabu, Annealing };
 
 struct SearchOptions {
