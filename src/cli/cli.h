@@ -63,4 +63,5 @@ int tiplist(Cli::Context &context, const QStringList &args);
 int script(Cli::Context &context, const QStringList &args);
 int backtest(Cli::Context &context, const QStringList &args);
 int repeats(Cli::Context &context, const QStringList &args);
+int wheel(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands

@@ -27,6 +27,7 @@ const std::array commands{
     Command{"script", &CliCommands::script},
     Command{"backtest", &CliCommands::backtest},
     Command{"repeats", &CliCommands::repeats},
+    Command{"wheel", &CliCommands::wheel},
 };
 
 int printUsage(QTextStream &err)

@@ -16,9 +16,14 @@ QString TipFile::defaultFileName(QDate endDate)
 
 QByteArray TipFile::encode(const TipSheetTexts &sheet)
 {
+    return encodeRows(std::vector<TipRowTexts>(sheet.begin(), sheet.end()));
+}
+
+QByteArray TipFile::encodeRows(const std::vector<TipRowTexts> &rows)
+{
     QStringEncoder encoder(QStringConverter::System);
     QByteArray bytes;
-    for (const TipRowTexts &row : sheet) {
+    for (const TipRowTexts &row : rows) {
         if (row[0].isEmpty())
             continue;
         QStringList fields(row.begin(), row.end());
@@ -31,6 +36,11 @@ QByteArray TipFile::encode(const TipSheetTexts &sheet)
 Result<void> TipFile::save(const QString &path, const TipSheetTexts &sheet)
 {
     return AtomicFile::write(path, encode(sheet));
+}
+
+Result<void> TipFile::saveRows(const QString &path, const std::vector<TipRowTexts> &rows)
+{
+    return AtomicFile::write(path, encodeRows(rows));
 }
 
 TipRowTexts TipFile::splitLine(QString line, SeventhField seventh)

@@ -58,6 +58,9 @@ QString defaultFileName(QDate endDate);
 // zero bytes.
 QByteArray encode(const TipSheetTexts &sheet);
 Result<void> save(const QString &path, const TipSheetTexts &sheet);
+// The same lines for any number of rows (a wheel holds more than the sheet's twelve).
+QByteArray encodeRows(const std::vector<TipRowTexts> &rows);
+Result<void> saveRows(const QString &path, const std::vector<TipRowTexts> &rows);
 
 // How the seventh field of a line is taken: loading gives it the whole rest of the
 // line, the click-script builder only the text up to the next comma.

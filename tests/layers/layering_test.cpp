@@ -2,7 +2,7 @@
 // because <QtWidgets/QWidget> resolves against Qt Core's include root and every folder
 // sees every other. A file's folder says which floor it stands on:
 //
-//   core      app/ draws/ tipsheet/ analysis/ generator/ history/ output/ cli/
+//   core      app/ draws/ tipsheet/ analysis/ generator/ history/ output/ wheels/ cli/
 //                                  no widget header
 //   ui base   ui/                  core and ui/ only
 //   pages     <subsystem>/ui/      core, ui/, pages and dialogs; no controller of another
@@ -42,9 +42,11 @@ const std::map<QString, QStringList> &coreBelow()
         {QStringLiteral("output"),
             {QStringLiteral("app"), QStringLiteral("draws"), QStringLiteral("tipsheet"), QStringLiteral("analysis"),
                 QStringLiteral("generator")}},
+        {QStringLiteral("wheels"), {QStringLiteral("app"), QStringLiteral("draws"), QStringLiteral("tipsheet")}},
         {QStringLiteral("cli"),
             {QStringLiteral("app"), QStringLiteral("draws"), QStringLiteral("tipsheet"), QStringLiteral("analysis"),
-                QStringLiteral("generator"), QStringLiteral("history"), QStringLiteral("output")}},
+                QStringLiteral("generator"), QStringLiteral("history"), QStringLiteral("output"),
+                QStringLiteral("wheels")}},
     };
     return below;
 }
@@ -247,6 +249,8 @@ private slots:
         row("no analysis above the generator", "analysis/shown_draw.cpp", "generator/generation_run.h", false);
         row("the generator stays below the analyses", "generator/generation_run.cpp", "history/backtest.h", false);
         row("output uses the generator", "output/click_script.cpp", "generator/generation_options.h", true);
+        row("wheels stand beside the analyses", "wheels/wheel_report.cpp", "analysis/prize_classes.h", false);
+        row("the command line builds wheels", "cli/wheel_command.cpp", "wheels/wheel.h", true);
         row("ui base knows no page", "ui/form_builder.cpp", "draws/ui/database_page.h", false);
         row("ui base uses the core", "ui/session_state.h", "analysis/hit_rule.h", true);
         row("a page uses ui base", "draws/ui/database_page.cpp", "ui/form_builder.h", true);
