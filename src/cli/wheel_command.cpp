@@ -4,7 +4,7 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "analysis/backtest_yardstick.h"
+#include "history/backtest_yardstick.h"
 #include "analysis/prize_classes.h"
 #include "app/settings_store.h"
 #include "app/text_file.h"
