@@ -24,8 +24,10 @@ int help(Cli::Context &context, const QStringList &args)
 {
     Cli::Arguments arguments(args);
     const QStringList names = arguments.positionals();
-    if (arguments.hasError() || names.size() > 1)
+    if (arguments.hasError())
         return Cli::usage(context, arguments.error());
+    if (names.size() > 1)
+        return Cli::usage(context, QStringLiteral("help takes one command, not %1").arg(names.size()));
     ProgramHelp::Page page = Cli::toolPage();
     if (!names.isEmpty()) {
         const Cli::Command *command = Cli::findCommand(names.first());

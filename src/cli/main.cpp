@@ -15,7 +15,7 @@ bool asksForHelp(const QStringList &args)
 
 int printUsage(QTextStream &err)
 {
-    err << "usage: devudirurero-cli [--dir DIR] COMMAND [ARGS]\ncommands:";
+    err << "usage: " << Cli::toolPage().synopsis.first() << "\ncommands:";
     for (const Cli::Command &command : Cli::commands())
         err << ' ' << command.name;
     err << "\nmore: devudirurero-cli help [COMMAND]" << Qt::endl;
