@@ -173,6 +173,16 @@ if [ "$draws" != 420 ]; then
 fi
 echo "   420 draws, from the per-user copy of /usr/share/devudirurero"
 
+echo "== The installed manual pages: man devudirurero-cli, man devudirurero"
+in_installed /bin/bash -c "apt-get install -y -q --no-install-recommends man-db >/dev/null"
+for page in devudirurero-cli devudirurero; do
+    if ! in_installed man -P cat "$page" 2>/dev/null | grep -q "^SYNOPSIS"; then
+        echo "fresh-machine-test: man $page shows no manual page" >&2
+        exit 1
+    fi
+done
+echo "   both pages found"
+
 echo "== The installed program (offscreen, ${installed_seconds} s)"
 installed_log=$installed/tmp/installed.log
 (exec chroot "$installed" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \

@@ -3,12 +3,12 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "history/backtest_report.h"
-#include "history/backtest_seeds.h"
-#include "history/repeat_analysis.h"
 #include "app/clock.h"
 #include "app/message_table.h"
 #include "draws/draw_store.h"
+#include "history/backtest_report.h"
+#include "history/backtest_seeds.h"
+#include "history/repeat_analysis.h"
 
 #include <climits>
 #include <thread>
@@ -34,29 +34,27 @@ void print(Cli::Context &context, const QStringList &lines)
 
 int CliCommands::backtest(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("backtest --start DATE --seed N [--seeds K] [--from DATE] [--defaults] "
-                                             "[--set NAME=VALUE]... [--lock R=n1,n2,n3,n4,n5,MB]...");
     Cli::Arguments arguments(args);
     BacktestInput input;
     if (auto problem = takeStart(arguments, input.chosenDate))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     std::optional<int> seed;
     std::optional<int> seeds;
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seeds"), 1, 1000000, seeds))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (!seed && !arguments.hasError())
-        return Cli::usage(context, QStringLiteral("--seed N is required"), usageLine);
+        return Cli::usage(context, QStringLiteral("--seed N is required"));
     if (seed && seeds && qint64(*seed) + *seeds - 1 > INT_MAX)
-        return Cli::usage(context, QStringLiteral("--seed N --seeds K goes past %1").arg(INT_MAX), usageLine);
+        return Cli::usage(context, QStringLiteral("--seed N --seeds K goes past %1").arg(INT_MAX));
     if (auto problem = Cli::takeLocks(arguments, input.sheet))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     Cli::RunInput run;
     if (auto problem = Cli::prepareHistory(context, arguments, run))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
 
     input.draws = std::move(run.draws);
     input.settings = run.settings;
@@ -66,7 +64,7 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
     input.ticketPrice = run.ticketPrice;
     const MessageTable messages;
     if (auto problem = Cli::contradictions(input.settings, input.sheet, messages))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (!seeds) {
         print(context, BacktestReport::linesFor(input, messages));
         return Cli::Success;
@@ -80,15 +78,14 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
 
 int CliCommands::repeats(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("repeats --start DATE [--from DATE]");
     Cli::Arguments arguments(args);
     RepeatAnalysisInput input;
     if (auto problem = takeStart(arguments, input.chosenDate))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (auto problem = Cli::takeDate(arguments, QStringLiteral("--from"), Cli::DefaultStart, input.statisticsStart))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
     auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)
         return context.failWith(draws.error());

@@ -9,14 +9,13 @@
 
 int CliCommands::check(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("check YYYY-MM-DD n1 n2 n3 n4 n5 MB");
     Cli::Arguments arguments(args);
     const QStringList values = arguments.positionals();
     if (arguments.hasError() || values.size() != 7)
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
     const QDate date = QDate::fromString(values[0], Qt::ISODate);
     if (!date.isValid())
-        return Cli::usage(context, QStringLiteral("invalid date %1").arg(values[0]), usageLine);
+        return Cli::usage(context, QStringLiteral("invalid date %1").arg(values[0]));
 
     // The numbers go through the sheet's own validation: a value out of range is an
     // empty field, which ends the comparison there.

@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "cli/command_table.h"
+
 #include "draws/draw_store.h"
 
 QString Cli::Context::storePath() const
@@ -55,10 +57,10 @@ QStringList Cli::Arguments::positionals()
     return m_args;
 }
 
-int Cli::usage(const Context &context, const QString &problem, const QString &usageLine)
+int Cli::usage(const Context &context, const QString &problem)
 {
     if (!problem.isEmpty())
         context.err << problem << Qt::endl;
-    context.err << "usage: devudirurero-cli [--dir DIR] " << usageLine << Qt::endl;
+    context.err << "usage: " << usageLine(context.command) << Qt::endl;
     return UsageError;
 }

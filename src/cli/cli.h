@@ -12,10 +12,13 @@
 namespace Cli {
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
+struct Command;
+
 struct Context {
     ProgramDirectory directory;
     QTextStream &out;
     QTextStream &err;
+    const Command &command; // the one running, for its usage line
 
     QString storePath() const;
     // Prints "message" to stderr and returns Failure.
@@ -44,11 +47,11 @@ private:
     QString m_error;
 };
 
-// Prints the usage error and the command's usage line to stderr; returns UsageError.
-int usage(const Context &context, const QString &problem, const QString &usageLine);
+// Prints the usage error and the running command's usage line to stderr; returns UsageError.
+int usage(const Context &context, const QString &problem);
 } // namespace Cli
 
-// One function per command; the table is in main.cpp.
+// One function per command; the table is in command_table.cpp.
 namespace CliCommands {
 int draws(Cli::Context &context, const QStringList &args);
 int importDraws(Cli::Context &context, const QStringList &args);

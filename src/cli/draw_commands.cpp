@@ -19,7 +19,7 @@ int CliCommands::draws(Cli::Context &context, const QStringList &args)
 {
     Cli::Arguments arguments(args);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), QStringLiteral("draws"));
+        return Cli::usage(context, arguments.error());
     const auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)
         return context.failWith(draws.error());
@@ -33,7 +33,7 @@ int CliCommands::importDraws(Cli::Context &context, const QStringList &args)
     Cli::Arguments arguments(args);
     const QStringList files = arguments.positionals();
     if (files.size() != 1 || arguments.hasError())
-        return Cli::usage(context, arguments.error(), QStringLiteral("import FILE"));
+        return Cli::usage(context, arguments.error());
     QFile file(files.first());
     if (!file.open(QIODevice::ReadOnly))
         return context.failWith(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
@@ -80,7 +80,7 @@ int CliCommands::exportDraws(Cli::Context &context, const QStringList &args)
     Cli::Arguments arguments(args);
     const QStringList files = arguments.positionals();
     if (files.size() != 1 || arguments.hasError())
-        return Cli::usage(context, arguments.error(), QStringLiteral("export FILE"));
+        return Cli::usage(context, arguments.error());
     const auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)
         return context.failWith(draws.error());

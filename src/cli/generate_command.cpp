@@ -2,33 +2,31 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "history/backtest_report.h"
 #include "analysis/sheet_evaluation.h"
 #include "app/message_table.h"
 #include "generator/generation_run.h"
 #include "generator/random_source.h"
+#include "history/backtest_report.h"
 
 #include <climits>
 
 int CliCommands::generate(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("generate [--seed N] [--from DATE] [--end DATE] [--rows N] [--defaults] "
-                                             "[--set NAME=VALUE]... [--lock R=n1,n2,n3,n4,n5,MB]...");
     Cli::Arguments arguments(args);
     std::optional<int> seed;
     std::optional<int> rows;
     GenerationRequest request;
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--rows"), 1, TipRows::RowCount, rows))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (auto problem = Cli::takeLocks(arguments, request.sheet))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     Cli::RunInput input;
     if (auto problem = Cli::prepareRun(context, arguments, input))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
 
     request.draws = input.draws;
     request.start = input.start;
@@ -44,7 +42,7 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
         random.seedFromCounter();
     const MessageTable messages;
     if (auto problem = Cli::contradictions(request.settings, request.sheet, messages))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     const GenerationOutcome outcome = GenerationRun(request, random, messages).run();
     // The sheet as the window shows it after the run: the closing evaluation against
     // reference 1 sorts every complete row, the locked ones too.

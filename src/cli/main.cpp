@@ -1,41 +1,24 @@
 // devudirurero-cli: the program's computations without a window.
-#include "cli/cli.h"
+#include "app/program_help.h"
+#include "cli/command_table.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include <array>
 #include <cstdio>
 
 namespace {
-struct Command {
-    const char *name;
-    int (*run)(Cli::Context &, const QStringList &);
-};
-
-const std::array commands{
-    Command{"draws", &CliCommands::draws},
-    Command{"import", &CliCommands::importDraws},
-    Command{"export", &CliCommands::exportDraws},
-    Command{"check", &CliCommands::check},
-    Command{"update", &CliCommands::update},
-    Command{"stats", &CliCommands::stats},
-    Command{"pool", &CliCommands::pool},
-    Command{"filter", &CliCommands::filter},
-    Command{"generate", &CliCommands::generate},
-    Command{"tiplist", &CliCommands::tiplist},
-    Command{"script", &CliCommands::script},
-    Command{"backtest", &CliCommands::backtest},
-    Command{"repeats", &CliCommands::repeats},
-    Command{"wheel", &CliCommands::wheel},
-};
+bool asksForHelp(const QStringList &args)
+{
+    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+}
 
 int printUsage(QTextStream &err)
 {
-    err << "usage: devudirurero-cli [--dir DIR] COMMAND [ARGS]\ncommands:";
-    for (const Command &command : commands)
+    err << "usage: " << Cli::toolPage().synopsis.first() << "\ncommands:";
+    for (const Cli::Command &command : Cli::commands())
         err << ' ' << command.name;
-    err << Qt::endl;
+    err << "\nmore: devudirurero-cli help [COMMAND]" << Qt::endl;
     return Cli::UsageError;
 }
 } // namespace
@@ -66,21 +49,35 @@ int main(int argc, char *argv[])
     }
     if (args.isEmpty())
         return printUsage(err);
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--version")) {
+        out << "devudirurero-cli " << ProgramHelp::version() << Qt::endl;
+        return Cli::Success;
+    }
+    // "COMMAND --help" is "help COMMAND"; help needs no draw folder, so it makes none.
+    const bool helpWord
+        = name == QLatin1String("help") || name == QLatin1String("--help") || name == QLatin1String("-h");
+    if (helpWord || asksForHelp(args)) {
+        QStringList topic = helpWord ? args : QStringList{name};
+        if (helpWord && asksForHelp(args))
+            topic = QStringList{QStringLiteral("help")};
+        const Cli::Command &help = *Cli::findCommand(QStringLiteral("help"));
+        Cli::Context context{ProgramDirectory(QDir::currentPath()), out, err, help};
+        return help.run(context, topic);
+    }
+
     if (folder.isEmpty())
         folder = ProgramDirectory::resolve(QCoreApplication::applicationDirPath());
     else if (!QDir(folder).exists())
         return err << "no such folder: " << folder << Qt::endl, Cli::Failure;
-
-    const QString name = args.takeFirst();
-    for (const Command &command : commands) {
-        if (name == QLatin1String(command.name)) {
-            Cli::Context context{ProgramDirectory(folder), out, err};
-            const int code = command.run(context, args);
-            out.flush();
-            err.flush();
-            return code;
-        }
+    const Cli::Command *command = Cli::findCommand(name);
+    if (!command) {
+        err << "unknown command: " << name << Qt::endl;
+        return printUsage(err);
     }
-    err << "unknown command: " << name << Qt::endl;
-    return printUsage(err);
+    Cli::Context context{ProgramDirectory(folder), out, err, *command};
+    const int code = command->run(context, args);
+    out.flush();
+    err.flush();
+    return code;
 }

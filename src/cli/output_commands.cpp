@@ -28,14 +28,13 @@ void printLines(QTextStream &out, const QString &text)
 
 int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("tiplist TIPFILE [--date YYYY-MM-DD]");
     Cli::Arguments arguments(args);
     QDate date;
     if (auto problem = Cli::takeDate(arguments, QStringLiteral("--date"), Clock::today(), date))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     const QStringList files = arguments.positionals();
     if (arguments.hasError() || files.size() != 1)
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
 
     // Loading into an empty sheet: locks play no part, every row takes its line. Where the
     // window clears a repeated number and says so, a list must not leave out what was
@@ -68,14 +67,13 @@ int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
 
 int CliCommands::script(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("script TEMPLATE TIPFILE [--defaults] [--set NAME=VALUE]...");
     Cli::Arguments arguments(args);
     GenerationSettings settings = GenerationSettings::defaults();
     if (auto problem = Cli::takeSettings(arguments, settings))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     const QStringList files = arguments.positionals();
     if (arguments.hasError() || files.size() != 2)
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
 
     const auto filled = ClickScript::fill(files[0], files[1], ScriptOptions::from(settings), MessageTable());
     if (!filled)

@@ -128,10 +128,10 @@ std::optional<Cli::Problem> Cli::prepareHistory(const Context &context, Argument
     return readSettingsAndHistory(context, arguments, input);
 }
 
-int Cli::report(const Context &context, const Problem &problem, const QString &usageLine)
+int Cli::report(const Context &context, const Problem &problem)
 {
     if (problem.code == UsageError)
-        return usage(context, problem.message, usageLine);
+        return usage(context, problem.message);
     return context.failWith(problem.message);
 }
 

@@ -47,7 +47,7 @@ std::optional<Problem> takeSettings(Arguments &arguments, GenerationSettings &se
 std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
 // The same without --end (and without reference draws).
 std::optional<Problem> prepareHistory(const Context &context, Arguments &arguments, RunInput &input);
-int report(const Context &context, const Problem &problem, const QString &usageLine);
+int report(const Context &context, const Problem &problem);
 // The whole number after `option` within minimum..maximum, left unset when the option
 // is absent; anything else is a usage error.
 std::optional<Problem> takeBoundedInteger(

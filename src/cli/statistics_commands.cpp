@@ -84,21 +84,19 @@ std::optional<Problem> parseCandidate(const QStringList &values, CandidateRow &c
 
 int CliCommands::stats(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral(
-        "stats numbers|pairs|triples|quads|overdue|sums|megaball|megaball-overdue [--from DATE] [--to DATE]");
     Cli::Arguments arguments(args);
     StatisticsWindow window;
     if (auto problem = Cli::takeDate(arguments, QStringLiteral("--from"), Cli::DefaultStart, window.start))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (auto problem = Cli::takeDate(arguments, QStringLiteral("--to"), Clock::today(), window.end))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     const QStringList positionals = arguments.positionals();
     if (arguments.hasError() || positionals.size() != 1)
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
     const auto named = std::find_if(ChartNames.begin(), ChartNames.end(),
         [&](const ChartName &chart) { return positionals[0] == QLatin1String(chart.name); });
     if (named == ChartNames.end())
-        return Cli::usage(context, QStringLiteral("unknown statistic: %1").arg(positionals[0]), usageLine);
+        return Cli::usage(context, QStringLiteral("unknown statistic: %1").arg(positionals[0]));
 
     const auto draws = DrawStore(context.storePath()).readAll();
     if (!draws)
@@ -113,13 +111,12 @@ int CliCommands::stats(Cli::Context &context, const QStringList &args)
 
 int CliCommands::pool(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("pool [--from DATE] [--end DATE] [--defaults] [--set NAME=VALUE]...");
     Cli::Arguments arguments(args);
     RunInput input;
     if (auto problem = Cli::prepareRun(context, arguments, input))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
 
     const CandidatePool pool = buildCandidatePool({input.draws, input.start, input.references}, input.settings,
         MessageTable(), [&](const QString &text) { context.err << text << '\n'; });
@@ -137,12 +134,10 @@ int CliCommands::pool(Cli::Context &context, const QStringList &args)
 
 int CliCommands::filter(Cli::Context &context, const QStringList &args)
 {
-    const QString usageLine = QStringLiteral("filter n1 n2 n3 n4 n5 MB [--end DATE] [--from DATE] [--defaults] "
-                                             "[--set NAME=VALUE]... [--row n1,n2,n3,n4,n5]...");
     Cli::Arguments arguments(args);
     RunInput input;
     if (auto problem = Cli::prepareRun(context, arguments, input))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
     std::vector<MainNumberSet> placedRows;
     for (const QString &text : arguments.takeAll(QStringLiteral("--row"))) {
         const std::optional<MainNumberSet> row = parseRow(text);
@@ -152,10 +147,10 @@ int CliCommands::filter(Cli::Context &context, const QStringList &args)
     }
     const QStringList positionals = arguments.positionals();
     if (arguments.hasError() || positionals.size() != Game::MainCount + 1)
-        return Cli::usage(context, arguments.error(), usageLine);
+        return Cli::usage(context, arguments.error());
     CandidateRow candidate;
     if (auto problem = parseCandidate(positionals, candidate))
-        return Cli::report(context, *problem, usageLine);
+        return Cli::report(context, *problem);
 
     RowFilters filters(input.draws, input.start, input.references);
     const FilterTest result = filters.check(candidate, placedRows, input.settings);

@@ -10,8 +10,6 @@
 #include <QEventLoop>
 
 namespace {
-const QString UsageLine = QStringLiteral("update [--url URL] [--proxy HOST:PORT]");
-
 // "HOST:PORT"; the port text is checked by the update itself, like the window's field.
 void applyProxy(const QString &proxy, DrawUpdateSettings &settings)
 {
@@ -36,7 +34,7 @@ int CliCommands::update(Cli::Context &context, const QStringList &args)
     const auto url = arguments.takeValue(QStringLiteral("--url"));
     const auto proxy = arguments.takeValue(QStringLiteral("--proxy"));
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), UsageLine);
+        return Cli::usage(context, arguments.error());
 
     // The address and proxy the window uses, unless given here.
     const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false);

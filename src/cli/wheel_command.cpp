@@ -22,10 +22,6 @@ namespace {
 using Cli::Problem;
 using Wheels::Guarantee;
 
-const QString UsageLine = QStringLiteral("wheel --numbers N,N,... --guarantee T/P [--key N,...] [--megaball M,...] "
-                                         "[--each-megaball] [--seed S] [--out FILE.hlt] | wheel --check FILE.hlt "
-                                         "--numbers N,N,... --guarantee T/P");
-
 std::optional<Problem> takeList(Cli::Arguments &arguments, const QString &option, std::vector<int> &values)
 {
     const std::optional<QString> text = arguments.takeValue(option);
@@ -231,26 +227,26 @@ int CliCommands::wheel(Cli::Context &context, const QStringList &args)
     std::optional<Guarantee> guarantee;
     std::optional<int> seed;
     if (auto problem = takeList(arguments, QStringLiteral("--numbers"), request.numbers))
-        return Cli::report(context, *problem, UsageLine);
+        return Cli::report(context, *problem);
     if (auto problem = takeGuarantee(arguments, guarantee))
-        return Cli::report(context, *problem, UsageLine);
+        return Cli::report(context, *problem);
     if (auto problem = takeList(arguments, QStringLiteral("--key"), request.keys))
-        return Cli::report(context, *problem, UsageLine);
+        return Cli::report(context, *problem);
     if (auto problem = takeList(arguments, QStringLiteral("--megaball"), request.megaballs))
-        return Cli::report(context, *problem, UsageLine);
+        return Cli::report(context, *problem);
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seed"), 0, INT_MAX, seed))
-        return Cli::report(context, *problem, UsageLine);
+        return Cli::report(context, *problem);
     const bool eachMegaball = arguments.takeFlag(QStringLiteral("--each-megaball"));
     const std::optional<QString> out = arguments.takeValue(QStringLiteral("--out"));
     const std::optional<QString> checked = arguments.takeValue(QStringLiteral("--check"));
     if (!arguments.positionals().isEmpty() || arguments.hasError())
-        return Cli::usage(context, arguments.error(), UsageLine);
+        return Cli::usage(context, arguments.error());
     if (request.numbers.empty() || !guarantee)
-        return Cli::usage(context, QStringLiteral("--numbers and --guarantee are required"), UsageLine);
+        return Cli::usage(context, QStringLiteral("--numbers and --guarantee are required"));
     if (eachMegaball && request.megaballs.empty())
-        return Cli::usage(context, QStringLiteral("--each-megaball needs --megaball"), UsageLine);
+        return Cli::usage(context, QStringLiteral("--each-megaball needs --megaball"));
     if (checked && (seed || out || eachMegaball || !request.keys.empty() || !request.megaballs.empty()))
-        return Cli::usage(context, QStringLiteral("--check takes only --numbers and --guarantee"), UsageLine);
+        return Cli::usage(context, QStringLiteral("--check takes only --numbers and --guarantee"));
     request.guarantee = *guarantee;
     request.seed = std::uint64_t(seed.value_or(1));
     request.megaballPlay = eachMegaball ? MegaballPlay::EveryRow : MegaballPlay::Cycle;

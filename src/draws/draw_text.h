@@ -1,5 +1,5 @@
 // Draws as text: the "Export nach Text" format (20171027;1;2;3;4;5;6;2;) and the CSV of
-// the published history (2017-10-27,1,2,3,4,5,6,2), both read by the import.
+// the bundled history (2017-10-27,1,2,3,4,5,6,2), both read by the import.
 #pragma once
 
 #include "draws/draw.h"
@@ -21,8 +21,8 @@ struct ParsedDraws {
     std::vector<Draw> draws; // in file order, main numbers as given
     QStringList errors; // "line N: reason"
 };
-// Reads CSV lines (an optional header line first) or export lines, accepting only
-// valid game draws: five distinct main numbers 1..75, Megaball 1..15, Megaplier 0..5.
+// Reads CSV lines (an optional header line first), export lines or the published New
+// York and Texas files, accepting only draws valid in the game format of their date.
 // Empty lines are skipped.
 ParsedDraws parse(const QString &text);
 } // namespace DrawText

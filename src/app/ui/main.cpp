@@ -2,6 +2,7 @@
 // creation, then the event loop until the main window closes.
 #include "app/http_client.h"
 #include "app/program_directory.h"
+#include "app/program_help.h"
 #include "app/settings_store.h"
 #include "app/ui/main_window.h"
 #include "generator/random_source.h"
@@ -10,9 +11,23 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    // --help and --version answer before any window system is needed.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            QTextStream out(stdout);
+            if (arg == "--version")
+                out << "devudirurero " << ProgramHelp::version() << '\n';
+            else
+                for (const QString &line : ProgramHelp::textLines(ProgramHelp::window()))
+                    out << line << '\n';
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Morvak"));
     QApplication::setApplicationName(QStringLiteral("DevuDirurero"));
