@@ -3,12 +3,12 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "history/backtest_report.h"
-#include "history/backtest_seeds.h"
-#include "history/repeat_analysis.h"
 #include "app/clock.h"
 #include "app/message_table.h"
 #include "draws/draw_store.h"
+#include "history/backtest_report.h"
+#include "history/backtest_seeds.h"
+#include "history/repeat_analysis.h"
 
 #include <climits>
 #include <thread>

@@ -2,11 +2,11 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "history/backtest_report.h"
 #include "analysis/sheet_evaluation.h"
 #include "app/message_table.h"
 #include "generator/generation_run.h"
 #include "generator/random_source.h"
+#include "history/backtest_report.h"
 
 #include <climits>
 

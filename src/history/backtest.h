@@ -6,11 +6,11 @@
 // Nothing here is shared between two back-tests, so several can run on several threads.
 #pragma once
 
-#include "history/backtest_yardstick.h"
 #include "analysis/sheet_evaluation.h"
 #include "analysis/shown_draw.h"
 #include "generator/generation_run.h"
 #include "generator/random_source.h"
+#include "history/backtest_yardstick.h"
 
 #include <QDate>
 #include <QString>
