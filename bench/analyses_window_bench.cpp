@@ -4,15 +4,15 @@
 // `core_ms` is the same analysis without a window (the report from the inputs), so the
 // difference is what showing the passes costs; `passes` and `sheet_paints` show that
 // the sheet paints at least once per pass. Target: the back-test within a second.
-#include "history/backtest_report.h"
-#include "history/repeat_analysis.h"
-#include "history/ui/analysis_controller.h"
 #include "app/http_client.h"
 #include "app/message_table.h"
 #include "app/ui/main_window.h"
 #include "draws/draw_store.h"
 #include "draws/ui/database_page.h"
 #include "generator/random_source.h"
+#include "history/backtest_report.h"
+#include "history/repeat_analysis.h"
+#include "history/ui/analysis_controller.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/platform.h"
 

@@ -4,10 +4,10 @@
 // iteration (same end dates, same seed), so that the counters show what the back-test
 // adds to its runs: `ratio` = back-test time / time of its runs (target at most 1.2).
 // Also 50 seeds on two threads, the work of --seeds.
-#include "history/backtest.h"
-#include "history/backtest_seeds.h"
 #include "app/message_table.h"
 #include "draws/draw_store.h"
+#include "history/backtest.h"
+#include "history/backtest_seeds.h"
 
 #include <benchmark/benchmark.h>
 

@@ -33,7 +33,7 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
     request.end = input.end;
     request.settings = input.settings;
     if (rows)
-        request.settings.setUpDown(8, *rows);
+        request.settings.rowsToCompute = *rows;
     request.attemptLimit = request.settings.attemptLimit();
     RandomSource random;
     if (seed)

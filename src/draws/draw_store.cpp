@@ -115,10 +115,8 @@ public:
             const QString holder = m_lock.getLockInfo(&pid, &host, &program)
                 ? CoreText::text(Msg::LockHolder).arg(program).arg(pid)
                 : QString();
-            return fail(CoreText::text(Msg::StoreLocked)
-                            .arg(store, holder)
-                            .arg(double(wait.count()) / 1000.0)
-                            .arg(lockFile));
+            return fail(
+                CoreText::text(Msg::StoreLocked).arg(store, holder).arg(double(wait.count()) / 1000.0).arg(lockFile));
         }
         // QLockFile keeps the system's reason to itself; a full disk is the likely one.
         const QStorageInfo storage(QFileInfo(m_storePath).absolutePath());

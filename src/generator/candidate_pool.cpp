@@ -85,21 +85,19 @@ QString poolFullText()
 namespace {
 using DrawStatistics::ChartKind;
 
-constexpr int ReferenceCheckBoxes[3] = {4, 5, 23};
-constexpr int ReferenceLimits[3] = {4, 5, 11};
-
 struct GroupOption {
-    int frequentBox;
-    int rareBox;
+    CheckBoxField frequent;
+    CheckBoxField rare;
     Msg message;
     int runLength;
     int lastStart; // the highest start number scanned
     ChartKind chart;
 };
 constexpr GroupOption GroupOptions[3] = {
-    {1, 11, Msg::StatusPairs, 2, 73, ChartKind::Pairs},
-    {6, 12, Msg::StatusTriples, 3, 71, ChartKind::Triples},
-    {7, 13, Msg::StatusQuads, 4, 72, ChartKind::Quads},
+    {&GenerationSettings::frequentPairs, &GenerationSettings::rarePairs, Msg::StatusPairs, 2, 73, ChartKind::Pairs},
+    {&GenerationSettings::frequentTriples, &GenerationSettings::rareTriples, Msg::StatusTriples, 3, 71,
+        ChartKind::Triples},
+    {&GenerationSettings::frequentQuads, &GenerationSettings::rareQuads, Msg::StatusQuads, 4, 72, ChartKind::Quads},
 };
 
 class PoolBuilder {
@@ -120,7 +118,7 @@ public:
         addFrequencyBands();
         addOverdueBands();
         addNeighbours();
-        if (!m_settings.checkBox(15)) {
+        if (!m_settings.onlyPreferredNumbers) {
             for (int n = 1; n <= Game::MaxMain; ++n)
                 append(n);
             append(1);
@@ -170,8 +168,8 @@ private:
 
     void addGroupBands(const GroupOption &option)
     {
-        const bool frequent = m_settings.checkBox(option.frequentBox);
-        const bool rare = m_settings.checkBox(option.rareBox);
+        const bool frequent = m_settings.*option.frequent;
+        const bool rare = m_settings.*option.rare;
         if (!frequent && !rare)
             return;
         say(m_messages.text(option.message));
@@ -210,29 +208,29 @@ private:
 
     void addFrequencyBands()
     {
-        const bool often = m_settings.checkBox(2);
-        const bool seldom = m_settings.checkBox(14);
+        const bool often = m_settings.frequentNumbers;
+        const bool seldom = m_settings.rareNumbers;
         if (!often && !seldom)
             return;
         say(m_messages.text(Msg::StatusDistribution));
         const NumberStatistic frequency = statistic(ChartKind::NumberDistribution);
         if (often)
-            addPercentBand(frequency, Side::Top, m_settings.upDown(12), MaxGap::Two);
+            addPercentBand(frequency, Side::Top, m_settings.frequentNumbersPercent, MaxGap::Two);
         if (seldom)
-            addPercentBand(frequency, Side::Bottom, m_settings.upDown(14), MaxGap::Two);
+            addPercentBand(frequency, Side::Bottom, m_settings.rareNumbersPercent, MaxGap::Two);
     }
 
     void addOverdueBands()
     {
-        if (!m_settings.checkBox(10))
+        if (!m_settings.overdueNumbers)
             return;
         say(m_messages.text(Msg::StatusOverdue));
-        addPercentBand(statistic(ChartKind::Overdue), Side::Top, m_settings.upDown(13), MaxGap::One);
+        addPercentBand(statistic(ChartKind::Overdue), Side::Top, m_settings.overdueNumbersPercent, MaxGap::One);
     }
 
     void addNeighbours()
     {
-        if (!m_settings.checkBox(19))
+        if (!m_settings.lastDrawNeighbours)
             return;
         say(m_messages.text(Msg::StatusNeighbours));
         for (const int m : m_sources.references.reference(1).numbers) {
@@ -255,15 +253,15 @@ private:
                 if (predicate(int(entries[i])))
                     deleted[i] = true;
         };
-        for (int k = 0; k < 3; ++k) {
-            if (!m_settings.checkBox(ReferenceCheckBoxes[k]) || m_settings.upDown(ReferenceLimits[k]) != 0)
+        for (int k = 1; k <= 3; ++k) {
+            if (const auto [on, limit] = m_settings.referenceDrawLimit(k); !on || limit != 0)
                 continue;
-            const Draw &draw = m_sources.references.reference(k + 1);
+            const Draw &draw = m_sources.references.reference(k);
             markWhere([&](int entry) { return draw.contains(entry); });
         }
-        if (m_settings.checkBox(29))
+        if (m_settings.avoidMonths)
             markWhere([](int entry) { return entry < 13; });
-        if (m_settings.checkBox(30)) {
+        if (m_settings.lowerDayWeight) {
             for (int n = 1; n <= 31; ++n) {
                 for (size_t i = 0; i < entries.size(); ++i) {
                     if (entries[i] == n && !deleted[i]) {
@@ -293,12 +291,12 @@ CandidatePool buildCandidatePool(const PoolSources &sources, const GenerationSet
 
 std::optional<DrawStatistics::ChartKind> lastPoolChart(const GenerationSettings &settings)
 {
-    if (settings.checkBox(10))
+    if (settings.overdueNumbers)
         return ChartKind::Overdue;
-    if (settings.checkBox(2) || settings.checkBox(14))
+    if (settings.frequentNumbers || settings.rareNumbers)
         return ChartKind::NumberDistribution;
     for (int k = 2; k >= 0; --k)
-        if (settings.checkBox(GroupOptions[k].frequentBox) || settings.checkBox(GroupOptions[k].rareBox))
+        if (settings.*GroupOptions[k].frequent || settings.*GroupOptions[k].rare)
             return GroupOptions[k].chart;
     return std::nullopt;
 }

@@ -1,64 +1,74 @@
 #include "generator/generation_options.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace {
 using P = OptionPage;
+using S = GenerationSettings;
 
 const std::vector<CheckBoxOption> checkBoxTable{
-    {1, false, P::Statistisch, u"Zahlen mit einer häufigen Paarebildung bevorzugen", u""},
-    {2, false, P::Statistisch, u"Zahlen die besonders oft gezogen wurden bevorzugen", u""},
-    {3, true, P::ScheinOptimierung, u"maximale Übereinstimmungen mit anderen Tipps:", u""},
-    {4, true, P::ScheinOptimierung, u"maximale Übereinstimmung mit der letzten Ziehung zulassen:", u""},
-    {5, true, P::ScheinOptimierung, u"maximale Übereinstimmung mit Zahlen der vorletzten Ziehung:", u""},
-    {6, false, P::Statistisch, u"Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen", u""},
-    {7, false, P::Statistisch, u"Zahlen mit einer häufigen Viergruppenbildung bevorzugen", u""},
-    {8, false, P::Mathematisch, u"eine Paarbildung pro Tipp erzwingen", u""},
-    {9, true, P::ScheinOptimierung, u"Tipp darf noch keinen              er aus der Datenbank entsprechen", u""},
-    {10, true, P::Statistisch, u"Zahlen die am längsten überfällig sind", u""},
-    {11, false, P::Statistisch, u"seltensten", u""},
-    {12, false, P::Statistisch, u"seltensten", u""},
-    {13, false, P::Statistisch, u"seltensten", u""},
-    {14, false, P::Statistisch, u"Zahlen die besonders selten gezogen wurden bevorzugen", u""},
-    {15, false, P::Allgemein, u"für den Tipp nur bevorzugte Zahlen verwenden!", u""},
-    {16, true, P::MegaBall, u"keine Megaball Zahl aus den letzten Ziehungen", u""},
-    {18, true, P::Mathematisch, u"keine Dreier, Vierer... Gruppen", u""},
-    {19, false, P::Statistisch, u"benachbarte Zahlen der letzten Ziehung bevorzugen", u""},
-    {20, false, P::Allgemein, u"Liste für Zahlenreihengenerierung anzeigen / bearbeiten", u""},
-    {22, false, P::Mathematisch, u"mindest Anzahl der Primzahlen pro Tipp", u""},
-    {23, true, P::ScheinOptimierung, u"maximale Übereinstimmung mit der vorvorletzten Ziehung:", u""},
-    {24, true, P::ScheinOptimierung, u"minimale Übereinstimmungen mit anderen Tipps:", u""},
-    {25, false, P::Mathematisch, u"mindest Anzahl der gerade Zahlen in jedem Tipp", u""},
-    {26, false, P::Mathematisch, u"mindestAnzahl der ungerade Zahlen in jedem Tipp", u""},
-    {27, true, P::ScheinOptimierung, u"Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden", u""},
-    {28, true, P::ScheinOptimierung, u"Tipp darf keinen              er aus den letzten              Ziehungen sein",
+    {1, &S::frequentPairs, false, P::Statistisch, u"Zahlen mit einer häufigen Paarebildung bevorzugen", u""},
+    {2, &S::frequentNumbers, false, P::Statistisch, u"Zahlen die besonders oft gezogen wurden bevorzugen", u""},
+    {3, &S::maxOtherRowMatchesOn, true, P::ScheinOptimierung, u"maximale Übereinstimmungen mit anderen Tipps:", u""},
+    {4, &S::lastDrawLimitOn, true, P::ScheinOptimierung, u"maximale Übereinstimmung mit der letzten Ziehung zulassen:",
         u""},
-    {29, false, P::ScheinOptimierung, u"vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", u""},
-    {30, false, P::ScheinOptimierung,
+    {5, &S::drawBeforeLastLimitOn, true, P::ScheinOptimierung,
+        u"maximale Übereinstimmung mit Zahlen der vorletzten Ziehung:", u""},
+    {6, &S::frequentTriples, false, P::Statistisch, u"Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen", u""},
+    {7, &S::frequentQuads, false, P::Statistisch, u"Zahlen mit einer häufigen Viergruppenbildung bevorzugen", u""},
+    {8, &S::pairRule, false, P::Mathematisch, u"eine Paarbildung pro Tipp erzwingen", u""},
+    {9, &S::wholeHistoryLimitOn, true, P::ScheinOptimierung,
+        u"Tipp darf noch keinen              er aus der Datenbank entsprechen", u""},
+    {10, &S::overdueNumbers, true, P::Statistisch, u"Zahlen die am längsten überfällig sind", u""},
+    {11, &S::rarePairs, false, P::Statistisch, u"seltensten", u""},
+    {12, &S::rareTriples, false, P::Statistisch, u"seltensten", u""},
+    {13, &S::rareQuads, false, P::Statistisch, u"seltensten", u""},
+    {14, &S::rareNumbers, false, P::Statistisch, u"Zahlen die besonders selten gezogen wurden bevorzugen", u""},
+    {15, &S::onlyPreferredNumbers, false, P::Allgemein, u"für den Tipp nur bevorzugte Zahlen verwenden!", u""},
+    {16, &S::avoidRecentMegaball, true, P::MegaBall, u"keine Megaball Zahl aus den letzten Ziehungen", u""},
+    {18, &S::noGroups, true, P::Mathematisch, u"keine Dreier, Vierer... Gruppen", u""},
+    {19, &S::lastDrawNeighbours, false, P::Statistisch, u"benachbarte Zahlen der letzten Ziehung bevorzugen", u""},
+    {20, &S::showPreferredList, false, P::Allgemein, u"Liste für Zahlenreihengenerierung anzeigen / bearbeiten", u""},
+    {22, &S::minPrimesOn, false, P::Mathematisch, u"mindest Anzahl der Primzahlen pro Tipp", u""},
+    {23, &S::thirdLastDrawLimitOn, true, P::ScheinOptimierung,
+        u"maximale Übereinstimmung mit der vorvorletzten Ziehung:", u""},
+    {24, &S::minOtherRowMatchesOn, true, P::ScheinOptimierung, u"minimale Übereinstimmungen mit anderen Tipps:", u""},
+    {25, &S::minEvenOn, false, P::Mathematisch, u"mindest Anzahl der gerade Zahlen in jedem Tipp", u""},
+    {26, &S::minOddOn, false, P::Mathematisch, u"mindestAnzahl der ungerade Zahlen in jedem Tipp", u""},
+    {27, &S::boundsForEachOtherRow, true, P::ScheinOptimierung,
+        u"Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden", u""},
+    {28, &S::recentDrawsLimitOn, true, P::ScheinOptimierung,
+        u"Tipp darf keinen              er aus den letzten              Ziehungen sein", u""},
+    {29, &S::avoidMonths, false, P::ScheinOptimierung,
+        u"vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", u""},
+    {30, &S::lowerDayWeight, false, P::ScheinOptimierung,
         u"Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten", u""},
-    {31, true, P::ScheinOptimierung, u"Megaball in Übereinstimmungsberechnung mit einbeziehen!", u""},
+    {31, &S::megaballCounts, true, P::ScheinOptimierung, u"Megaball in Übereinstimmungsberechnung mit einbeziehen!",
+        u""},
 };
 
 const std::vector<SpinOption> spinTable{
-    {1, 37, 21, 279, 50, P::Mathematisch},
-    {2, 38, 21, 239, 200, P::Mathematisch},
-    {3, 39, 0, 5, 2, P::ScheinOptimierung},
-    {4, 40, 0, 5, 0, P::ScheinOptimierung},
-    {5, 41, 0, 5, 0, P::ScheinOptimierung},
-    {6, 42, 3, 7, 4, P::ScheinOptimierung},
-    {7, 55, 1, 30000, 50, P::Allgemein},
-    {8, 80, 1, 12, 5, P::TipSheet},
-    {9, 88, 0, 5, 1, P::ScheinOptimierung},
-    {10, 83, 0, 6, 2, P::Mathematisch},
-    {11, 84, 0, 5, 0, P::ScheinOptimierung},
-    {12, 85, 5, 75, 30, P::Statistisch},
-    {13, 86, 5, 75, 30, P::Statistisch},
-    {14, 87, 5, 75, 20, P::Statistisch},
-    {15, 89, 0, 6, 2, P::Mathematisch},
-    {16, 90, 0, 6, 2, P::Mathematisch},
-    {17, 91, 2, 6, 3, P::ScheinOptimierung},
-    {18, 92, 4, 128, 60, P::ScheinOptimierung},
-    {19, 105, 1, 10, 5, P::MegaBall},
+    {1, &S::sumFrom, 37, 21, 279, 50, P::Mathematisch},
+    {2, &S::sumTo, 38, 21, 239, 200, P::Mathematisch},
+    {3, &S::maxOtherRowMatches, 39, 0, 5, 2, P::ScheinOptimierung},
+    {4, &S::lastDrawLimit, 40, 0, 5, 0, P::ScheinOptimierung},
+    {5, &S::drawBeforeLastLimit, 41, 0, 5, 0, P::ScheinOptimierung},
+    {6, &S::wholeHistoryLimit, 42, 3, 7, 4, P::ScheinOptimierung},
+    {7, &S::attemptThousands, 55, 1, 30000, 50, P::Allgemein},
+    {8, &S::rowsToCompute, 80, 1, 12, 5, P::TipSheet},
+    {9, &S::minOtherRowMatches, 88, 0, 5, 1, P::ScheinOptimierung},
+    {10, &S::minPrimes, 83, 0, 6, 2, P::Mathematisch},
+    {11, &S::thirdLastDrawLimit, 84, 0, 5, 0, P::ScheinOptimierung},
+    {12, &S::frequentNumbersPercent, 85, 5, 75, 30, P::Statistisch},
+    {13, &S::overdueNumbersPercent, 86, 5, 75, 30, P::Statistisch},
+    {14, &S::rareNumbersPercent, 87, 5, 75, 20, P::Statistisch},
+    {15, &S::minEven, 89, 0, 6, 2, P::Mathematisch},
+    {16, &S::minOdd, 90, 0, 6, 2, P::Mathematisch},
+    {17, &S::recentDrawsLimit, 91, 2, 6, 3, P::ScheinOptimierung},
+    {18, &S::recentWeeks, 92, 4, 128, 60, P::ScheinOptimierung},
+    {19, &S::recentMegaballDraws, 105, 1, 10, 5, P::MegaBall},
 };
 
 const std::vector<RadioOption> radioTable{
@@ -71,6 +81,21 @@ template <typename T> const T *findByNumber(const std::vector<T> &table, int num
 {
     auto it = std::find_if(table.begin(), table.end(), [&](const T &row) { return row.number == number; });
     return it == table.end() ? nullptr : &*it;
+}
+
+template <typename T> const T &existing(const T *row, const char *kind, int number)
+{
+    if (!row)
+        throw std::out_of_range(std::string("no generation option ") + kind + std::to_string(number));
+    return *row;
+}
+
+template <typename T, typename Field> const T &findByField(const std::vector<T> &table, Field field)
+{
+    auto it = std::find_if(table.begin(), table.end(), [&](const T &row) { return row.field == field; });
+    if (it == table.end())
+        throw std::out_of_range("a generation option without a control");
+    return *it;
 }
 } // namespace
 
@@ -94,6 +119,14 @@ const SpinOption *GenerationOptions::spin(int number)
 {
     return findByNumber(spinTable, number);
 }
+const CheckBoxOption &GenerationOptions::checkBoxOf(CheckBoxField field)
+{
+    return findByField(checkBoxTable, field);
+}
+const SpinOption &GenerationOptions::spinOf(SpinField field)
+{
+    return findByField(spinTable, field);
+}
 
 QString GenerationOptions::checkBoxValueName(int number)
 {
@@ -111,16 +144,38 @@ int GenerationOptions::upDown6Maximum(bool megaballCounted)
 {
     return megaballCounted ? 7 : 5;
 }
+int GenerationOptions::maximumOf(const SpinOption &spin, const GenerationSettings &settings)
+{
+    return spin.field == &GenerationSettings::wholeHistoryLimit ? upDown6Maximum(settings.megaballCounts)
+                                                                : spin.maximum;
+}
 
 GenerationSettings GenerationSettings::defaults()
 {
     GenerationSettings settings;
     for (const CheckBoxOption &option : checkBoxTable)
-        settings.checkBoxes[size_t(option.number)] = option.checkedByDefault;
+        settings.*option.field = option.checkedByDefault;
     for (const SpinOption &option : spinTable)
-        settings.upDowns[size_t(option.number)] = option.defaultValue;
-    settings.megaballOption = 1;
+        settings.*option.field = option.defaultValue;
+    settings.megaballOption = RandomMegaball;
     return settings;
+}
+
+bool GenerationSettings::checkBox(int number) const
+{
+    return this->*existing(GenerationOptions::checkBox(number), "CheckBox", number).field;
+}
+int GenerationSettings::upDown(int number) const
+{
+    return this->*existing(GenerationOptions::spin(number), "UpDown", number).field;
+}
+void GenerationSettings::setCheckBox(int number, bool on)
+{
+    this->*existing(GenerationOptions::checkBox(number), "CheckBox", number).field = on;
+}
+void GenerationSettings::setUpDown(int number, int value)
+{
+    this->*existing(GenerationOptions::spin(number), "UpDown", number).field = value;
 }
 
 Result<void> GenerationSettings::setByValueName(const QString &valueName, int value)
@@ -137,24 +192,24 @@ Result<void> GenerationSettings::setByValueName(const QString &valueName, int va
             return fail(QStringLiteral("%1 takes 0 or 1, not %2").arg(valueName).arg(value));
         return {};
     };
-    if (const int n = numberAfter(QLatin1StringView("Chekcbox")); n >= 0 && GenerationOptions::checkBox(n)) {
-        if (auto ok = needBool(); !ok)
-            return ok;
-        checkBoxes[size_t(n)] = value == 1;
-        return {};
+    if (const int n = numberAfter(QLatin1StringView("Chekcbox")); n >= 0) {
+        if (const CheckBoxOption *box = GenerationOptions::checkBox(n)) {
+            if (auto ok = needBool(); !ok)
+                return ok;
+            this->*box->field = value == 1;
+            return {};
+        }
     }
     if (const int n = numberAfter(QLatin1StringView("UpDown")); n >= 0) {
         if (const SpinOption *spin = GenerationOptions::spin(n)) {
-            int maximum = spin->maximum;
-            if (n == 6)
-                maximum = GenerationOptions::upDown6Maximum(checkBox(31));
+            const int maximum = GenerationOptions::maximumOf(*spin, *this);
             if (value < spin->minimum || value > maximum)
                 return fail(QStringLiteral("%1 takes %2 to %3, not %4")
                                 .arg(valueName)
                                 .arg(spin->minimum)
                                 .arg(maximum)
                                 .arg(value));
-            upDowns[size_t(n)] = value;
+            this->*spin->field = value;
             return {};
         }
     }

@@ -101,7 +101,7 @@ GenerationOutcome GenerationRun::run()
 
     const PoolSources sources{m_request.draws, m_request.start, m_references};
     m_pool = buildCandidatePool(sources, m_settings, m_messages, m_hooks.status, m_hooks.chartComputed);
-    if (m_settings.checkBox(20) && m_hooks.preferredList && !m_hooks.preferredList(m_pool)) {
+    if (m_settings.showPreferredList && m_hooks.preferredList && !m_hooks.preferredList(m_pool)) {
         outcome.aborted = true;
         return outcome;
     }
@@ -125,14 +125,14 @@ GenerationOutcome GenerationRun::run()
             m_hooks.rowWritten(row, result);
     }
     outcome.attempts = m_attempts;
-    outcome.rowsAsked = m_settings.upDown(8);
+    outcome.rowsAsked = m_settings.rowsToCompute;
     outcome.status = !poolUsable || m_attempts >= m_attemptLimit ? Msg::BudgetUsedUp : Msg::TipsComputed;
     return outcome;
 }
 
 bool GenerationRun::computesRow(int row) const
 {
-    return row == 1 || (m_attempts < m_attemptLimit && row <= m_settings.upDown(8));
+    return row == 1 || (m_attempts < m_attemptLimit && row <= m_settings.rowsToCompute);
 }
 
 CandidateRow GenerationRun::attemptLoop(int row)
@@ -144,8 +144,8 @@ CandidateRow GenerationRun::attemptLoop(int row)
         yieldPoint(row, firstAttempt);
         firstAttempt = false;
         ++m_attempts;
-        if (m_attempts == m_attemptLimit / 2 && m_settings.checkBox(8))
-            setOption(OptionChange::Kind::CheckBox, 8, 0);
+        if (m_attempts == m_attemptLimit / 2 && m_settings.pairRule)
+            setOption(&GenerationSettings::pairRule, false);
         if (row >= 3)
             relaxLimits(row);
         drawNumbers(candidate);
@@ -178,35 +178,39 @@ void GenerationRun::yieldPoint(int row, bool firstAttempt)
 
 void GenerationRun::relaxLimits(int row)
 {
-    using Kind = OptionChange::Kind;
+    using S = GenerationSettings;
     const int left = m_attemptLimit - m_attempts;
     if (left == 20000)
-        setOption(Kind::UpDown, 6, 6);
+        setOption(&S::wholeHistoryLimit, 6);
     if (left == 10000) {
-        setOption(Kind::UpDown, 5, 2);
+        setOption(&S::drawBeforeLastLimit, 2);
         if (row != 8)
-            setOption(Kind::UpDown, 4, 1);
+            setOption(&S::lastDrawLimit, 1);
     }
     if (left == 5000) {
         if (row != 8)
-            setOption(Kind::UpDown, 5, 3);
-        setOption(Kind::UpDown, 4, 2);
+            setOption(&S::drawBeforeLastLimit, 3);
+        setOption(&S::lastDrawLimit, 2);
     }
 }
 
-void GenerationRun::setOption(OptionChange::Kind kind, int number, int value)
+void GenerationRun::setOption(CheckBoxField field, bool on)
 {
-    if (kind == OptionChange::Kind::CheckBox) {
-        m_settings.setCheckBox(number, value != 0);
-    } else {
-        // As the spin control would take it: UpDown6 tops out at 5 without CheckBox31.
-        const SpinOption *spin = GenerationOptions::spin(number);
-        const int maximum = number == 6 ? GenerationOptions::upDown6Maximum(m_settings.checkBox(31)) : spin->maximum;
-        value = std::clamp(value, spin->minimum, maximum);
-        m_settings.setUpDown(number, value);
-    }
+    m_settings.*field = on;
     if (m_hooks.optionChanged)
-        m_hooks.optionChanged({kind, number, value, m_attempts});
+        m_hooks.optionChanged(
+            {OptionChange::Kind::CheckBox, GenerationOptions::checkBoxOf(field).number, on ? 1 : 0, m_attempts});
+}
+
+void GenerationRun::setOption(SpinField field, int value)
+{
+    // As the spin control would take it: the whole-history limit tops out at 5 when the
+    // Megaball does not count.
+    const SpinOption &spin = GenerationOptions::spinOf(field);
+    value = std::clamp(value, spin.minimum, GenerationOptions::maximumOf(spin, m_settings));
+    m_settings.*field = value;
+    if (m_hooks.optionChanged)
+        m_hooks.optionChanged({OptionChange::Kind::UpDown, spin.number, value, m_attempts});
 }
 
 void GenerationRun::drawNumbers(CandidateRow &candidate)
@@ -244,22 +248,22 @@ int GenerationRun::megaballPick()
     int longestOverdue = Game::MaxMegaball;
     while (longestOverdue > 1 && overdue.value(longestOverdue) != maxOverdue)
         --longestOverdue;
-    const int threshold = std::min(maxOverdue, m_settings.upDown(19));
+    const int threshold = std::min(maxOverdue, m_settings.recentMegaballDraws);
     // A rejected Megaball is marked only for this choice; the next attempt starts afresh.
     std::array<int, Game::MaxMegaball + 1> frequency{};
     for (int b = 1; b <= Game::MaxMegaball; ++b)
         frequency[size_t(b)] = m_megaballFrequency.value(b);
     for (;;) {
         int b = longestOverdue;
-        if (m_settings.megaballOption == 1) {
+        if (m_settings.megaballOption == GenerationSettings::RandomMegaball) {
             b = 1 + int(m_random.below(Game::MaxMegaball));
-        } else if (m_settings.megaballOption == 2) {
+        } else if (m_settings.megaballOption == GenerationSettings::RarestMegaball) {
             const int least = *std::min_element(frequency.begin() + 1, frequency.end());
             b = Game::MaxMegaball;
             while (b > 1 && frequency[size_t(b)] != least)
                 --b;
         }
-        if (!m_settings.checkBox(16) || overdue.value(b) >= threshold)
+        if (!m_settings.avoidRecentMegaball || overdue.value(b) >= threshold)
             return b;
         frequency[size_t(b)] = RejectedMegaball;
     }

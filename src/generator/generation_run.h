@@ -45,8 +45,9 @@ struct GeneratedRow {
     friend bool operator==(const GeneratedRow &, const GeneratedRow &) = default;
 };
 
-// An option the run changes on its own: CheckBox8 off at half the budget, and the
-// loosened limits UpDown4, UpDown5 and UpDown6.
+// An option the run changes on its own, as the option pages address it: the pair rule
+// off at half the budget, and the loosened limits against the last draw, the draw
+// before it and the whole history.
 struct OptionChange {
     enum class Kind { CheckBox, UpDown };
     Kind kind;
@@ -61,7 +62,7 @@ struct GenerationHooks {
     StatusSink status;
     // A statistic was computed (pool bands, and the two Megaball statistics once).
     ChartSink chartComputed;
-    // Shown when CheckBox20 is on; may rebuild the pool. False aborts the run.
+    // Shown with showPreferredList; may rebuild the pool. False aborts the run.
     std::function<bool(CandidatePool &pool)> preferredList;
     std::function<void(const OptionChange &)> optionChanged;
     // Row 1..12 is final (also locked rows, which come back unchanged).
@@ -94,7 +95,7 @@ struct GenerationOutcome {
     // The status text at the end: BudgetUsedUp (also for a pool too small to draw a row
     // from) or TipsComputed; entry 0 after an abort.
     Msg status = Msg(0);
-    int rowsAsked = 0; // UpDown8 as the run ended
+    int rowsAsked = 0; // rowsToCompute as the run ended
     int attempts = 0;
     ReferenceDraws references;
 
@@ -118,7 +119,8 @@ private:
     CandidateRow attemptLoop(int row);
     void yieldPoint(int row, bool firstAttempt);
     void relaxLimits(int row);
-    void setOption(OptionChange::Kind kind, int number, int value);
+    void setOption(CheckBoxField field, bool on);
+    void setOption(SpinField field, int value);
     void drawNumbers(CandidateRow &candidate);
     int megaballPick();
     void computeMegaballStatistics();

@@ -15,7 +15,7 @@ StoredGenerationSettings GenerationSettingsStore::read(const SettingsStore &stor
             if (!value)
                 return false;
             if (value->has_value())
-                settings.setCheckBox(option.number, **value);
+                settings.*option.field = **value;
         }
         for (const RadioOption &option : GenerationOptions::radioButtons()) {
             const auto value = store.readBool(GenerationOptions::radioValueName(option.number));
@@ -36,10 +36,8 @@ StoredGenerationSettings GenerationSettingsStore::read(const SettingsStore &stor
                 return false;
             if (!value->has_value())
                 continue;
-            int maximum = option.maximum;
-            if (option.number == 6)
-                maximum = GenerationOptions::upDown6Maximum(settings.checkBox(31));
-            settings.setUpDown(option.number, std::clamp(int(**value), option.minimum, maximum));
+            const int maximum = GenerationOptions::maximumOf(option, settings);
+            settings.*option.field = std::clamp(int(**value), option.minimum, maximum);
         }
         return true;
     };
@@ -56,7 +54,7 @@ void GenerationSettingsStore::write(SettingsStore &store, const GenerationSettin
 void GenerationSettingsStore::writeChoices(SettingsStore &store, const GenerationSettings &settings)
 {
     for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
-        store.writeBool(GenerationOptions::checkBoxValueName(option.number), settings.checkBox(option.number));
+        store.writeBool(GenerationOptions::checkBoxValueName(option.number), settings.*option.field);
     for (const RadioOption &option : GenerationOptions::radioButtons())
         store.writeBool(GenerationOptions::radioValueName(option.number), settings.megaballOption == option.number);
 }
@@ -64,5 +62,5 @@ void GenerationSettingsStore::writeChoices(SettingsStore &store, const Generatio
 void GenerationSettingsStore::writeSpins(SettingsStore &store, const GenerationSettings &settings)
 {
     for (const SpinOption &option : GenerationOptions::spins())
-        store.writeInteger(GenerationOptions::spinValueName(option.number), settings.upDown(option.number));
+        store.writeInteger(GenerationOptions::spinValueName(option.number), settings.*option.field);
 }

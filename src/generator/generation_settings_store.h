@@ -11,7 +11,7 @@ class SettingsStore;
 struct StoredGenerationSettings {
     GenerationSettings settings;
     bool checkGroupComplete = true; // check boxes and radio buttons all read
-    bool spinGroupComplete = true; // UpDown1..UpDown19 all read
+    bool spinGroupComplete = true; // every spin position read
 };
 
 namespace GenerationSettingsStore {

@@ -3,13 +3,6 @@
 #include "app/message_table.h"
 
 namespace {
-// Option numbers, as the option table names them.
-constexpr int SumFrom = 1, SumTo = 2;
-constexpr int MaxOtherRowsBox = 3, MaxOtherRows = 3, MinOtherRowsBox = 24, MinOtherRows = 9, EachOtherRow = 27;
-constexpr int PrimesBox = 22, Primes = 10;
-constexpr int EvenBox = 25, Even = 15, OddBox = 26, Odd = 16;
-constexpr int AvoidMonthsBox = 29;
-constexpr int RowsToCompute = 8;
 // The numbers the avoidance of months leaves out: 1..12.
 constexpr int LowestAfterMonths = 13;
 
@@ -17,7 +10,7 @@ constexpr int LowestAfterMonths = 13;
 bool computesRowFrom(
     int first, const GenerationSettings &settings, const std::array<SheetRow, TipRows::RowCount> &sheet)
 {
-    for (int row = first; row <= settings.upDown(RowsToCompute) && row <= TipRows::RowCount; ++row)
+    for (int row = first; row <= settings.rowsToCompute && row <= TipRows::RowCount; ++row)
         if (!sheet[size_t(row - 1)].locked)
             return true;
     return false;
@@ -31,31 +24,30 @@ QStringList OptionConflicts::find(
     QStringList conflicts;
 
     // Mathematisch: the sum range is always applied.
-    if (s.upDown(SumFrom) > s.upDown(SumTo))
-        conflicts << messages.text(Msg::ConflictSumRange).arg(n(s.upDown(SumFrom)), n(s.upDown(SumTo)));
-    const bool even = s.checkBox(EvenBox);
-    if (even && s.checkBox(OddBox) && s.upDown(Even) + s.upDown(Odd) > Game::MainCount)
-        conflicts << messages.text(Msg::ConflictEvenOdd).arg(n(s.upDown(Even)), n(s.upDown(Odd)), n(Game::MainCount));
+    if (s.sumFrom > s.sumTo)
+        conflicts << messages.text(Msg::ConflictSumRange).arg(n(s.sumFrom), n(s.sumTo));
+    const bool even = s.minEvenOn;
+    if (even && s.minOddOn && s.minEven + s.minOdd > Game::MainCount)
+        conflicts << messages.text(Msg::ConflictEvenOdd).arg(n(s.minEven), n(s.minOdd), n(Game::MainCount));
     // 2 is the only even prime: beside it, a row's primes are its odd numbers and the Megaball.
-    if (even && s.checkBox(PrimesBox) && s.upDown(Even) >= 1 && s.upDown(Primes) > Game::MainCount - s.upDown(Even) + 2)
-        conflicts << messages.text(Msg::ConflictPrimesEven).arg(n(s.upDown(Primes)), n(s.upDown(Even)));
+    if (even && s.minPrimesOn && s.minEven >= 1 && s.minPrimes > Game::MainCount - s.minEven + 2)
+        conflicts << messages.text(Msg::ConflictPrimesEven).arg(n(s.minPrimes), n(s.minEven));
 
     // Schein Optimierung: with one row above, that row's overlap is both the smallest and
-    // the largest; with CheckBox27 every row's overlap must lie between the bounds.
-    if (s.upDown(MinOtherRows) > s.upDown(MaxOtherRows)) {
-        const bool eachRow = s.checkBox(EachOtherRow) && computesRowFrom(2, s, sheet);
-        const bool bothBounds = s.checkBox(MaxOtherRowsBox) && s.checkBox(MinOtherRowsBox) && !sheet[1].locked
-            && s.upDown(RowsToCompute) >= 2;
+    // the largest; with boundsForEachOtherRow every row's overlap must lie between the bounds.
+    if (s.minOtherRowMatches > s.maxOtherRowMatches) {
+        const bool eachRow = s.boundsForEachOtherRow && computesRowFrom(2, s, sheet);
+        const bool bothBounds
+            = s.maxOtherRowMatchesOn && s.minOtherRowMatchesOn && !sheet[1].locked && s.rowsToCompute >= 2;
         if (eachRow || bothBounds)
-            conflicts
-                << messages.text(Msg::ConflictOtherRows).arg(n(s.upDown(MaxOtherRows)), n(s.upDown(MinOtherRows)));
+            conflicts << messages.text(Msg::ConflictOtherRows).arg(n(s.maxOtherRowMatches), n(s.minOtherRowMatches));
     }
-    if (s.checkBox(AvoidMonthsBox)) {
+    if (s.avoidMonths) {
         int smallest = 0;
         for (int k = 0; k < Game::MainCount; ++k)
             smallest += LowestAfterMonths + k;
-        if (smallest > s.upDown(SumTo))
-            conflicts << messages.text(Msg::ConflictLowNumbers).arg(n(smallest), n(s.upDown(SumTo)));
+        if (smallest > s.sumTo)
+            conflicts << messages.text(Msg::ConflictLowNumbers).arg(n(smallest), n(s.sumTo));
     }
     return conflicts;
 }

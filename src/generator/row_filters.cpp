@@ -7,8 +7,6 @@
 namespace {
 constexpr int DaysPerWeek = 7;
 
-constexpr std::array<int, 3> ReferenceCheckBoxes{4, 5, 23};
-constexpr std::array<int, 3> ReferenceLimits{4, 5, 11};
 constexpr std::array<FilterTest, 3> ReferenceTests{
     FilterTest::LastDraw, FilterTest::DrawBeforeLast, FilterTest::ThirdLastDraw};
 
@@ -21,7 +19,7 @@ constexpr std::array<bool, 256> PrimeTable = [] {
 
 bool megaballCounted(const GenerationSettings &settings, const CandidateRow &candidate)
 {
-    return settings.checkBox(31) && candidate.megaball >= 1 && candidate.megaball <= Game::MaxMegaball;
+    return settings.megaballCounts && candidate.megaball >= 1 && candidate.megaball <= Game::MaxMegaball;
 }
 
 // Bitwise "count >= threshold" for a 3-bit count held in s2 s1 s0, one count per bit
@@ -201,13 +199,13 @@ bool RowFilters::anyDrawReaches(
 
 bool RowFilters::secheroderfuenfer(const CandidateRow &candidate, const GenerationSettings &settings) const
 {
-    return !anyDrawReaches(candidate, megaballCounted(settings, candidate), settings.upDown(6), m_historyMask);
+    return !anyDrawReaches(candidate, megaballCounted(settings, candidate), settings.wholeHistoryLimit, m_historyMask);
 }
 
 bool RowFilters::dreierodervierer(const CandidateRow &candidate, const GenerationSettings &settings)
 {
-    selectRecentWeeks(settings.upDown(18));
-    return !anyDrawReaches(candidate, megaballCounted(settings, candidate), settings.upDown(17), m_recentMask);
+    selectRecentWeeks(settings.recentWeeks);
+    return !anyDrawReaches(candidate, megaballCounted(settings, candidate), settings.recentDrawsLimit, m_recentMask);
 }
 
 int RowFilters::primzahlen(const CandidateRow &candidate)
@@ -224,9 +222,9 @@ bool RowFilters::otherRowsPass(
 {
     if (placedRows.empty())
         return true;
-    const int maximum = settings.upDown(3);
-    const int minimum = settings.upDown(9);
-    const bool eachRow = settings.checkBox(27);
+    const int maximum = settings.maxOtherRowMatches;
+    const int minimum = settings.minOtherRowMatches;
+    const bool eachRow = settings.boundsForEachOtherRow;
     int smallest = Game::MainCount;
     int largest = 0;
     for (const MainNumberSet &row : placedRows) {
@@ -236,9 +234,9 @@ bool RowFilters::otherRowsPass(
         smallest = std::min(smallest, shared);
         largest = std::max(largest, shared);
     }
-    if (settings.checkBox(3) && smallest > maximum)
+    if (settings.maxOtherRowMatchesOn && smallest > maximum)
         return false;
-    return !(settings.checkBox(24) && largest < minimum);
+    return !(settings.minOtherRowMatchesOn && largest < minimum);
 }
 
 int RowFilters::referenceMatches(int k, const CandidateRow &candidate, bool megaballCounts) const
@@ -253,38 +251,37 @@ FilterTest RowFilters::check(
     const auto &n = candidate.numbers;
     if (!otherRowsPass(candidate, placedRows, settings))
         return FilterTest::OtherRows;
-    if (settings.checkBox(8)) {
+    if (settings.pairRule) {
         bool pair = false;
         for (size_t k = 0; k + 1 < n.size(); ++k)
             pair = pair || n[k + 1] == n[k] + 1;
         if (!pair)
             return FilterTest::ForcedPair;
     }
-    if (settings.checkBox(18)) {
+    if (settings.noGroups) {
         for (size_t k = 0; k + 2 < n.size(); ++k)
             if (n[k + 1] == n[k] + 1 && n[k + 2] == n[k + 1] + 1)
                 return FilterTest::NoGroups;
     }
     const int sum = candidate.sum();
-    if (sum < settings.upDown(1) || sum > settings.upDown(2))
+    if (sum < settings.sumFrom || sum > settings.sumTo)
         return FilterTest::SumRange;
     const bool megaballCounts = megaballCounted(settings, candidate);
     for (int k = 0; k < 3; ++k) {
-        const int limit = settings.upDown(ReferenceLimits[size_t(k)]);
-        if (settings.checkBox(ReferenceCheckBoxes[size_t(k)]) && limit > 0
-            && referenceMatches(k, candidate, megaballCounts) > limit)
+        const auto [on, limit] = settings.referenceDrawLimit(k + 1);
+        if (on && limit > 0 && referenceMatches(k, candidate, megaballCounts) > limit)
             return ReferenceTests[size_t(k)];
     }
     const int even = int(std::count_if(n.begin(), n.end(), [](int v) { return v % 2 == 0; }));
-    if (settings.checkBox(25) && even < settings.upDown(15))
+    if (settings.minEvenOn && even < settings.minEven)
         return FilterTest::MinimumEven;
-    if (settings.checkBox(26) && Game::MainCount - even < settings.upDown(16))
+    if (settings.minOddOn && Game::MainCount - even < settings.minOdd)
         return FilterTest::MinimumOdd;
-    if (settings.checkBox(9) && !secheroderfuenfer(candidate, settings))
+    if (settings.wholeHistoryLimitOn && !secheroderfuenfer(candidate, settings))
         return FilterTest::WholeHistory;
-    if (settings.checkBox(28) && !dreierodervierer(candidate, settings))
+    if (settings.recentDrawsLimitOn && !dreierodervierer(candidate, settings))
         return FilterTest::RecentDraws;
-    if (settings.checkBox(22) && primzahlen(candidate) < settings.upDown(10))
+    if (settings.minPrimesOn && primzahlen(candidate) < settings.minPrimes)
         return FilterTest::Primes;
     return FilterTest::Accepted;
 }

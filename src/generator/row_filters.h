@@ -70,9 +70,10 @@ public:
     FilterTest check(
         const CandidateRow &candidate, std::span<const MainNumberSet> placedRows, const GenerationSettings &settings);
 
-    // The history test over the whole window (threshold UpDown6); true is accept.
+    // The history test over the whole window (threshold wholeHistoryLimit); true is accept.
     bool secheroderfuenfer(const CandidateRow &candidate, const GenerationSettings &settings) const;
-    // The history test over the last UpDown18 weeks (threshold UpDown17); true is accept.
+    // The history test over the last recentWeeks weeks (threshold recentDrawsLimit); true is
+    // accept.
     bool dreierodervierer(const CandidateRow &candidate, const GenerationSettings &settings);
     // Primes among the five numbers and the Megaball.
     static int primzahlen(const CandidateRow &candidate);

@@ -6,8 +6,6 @@
 #include <algorithm>
 
 namespace {
-// The preferred-number list would stop every pass for the user; the back-test unchecks it.
-constexpr int PreferredListBox = 20;
 constexpr int DaysPerStep = 7;
 
 TipSheetTexts textsOf(const std::array<SheetRow, TipRows::RowCount> &sheet)
@@ -105,9 +103,10 @@ SettingsBacktest::SettingsBacktest(BacktestInput input, const MessageTable &mess
     , m_baseline(m_input.seed)
     , m_sheet(m_input.sheet)
 {
-    m_settings.setCheckBox(PreferredListBox, false);
+    // The preferred-number list would stop every pass for the user.
+    m_settings.showPreferredList = false;
     m_random.setSeed(m_input.seed);
-    m_result.rowsPerPass = m_settings.upDown(8);
+    m_result.rowsPerPass = m_settings.rowsToCompute;
     m_result.ticketPrice = m_input.ticketPrice;
     m_result.randomState = m_random.state();
 
@@ -163,7 +162,7 @@ bool SettingsBacktest::nextPass()
     pass.request.start = m_input.statisticsStart;
     pass.request.end = pass.reference.pickerDate;
     pass.request.settings = m_settings;
-    pass.request.attemptLimit = m_settings.upDown(7) * 1000;
+    pass.request.attemptLimit = m_settings.attemptLimit();
     pass.request.sheet = m_sheet;
     GenerationHooks hooks = m_hooksForPass ? m_hooksForPass(pass.number) : GenerationHooks{};
     pass.generation = GenerationRun(pass.request, m_random, m_messages, std::move(hooks)).run();

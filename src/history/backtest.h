@@ -6,11 +6,11 @@
 // Nothing here is shared between two back-tests, so several can run on several threads.
 #pragma once
 
-#include "history/backtest_yardstick.h"
 #include "analysis/sheet_evaluation.h"
 #include "analysis/shown_draw.h"
 #include "generator/generation_run.h"
 #include "generator/random_source.h"
+#include "history/backtest_yardstick.h"
 
 #include <QDate>
 #include <QString>
@@ -24,7 +24,7 @@ class MessageTable;
 
 struct BacktestInput {
     std::vector<Draw> draws; // the history, oldest first
-    // The generation options as the window holds them; CheckBox20 is off for the passes.
+    // The generation options as the window holds them; the preferred-number list is off for the passes.
     GenerationSettings settings = GenerationSettings::defaults();
     QDate statisticsStart; // DateTimePicker2
     // DateTimePicker1 as the user left it, read before the first ShowAndEvaluate.
@@ -72,7 +72,7 @@ std::vector<LockedRow> lockedRowsOf(const std::array<SheetRow, TipRows::RowCount
 
 struct BacktestResult {
     int passes = 0;
-    int rowsPerPass = 0; // the position of UpDown8
+    int rowsPerPass = 0; // rowsToCompute
     HitClassTally sums; // the HitClassTally of every pass added up
     HitClassTally baselineSums;
     std::vector<LockedRow> lockedRows; // as every pass kept them, sorted by the evaluation
@@ -94,7 +94,7 @@ public:
     SettingsBacktest &operator=(const SettingsBacktest &) = delete;
 
     // The window's generation hooks for the run of a pass (status texts, rows written,
-    // events); none by default. CheckBox20 is off, so the preferred list never shows.
+    // events); none by default. showPreferredList is off, so the list never shows.
     void setGenerationHooks(std::function<GenerationHooks(int pass)> hooksForPass);
 
     // Runs the next pass; false, without running one, once the loop has ended.

@@ -1,7 +1,7 @@
 #include "history/backtest_seeds.h"
 
-#include "history/backtest_report.h"
 #include "app/message_table.h"
+#include "history/backtest_report.h"
 
 #include <algorithm>
 #include <atomic>

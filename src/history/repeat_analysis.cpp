@@ -1,8 +1,8 @@
 #include "history/repeat_analysis.h"
 
-#include "history/repeat_chance.h"
 #include "app/message_table.h"
 #include "app/text_formats.h"
+#include "history/repeat_chance.h"
 #include "tipsheet/tip_rows.h"
 
 namespace {

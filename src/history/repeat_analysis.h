@@ -7,10 +7,10 @@
 // The report sets both histograms beside chance.
 #pragma once
 
-#include "history/report_format.h"
 #include "analysis/sheet_evaluation.h"
 #include "analysis/shown_draw.h"
 #include "generator/generation_run.h"
+#include "history/report_format.h"
 
 #include <QDate>
 #include <QStringList>

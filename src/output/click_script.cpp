@@ -40,7 +40,7 @@ Result<std::optional<QByteArray>> readAtMost(const QString &path, qint64 limit)
 
 ScriptOptions ScriptOptions::from(const GenerationSettings &settings)
 {
-    return {settings.checkBox(1), settings.checkBox(2), settings.checkBox(3)};
+    return {settings.frequentPairs, settings.frequentNumbers, settings.maxOtherRowMatchesOn};
 }
 
 ClickScript::Placeholders ClickScript::placeholders(
@@ -55,10 +55,10 @@ ClickScript::Placeholders ClickScript::placeholders(
         values[QStringLiteral("[S1_%1]").arg(r)] = fields[TipRows::MegaballSlot];
         values[QStringLiteral("[S2_%1]").arg(r)] = fields[TipRows::ExtraSlot];
     }
-    values[QStringLiteral("[DAUER]")] = yesNo(options.checkBox1);
-    values[QStringLiteral("[FR]")] = yesNo(options.checkBox3);
-    values[QStringLiteral("[DI]")] = yesNo(options.checkBox2);
-    values[QStringLiteral("[DIFR]")] = yesNo(options.checkBox2 && options.checkBox3);
+    values[QStringLiteral("[DAUER]")] = yesNo(options.frequentPairs);
+    values[QStringLiteral("[FR]")] = yesNo(options.maxOtherRowMatchesOn);
+    values[QStringLiteral("[DI]")] = yesNo(options.frequentNumbers);
+    values[QStringLiteral("[DIFR]")] = yesNo(options.frequentNumbers && options.maxOtherRowMatchesOn);
     values[QStringLiteral("[MELDUNGFERTIG]")] = ReadyText;
     values[QStringLiteral("[TIPPDATEI]")] = QDir::toNativeSeparators(tipFilePath);
     return values;

@@ -25,9 +25,9 @@ struct GenerationSettings;
 
 // The three main-window options a script may ask about.
 struct ScriptOptions {
-    bool checkBox1 = false; // "[DAUER]"
-    bool checkBox2 = false; // "[DI]"
-    bool checkBox3 = false; // "[FR]"
+    bool frequentPairs = false; // "[DAUER]"
+    bool frequentNumbers = false; // "[DI]"
+    bool maxOtherRowMatchesOn = false; // "[FR]"
 
     static ScriptOptions from(const GenerationSettings &settings);
 };

@@ -2,11 +2,11 @@
 // odds against the published ones, the probabilities summing to 1, any prize 1 in 14.71,
 // the two-sided exact test and the 95% range against exact values, the ticket price and
 // the number formats of the report, also in other languages, and two rows sharing k numbers.
-#include "history/backtest_report.h"
 #include "analysis/binomial.h"
 #include "analysis/prize_classes.h"
-#include "history/report_format.h"
 #include "app/text_formats.h"
+#include "history/backtest_report.h"
+#include "history/report_format.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // backtest and repeats of devudirurero-cli on a copy of the bundled history: the printed
 // report is the core's report for the same inputs, line for line; --seeds adds the
 // spread; refused command lines.
-#include "history/backtest_report.h"
-#include "history/repeat_analysis.h"
 #include "app/clock.h"
 #include "app/message_table.h"
 #include "cli_runner.h"
 #include "draws/draw_store.h"
+#include "history/backtest_report.h"
+#include "history/repeat_analysis.h"
 #include "test_data.h"
 
 #include <QFile>

@@ -3,12 +3,12 @@
 // when the loop ends (two passes after the newest draw, one on it, 40 passes of 5 rows
 // report 200), locked rows kept and counted, the random baseline, the deviations that
 // end loops the documented algorithm would repeat for ever, and the report lines.
+#include "app/message_table.h"
+#include "draw_samples.h"
 #include "history/analysis_report.h"
 #include "history/backtest.h"
 #include "history/backtest_report.h"
 #include "history/backtest_seeds.h"
-#include "app/message_table.h"
-#include "draw_samples.h"
 #include "test_data.h"
 
 #include <QTest>

@@ -3,10 +3,10 @@
 // statistics start later) up to the row-1 draw, the next-draw histogram takes the hit
 // count of the last row the evaluation could evaluate, the questions, the end, and the
 // report lines with both histograms beside chance.
-#include "history/analysis_report.h"
-#include "history/repeat_analysis.h"
 #include "app/message_table.h"
 #include "draw_samples.h"
+#include "history/analysis_report.h"
+#include "history/repeat_analysis.h"
 #include "test_data.h"
 
 #include <QTest>

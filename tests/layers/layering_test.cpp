@@ -11,7 +11,8 @@
 //
 // Within the core, folders include downward only (app at the bottom, the historical
 // analyses of history/ above the generator). No two folders include each other,
-// directly or around a circle.
+// directly or around a circle. The core names the generation options; only the option
+// table reads them by control number.
 #include "qt_header_dirs.h"
 
 #include <QDir>
@@ -126,6 +127,19 @@ public:
         return m_widgetHeaders.contains(name) || m_widgetHeaders.contains(name.toLower());
     }
 
+    // Calls that read or write a generation option by control number (settings.checkBox(31),
+    // GenerationOptions::spin(6)), each as found.
+    static QStringList numberedOptionCalls(const QByteArray &source)
+    {
+        static const QRegularExpression call(QStringLiteral(
+            "\\b(?:setCheckBox|setUpDown|checkBox|upDown|GenerationOptions::spin)[ \\t]*\\([^)\\n]*\\)?"));
+        QStringList result;
+        auto it = call.globalMatch(QString::fromUtf8(source));
+        while (it.hasNext())
+            result << it.next().captured(0);
+        return result;
+    }
+
     // Folders that include each other around a circle, as "a -> b -> a"; empty when none.
     static QString folderCircle(const std::map<QString, std::set<QString>> &edges)
     {
@@ -199,7 +213,11 @@ private slots:
             QFile source(file);
             QVERIFY2(source.open(QIODevice::ReadOnly), qPrintable(file));
             ++files;
-            for (const QString &header : LayerRules::includesOf(source.readAll())) {
+            const QByteArray text = source.readAll();
+            if (isCore(folderOf(path)) && !path.startsWith(u"generator/generation_options."))
+                for (const QString &call : LayerRules::numberedOptionCalls(text))
+                    problems << path + QStringLiteral(": names an option by its control number: ") + call;
+            for (const QString &header : LayerRules::includesOf(text)) {
                 if (const QString problem = m_rules.violation(path, header); !problem.isEmpty())
                     problems << path + QStringLiteral(": ") + problem;
                 const QString from = folderOf(path);
@@ -280,6 +298,26 @@ private slots:
         QCOMPARE(found,
             (QStringList{
                 QStringLiteral("QtWidgets/QWidget"), QStringLiteral("ui/platform.h"), QStringLiteral("qwidget.h")}));
+    }
+
+    void numberedOptions_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("found");
+        const auto row = [](const char *source, QStringList found) {
+            QTest::newRow(source) << QString::fromLatin1(source) << found;
+        };
+        row("if (settings.checkBox(31))", {QStringLiteral("checkBox(31)")});
+        row("s.setUpDown(8, rows); s.upDown (6)", {QStringLiteral("setUpDown(8, rows)"), QStringLiteral("upDown (6)")});
+        row("*GenerationOptions::spin(number)", {QStringLiteral("GenerationOptions::spin(number)")});
+        row("settings.megaballCounts && ComponentKind::CheckBox", {});
+        row("builder.spin(option); upDown6Maximum(on); m_checkBoxes(1)", {});
+    }
+    void numberedOptions()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, found);
+        QCOMPARE(LayerRules::numberedOptionCalls(source.toUtf8()), found);
     }
 
     void circles()

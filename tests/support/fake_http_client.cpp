@@ -6,12 +6,18 @@ namespace {
 QString reasonFor(int status)
 {
     switch (status) {
-    case 200: return QStringLiteral("OK");
-    case 301: return QStringLiteral("Moved Permanently");
-    case 304: return QStringLiteral("Not Modified");
-    case 404: return QStringLiteral("Not Found");
-    case 500: return QStringLiteral("Internal Server Error");
-    default: return {};
+    case 200:
+        return QStringLiteral("OK");
+    case 301:
+        return QStringLiteral("Moved Permanently");
+    case 304:
+        return QStringLiteral("Not Modified");
+    case 404:
+        return QStringLiteral("Not Found");
+    case 500:
+        return QStringLiteral("Internal Server Error");
+    default:
+        return {};
     }
 }
 
@@ -47,7 +53,8 @@ HttpResponse FakeHttpClient::answer(int statusCode, const QByteArray &body, Http
     response.statusCode = statusCode;
     response.statusLine = QStringLiteral("HTTP/1.1 %1 %2").arg(statusCode).arg(reasonFor(statusCode)).trimmed();
     response.headers = std::move(headers);
-    response.lastModified = QDateTime::fromString(QString::fromLatin1(response.header("Last-Modified")), Qt::RFC2822Date);
+    response.lastModified
+        = QDateTime::fromString(QString::fromLatin1(response.header("Last-Modified")), Qt::RFC2822Date);
     response.body = body;
     response.complete = true;
     return response;

@@ -42,7 +42,8 @@ private slots:
         WindowFixture f;
         const QString land = f.programFolder() + QStringLiteral("/land/");
         writeLines(f.programFolder() + QStringLiteral("/Land/DevuDirurero.txt"),
-            LanguageFiles::readLines(QStringLiteral(DEVU_SOURCE_DIR "/resources/runtime/Land/DevuDirurero.txt"), MessageTable())
+            LanguageFiles::readLines(
+                QStringLiteral(DEVU_SOURCE_DIR "/resources/runtime/Land/DevuDirurero.txt"), MessageTable())
                 .value());
         writeLines(land + QStringLiteral("Mega_en.txt"), QStringList(2000, Hostile)); // more than every component's two
         writeLines(land + QStringLiteral("Mega_en.txt.meld"), QStringList(MessageTable::DefaultCount, Hostile));

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "analysis/chart_axis.h"
-#include "history/backtest_yardstick.h"
 #include "analysis/draw_statistics.h"
+#include "history/backtest_yardstick.h"
 
 #include <QWidget>
 

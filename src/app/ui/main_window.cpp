@@ -1,6 +1,5 @@
 #include "app/ui/main_window.h"
 
-#include "history/ui/analysis_controller.h"
 #include "analysis/ui/chart_controller.h"
 #include "analysis/ui/chart_page.h"
 #include "analysis/ui/tip_check_controller.h"
@@ -19,6 +18,7 @@
 #include "generator/ui/generation_options_form.h"
 #include "generator/ui/generation_page.h"
 #include "generator/ui/preferred_list_controller.h"
+#include "history/ui/analysis_controller.h"
 #include "output/ui/handoff_controller.h"
 #include "output/ui/script_dialog.h"
 #include "output/ui/tip_output_controller.h"

@@ -16,10 +16,10 @@ GenerationSettings GenerationOptionsForm::generationSettings() const
 {
     GenerationSettings settings;
     for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
-        settings.setCheckBox(option.number, m_page.checkBox(option.number)->isChecked());
+        settings.*option.field = m_page.checkBox(option.number)->isChecked();
     for (const SpinOption &option : GenerationOptions::spins())
-        settings.setUpDown(option.number, spin(option.number)->value());
-    settings.megaballOption = 1;
+        settings.*option.field = spin(option.number)->value();
+    settings.megaballOption = GenerationSettings::RandomMegaball;
     for (const RadioOption &option : GenerationOptions::radioButtons())
         if (m_page.radioButton(option.number)->isChecked())
             settings.megaballOption = option.number;
@@ -30,11 +30,11 @@ void GenerationOptionsForm::apply(const GenerationSettings &settings)
 {
     // The check boxes first: CheckBox31 sets the maximum of UpDown6.
     for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
-        m_page.checkBox(option.number)->setChecked(settings.checkBox(option.number));
+        m_page.checkBox(option.number)->setChecked(settings.*option.field);
     for (const RadioOption &option : GenerationOptions::radioButtons())
         m_page.radioButton(option.number)->setChecked(settings.megaballOption == option.number);
     for (const SpinOption &option : GenerationOptions::spins())
-        spin(option.number)->setValue(settings.upDown(option.number));
+        spin(option.number)->setValue(settings.*option.field);
 }
 
 void GenerationOptionsForm::apply(const OptionChange &change)

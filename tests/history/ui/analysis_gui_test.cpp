@@ -2,10 +2,6 @@
 // the command-line tool's, CheckBox20 on every way out, the questions, the state the
 // window is left in, the chart beside chance, a repaint for every pass, the locked rows
 // said and reproduced by the tool, and the report's numbers in the chosen language.
-#include "history/analysis_report.h"
-#include "history/backtest_report.h"
-#include "history/repeat_analysis.h"
-#include "history/ui/analysis_controller.h"
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
 #include "app/text_formats.h"
@@ -16,6 +12,10 @@
 #include "draws/ui/internet_page.h"
 #include "generator/generation_settings_store.h"
 #include "generator/ui/generation_page.h"
+#include "history/analysis_report.h"
+#include "history/backtest_report.h"
+#include "history/repeat_analysis.h"
+#include "history/ui/analysis_controller.h"
 #include "test_data.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/window_fixture.h"
