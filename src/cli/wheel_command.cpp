@@ -4,11 +4,11 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "history/backtest_yardstick.h"
 #include "analysis/prize_classes.h"
 #include "app/settings_store.h"
 #include "app/text_file.h"
 #include "app/text_formats.h"
+#include "history/backtest_yardstick.h"
 #include "tipsheet/tip_file.h"
 #include "wheels/wheel_report.h"
 
