@@ -119,7 +119,8 @@ GenerationOutcome GenerationRun::run()
         outcome.aborted = true;
         return outcome;
     }
-    say(m_messages.text(Msg::StatusBegin));
+    if (m_hooks.status)
+        say(m_messages.text(Msg::StatusBegin));
     m_attempts = 0;
     planLoosening();
     if (m_basis)
