@@ -27,25 +27,25 @@ bool megaballCounted(const GenerationSettings &settings, const CandidateRow &can
 }
 
 // Bitwise "count >= threshold" for a 3-bit count held in s2 s1 s0, one count per bit
-// position.
+// position; `threshold` is 1..7.
 std::uint64_t atLeast(std::uint64_t s2, std::uint64_t s1, std::uint64_t s0, int threshold)
 {
-    if (threshold <= 0)
-        return ~std::uint64_t(0);
-    if (threshold > 7)
-        return 0;
-    const std::uint64_t bits[3] = {s0, s1, s2};
-    std::uint64_t greater = 0;
-    std::uint64_t equal = ~std::uint64_t(0);
-    for (int k = 2; k >= 0; --k) {
-        if ((threshold >> k) & 1) {
-            equal &= bits[k];
-        } else {
-            greater |= equal & bits[k];
-            equal &= ~bits[k];
-        }
+    switch (threshold) {
+    case 1:
+        return s2 | s1 | s0;
+    case 2:
+        return s2 | s1;
+    case 3:
+        return s2 | (s1 & s0);
+    case 4:
+        return s2;
+    case 5:
+        return s2 & (s1 | s0);
+    case 6:
+        return s2 & s1;
+    default:
+        return s2 & s1 & s0;
     }
-    return greater | equal;
 }
 } // namespace
 
@@ -257,6 +257,11 @@ bool RowFilters::anyDrawReaches(
     for (size_t i = 0; i < 5; ++i)
         rows[i] = m_bits->numberRow(candidate.numbers[i]);
     rows[5] = m_bits->megaballRow(megaballCounts ? candidate.megaball : 0);
+    // Every draw reaches a threshold of 0 or below, none one above the six values.
+    if (threshold > 7)
+        return false;
+    if (threshold <= 0)
+        return std::any_of(window.begin(), window.end(), [](std::uint64_t w) { return w != 0; });
     for (size_t w = 0; w < words; ++w) {
         if (!window[w])
             continue;

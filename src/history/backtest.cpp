@@ -194,7 +194,9 @@ bool SettingsBacktest::nextPass()
     }
     const BacktestPlan::Pass &planned = m_plan->passes()[m_nextPass++];
     const BacktestInput &input = m_plan->input();
-    BacktestPass pass;
+    // Filled in place: a pass holds a whole sheet of texts, and the many-seeds back-test
+    // makes hundreds of thousands of passes.
+    BacktestPass &pass = m_pass;
     pass.number = m_result.passes + 1;
     pass.startDate = planned.startDate;
 
@@ -224,7 +226,6 @@ bool SettingsBacktest::nextPass()
     addTally(m_result.sums, pass.tally);
     addTally(m_result.baselineSums, pass.baseline);
     m_result.randomState = m_random.state();
-    m_pass = std::move(pass);
     return true;
 }
 
