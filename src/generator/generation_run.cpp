@@ -173,16 +173,24 @@ inline std::uint64_t GenerationRun::drawNumbers(CandidateRow &candidate)
                 return true;
         return false;
     };
-    for (size_t slot = 0; slot < numbers.size();) {
-        const int number = pool[random.below(entries)];
-        const std::uint64_t bit = std::uint64_t(1) << (number & 63);
-        // A number already in the row clears the slot again: the slot is drawn anew.
-        if ((seen & bit) != 0 && repeats(slot, number))
-            continue;
-        seen |= bit;
-        numbers[slot++] = number;
-        shared += m_placedRows.word(number);
-    }
+    const auto drawSlot = [&](size_t slot) {
+        for (;;) {
+            const int number = pool[random.below(entries)];
+            const std::uint64_t bit = std::uint64_t(1) << (number & 63);
+            // A number already in the row clears the slot again: the slot is drawn anew.
+            if ((seen & bit) == 0 || !repeats(slot, number)) {
+                seen |= bit;
+                numbers[slot] = number;
+                shared += m_placedRows.word(number);
+                return;
+            }
+        }
+    };
+    drawSlot(0);
+    drawSlot(1);
+    drawSlot(2);
+    drawSlot(3);
+    drawSlot(4);
     m_random = random;
     return shared;
 }
