@@ -47,7 +47,8 @@ struct BacktestPass {
     int number = 0; // 1, 2, ...
     QDate startDate; // DateTimePicker1 at the start of the pass ("previous")
     // The run as it was made: after its ShowAndEvaluate the picker shows reference 1,
-    // which is the request's end date. `request.draws` points into the back-test.
+    // which is the request's end date. `request.draws` and `request.basis` point into the
+    // back-test's plan.
     ShownDrawState reference;
     GenerationRequest request;
     GenerationOutcome generation;
