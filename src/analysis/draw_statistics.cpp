@@ -273,6 +273,24 @@ Counts count(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow
     return {};
 }
 
+Counts joined(ChartKind kind, const Counts &earlier, const Counts &later)
+{
+    Counts both = earlier;
+    both.drawCount += later.drawCount;
+    both.total += later.total;
+    const bool overdue = kind == ChartKind::Overdue || kind == ChartKind::MegaballOverdue;
+    for (size_t k = 0; k < both.values.size() && k < later.values.size(); ++k) {
+        // A later counter below its draw count was reset by one of the later draws.
+        if (!overdue)
+            both.values[k] += later.values[k];
+        else if (later.values[k] < later.drawCount)
+            both.values[k] = later.values[k];
+        else
+            both.values[k] += later.drawCount;
+    }
+    return both;
+}
+
 Counts countTips(std::span<const QString> mainFieldTexts)
 {
     std::array<int, Game::MaxMain + 1> counters{};

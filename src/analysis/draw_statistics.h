@@ -46,6 +46,12 @@ struct Counts {
 // The counts of a draw chart over the draws in `window` (in the form the kind uses),
 // taken in the given order as the file holds them. Not for TipDistribution.
 Counts count(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window);
+// The counts of two windows one after the other, as one count over both would give
+// them: `later` counts the draws that follow `earlier`'s in store order (the draws of one
+// more week). Sums add up; an overdue counter is the later one where the later draws
+// hold the value, else the earlier one plus the later draws. Not for the sum and tip
+// charts, whose points depend on the values found.
+Counts joined(ChartKind kind, const Counts &earlier, const Counts &later);
 // Rows 1..12 with their five main-number field texts each, row by row (60 texts); the
 // count stops at the first empty or non-numeric field.
 Counts countTips(std::span<const QString> mainFieldTexts);

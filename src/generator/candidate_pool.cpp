@@ -153,6 +153,8 @@ private:
     {
         if (m_chart)
             m_chart(kind);
+        if (m_sources.statistics)
+            return m_sources.statistics(kind);
         return NumberStatistics::compute(kind, m_sources.draws, m_sources.window());
     }
 

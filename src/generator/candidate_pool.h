@@ -69,6 +69,9 @@ struct PoolSources {
     std::span<const Draw> draws;
     QDate start;
     const ReferenceDraws &references;
+    // The statistic of a kind over that window when someone keeps it at hand; counted
+    // from the draws when empty.
+    std::function<NumberStatistic(DrawStatistics::ChartKind)> statistics = {};
 
     StatisticsWindow window() const { return {start, references.endDate}; }
 };

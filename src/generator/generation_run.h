@@ -12,6 +12,7 @@
 #include "generator/generation_options.h"
 #include "generator/reference_draws.h"
 #include "generator/row_filters.h"
+#include "generator/run_basis.h"
 #include "tipsheet/tip_rows.h"
 
 #include <QElapsedTimer>
@@ -86,6 +87,8 @@ struct GenerationRequest {
     GenerationSettings settings;
     int attemptLimit = 50000;
     std::array<SheetRow, TipRows::RowCount> sheet{};
+    // Worked out beforehand; the run uses it when it was made for this request.
+    const RunBasis *basis = nullptr;
 };
 
 struct GenerationOutcome {
@@ -112,16 +115,20 @@ public:
 
     // The status text of one attempt: "3.Tipp:  4 9  23  51  70    CS: 157".
     static QString attemptStatusText(int row, const CandidateRow &candidate, const MessageTable &messages);
+    // A locked row as the run reads its fields: an empty or unreadable field is 0.
+    static GeneratedRow lockedRow(const TipRowTexts &texts);
 
 private:
-    GeneratedRow lockedRow(int row) const;
     bool computesRow(int row) const;
     CandidateRow attemptLoop(int row);
     void yieldPoint(int row, bool firstAttempt);
+    void loosenOptions(int row);
+    void planLoosening();
     void relaxLimits(int row);
     void setOption(CheckBoxField field, bool on);
     void setOption(SpinField field, int value);
-    void drawNumbers(CandidateRow &candidate);
+    void optionsChanged();
+    std::uint64_t drawNumbers(CandidateRow &candidate);
     int megaballPick();
     void computeMegaballStatistics();
     bool stopRequested() const { return m_hooks.stopRequested && m_hooks.stopRequested(); }
@@ -131,19 +138,26 @@ private:
     RandomSource &m_random;
     const MessageTable &m_messages;
     GenerationHooks m_hooks;
+    const RunBasis *m_basis = nullptr; // the request's, when it serves for it
 
     GenerationSettings m_settings;
     int m_attemptLimit = 0;
+    int m_nextLoosening = 0; // the attempt count of the next loosening point
     int m_attempts = 0;
     ReferenceDraws m_references;
     CandidatePool m_pool;
     std::optional<RowFilters> m_filters;
-    std::vector<MainNumberSet> m_placedRows;
+    PlacedRows m_placedRows;
+    OtherRowsRule m_otherRows; // from m_settings
 
-    // MO and MF over the statistics window, computed at the first Megaball choice.
+    // MO and MF over the statistics window, computed at the first Megaball choice, and
+    // the choice they give under m_settings: the Megaballs a random draw may keep, or the
+    // one Megaball the other two options pick without drawing.
     bool m_megaballStatisticsReady = false;
     NumberStatistic m_megaballOverdue;
     NumberStatistic m_megaballFrequency;
+    std::uint32_t m_megaballsKept = 0;
+    int m_megaballPicked = 0;
 
     QElapsedTimer m_sinceYield;
     std::optional<std::pair<int, CandidateRow>> m_lastAttempt; // row and candidate

@@ -9,6 +9,7 @@
 #include "draws/draw.h"
 
 #include <array>
+#include <optional>
 #include <span>
 
 struct NumberStatistic {
@@ -29,4 +30,29 @@ namespace NumberStatistics {
 // is the chart's automatic one: L = 0 and H = the largest entry. Not for the tip and sum
 // charts.
 NumberStatistic compute(DrawStatistics::ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window);
+// The statistic of the chart counts `counts` of that kind.
+NumberStatistic of(DrawStatistics::ChartKind kind, const DrawStatistics::Counts &counts);
 } // namespace NumberStatistics
+
+// The statistics of one window whose start stays and whose end moves on pass by pass, as
+// a back-test asks for them: a later end counts only the draws after the previous one
+// and joins them to the previous counts. That gives the numbers of a recount when the
+// history is in date order; otherwise, and for an end before the previous one, it
+// recounts.
+class MovingStatistics {
+public:
+    MovingStatistics(std::span<const Draw> draws, QDate start);
+
+    NumberStatistic at(DrawStatistics::ChartKind kind, QDate end);
+
+private:
+    struct Moving {
+        QDate end;
+        size_t next = 0; // the first draw dated after `end`
+        DrawStatistics::Counts counts;
+    };
+    std::span<const Draw> m_draws;
+    QDate m_start;
+    bool m_inDateOrder = false;
+    std::array<std::optional<Moving>, 9> m_kinds; // by ChartKind
+};

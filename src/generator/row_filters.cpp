@@ -3,6 +3,8 @@
 #include "analysis/draw_statistics.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 
 namespace {
 constexpr int DaysPerWeek = 7;
@@ -23,25 +25,25 @@ bool megaballCounted(const GenerationSettings &settings, const CandidateRow &can
 }
 
 // Bitwise "count >= threshold" for a 3-bit count held in s2 s1 s0, one count per bit
-// position.
+// position; `threshold` is 1..7.
 std::uint64_t atLeast(std::uint64_t s2, std::uint64_t s1, std::uint64_t s0, int threshold)
 {
-    if (threshold <= 0)
-        return ~std::uint64_t(0);
-    if (threshold > 7)
-        return 0;
-    const std::uint64_t bits[3] = {s0, s1, s2};
-    std::uint64_t greater = 0;
-    std::uint64_t equal = ~std::uint64_t(0);
-    for (int k = 2; k >= 0; --k) {
-        if ((threshold >> k) & 1) {
-            equal &= bits[k];
-        } else {
-            greater |= equal & bits[k];
-            equal &= ~bits[k];
-        }
+    switch (threshold) {
+    case 1:
+        return s2 | s1 | s0;
+    case 2:
+        return s2 | s1;
+    case 3:
+        return s2 | (s1 & s0);
+    case 4:
+        return s2;
+    case 5:
+        return s2 & (s1 | s0);
+    case 6:
+        return s2 & s1;
+    default:
+        return s2 & s1 & s0;
     }
-    return greater | equal;
 }
 } // namespace
 
@@ -116,28 +118,19 @@ QString filterTestName(FilterTest test)
     return {};
 }
 
-RowFilters::RowFilters(std::span<const Draw> draws, QDate start, const ReferenceDraws &references)
+DrawBits::DrawBits(std::span<const Draw> draws)
 {
-    for (int k = 0; k < 3; ++k) {
-        m_referenceSets[size_t(k)] = MainNumberSet::of(references.draws[size_t(k)]);
-        m_referenceMegaballs[size_t(k)] = references.draws[size_t(k)].megaball;
-    }
-    const QDate end = references.endDate;
-    m_endDay = end.toJulianDay();
-    std::vector<const Draw *> upToEnd;
+    std::vector<const Draw *> dated;
     for (const Draw &draw : draws)
-        if (draw.date.isValid() && draw.date <= end)
-            upToEnd.push_back(&draw);
-
-    m_words = std::max(1, int((upToEnd.size() + 63) / 64));
+        if (draw.date.isValid())
+            dated.push_back(&draw);
+    m_words = std::max(1, int((dated.size() + 63) / 64));
     const auto words = size_t(m_words);
     m_numberBits.assign((Game::MaxMain + 1) * words, 0);
     m_megaballBits.assign((Game::MaxMegaball + 1) * words, 0);
-    m_historyMask.assign(words, 0);
-    m_recentMask.assign(words, 0);
-    m_days.reserve(upToEnd.size());
-    for (size_t bit = 0; bit < upToEnd.size(); ++bit) {
-        const Draw &draw = *upToEnd[bit];
+    m_days.reserve(dated.size());
+    for (size_t bit = 0; bit < dated.size(); ++bit) {
+        const Draw &draw = *dated[bit];
         const std::uint64_t mask = std::uint64_t(1) << (bit & 63);
         const size_t word = bit >> 6;
         for (int n : draw.numbers)
@@ -145,10 +138,102 @@ RowFilters::RowFilters(std::span<const Draw> draws, QDate start, const Reference
                 m_numberBits[size_t(n) * words + word] |= mask;
         if (draw.megaball >= 1 && draw.megaball <= Game::MaxMegaball)
             m_megaballBits[draw.megaball * words + word] |= mask;
-        if (draw.date > start)
-            m_historyMask[word] |= mask;
         m_days.push_back(draw.date.toJulianDay());
     }
+    m_inDayOrder = std::is_sorted(m_days.begin(), m_days.end());
+}
+
+void DrawBits::selectDays(qint64 afterDay, qint64 endDay, std::vector<std::uint64_t> &mask) const
+{
+    mask.assign(size_t(m_words), 0);
+    const auto set = [&](size_t bit) { mask[bit >> 6] |= std::uint64_t(1) << (bit & 63); };
+    if (!m_inDayOrder) {
+        for (size_t bit = 0; bit < m_days.size(); ++bit)
+            if (m_days[bit] > afterDay && m_days[bit] <= endDay)
+                set(bit);
+        return;
+    }
+    // In day order the window is one run of bits.
+    auto bit = size_t(std::upper_bound(m_days.begin(), m_days.end(), afterDay) - m_days.begin());
+    const auto last = size_t(std::upper_bound(m_days.begin(), m_days.end(), endDay) - m_days.begin());
+    for (; bit < last && (bit & 63) != 0; ++bit)
+        set(bit);
+    for (; bit + 64 <= last; bit += 64)
+        mask[bit >> 6] = ~std::uint64_t(0);
+    for (; bit < last; ++bit)
+        set(bit);
+}
+
+OtherRowsRule OtherRowsRule::of(const GenerationSettings &settings)
+{
+    OtherRowsRule rule{settings.maxOtherRowMatches, settings.minOtherRowMatches, settings.boundsForEachOtherRow,
+        settings.maxOtherRowMatchesOn, settings.minOtherRowMatchesOn};
+    // c + 7 - maximum reaches 8 just when c > maximum, c + 8 - minimum just when
+    // c >= minimum; neither passes 15, so no four carries into the next.
+    constexpr std::uint64_t Ones = 0x1111111111111111u;
+    rule.aboveMaximum = std::uint64_t(std::clamp(7 - rule.maximum, 2, 8)) * Ones;
+    rule.atLeastMinimum = std::uint64_t(std::clamp(8 - rule.minimum, 2, 8)) * Ones;
+    return rule;
+}
+
+bool OtherRowsRule::passes(std::span<const int> shared) const
+{
+    if (shared.empty())
+        return true;
+    int smallest = Game::MainCount;
+    int largest = 0;
+    for (const int count : shared) {
+        if (eachRow && (count > maximum || count < minimum))
+            return false;
+        smallest = std::min(smallest, count);
+        largest = std::max(largest, count);
+    }
+    if (maximumOfAll && smallest > maximum)
+        return false;
+    return !(minimumOfAny && largest < minimum);
+}
+
+void PlacedRows::add(const MainNumberSet &row)
+{
+    if (m_count >= Capacity)
+        return;
+    const std::uint64_t one = std::uint64_t(1) << (4 * m_count);
+    m_tops |= one << 3;
+    ++m_count;
+    for (size_t w = 0; w < row.words().size(); ++w)
+        for (std::uint64_t bits = row.words()[w]; bits != 0; bits &= bits - 1)
+            m_words[64 * w + size_t(std::countr_zero(bits))] += one;
+}
+
+RowFilters::RowFilters(std::span<const Draw> draws, QDate start, const ReferenceDraws &references)
+    : m_ownBits(std::make_shared<const DrawBits>(draws))
+    , m_bits(m_ownBits.get())
+{
+    prepare(start, references);
+}
+
+RowFilters::RowFilters(const DrawBits &bits, QDate start, const ReferenceDraws &references)
+    : m_bits(&bits)
+{
+    prepare(start, references);
+}
+
+void RowFilters::prepare(QDate start, const ReferenceDraws &references)
+{
+    for (int k = 0; k < 3; ++k) {
+        m_referenceSets[size_t(k)] = MainNumberSet::of(references.draws[size_t(k)]);
+        m_referenceMegaballs[size_t(k)] = references.draws[size_t(k)].megaball;
+    }
+    const QDate end = references.endDate;
+    m_hasEnd = end.isValid();
+    m_endDay = end.toJulianDay();
+    // Every valid date lies after an unreadable start, as the dates compare.
+    const qint64 startDay = start.isValid() ? start.toJulianDay() : std::numeric_limits<qint64>::min();
+    if (m_hasEnd)
+        m_bits->selectDays(startDay, m_endDay, m_historyMask);
+    else
+        m_historyMask.assign(size_t(m_bits->words()), 0);
+    m_recentMask.assign(size_t(m_bits->words()), 0);
 }
 
 void RowFilters::selectRecentWeeks(int weeks)
@@ -156,27 +241,25 @@ void RowFilters::selectRecentWeeks(int weeks)
     if (weeks == m_recentWeeks)
         return;
     m_recentWeeks = weeks;
-    std::fill(m_recentMask.begin(), m_recentMask.end(), 0);
-    // An unreadable end date has no window (no draw is dated up to it); its Julian day
-    // is the smallest qint64, which the subtraction would carry past the end.
-    if (m_days.empty())
-        return;
-    const qint64 after = m_endDay - qint64(DaysPerWeek) * weeks;
-    for (size_t bit = 0; bit < m_days.size(); ++bit)
-        if (m_days[bit] > after)
-            m_recentMask[bit >> 6] |= std::uint64_t(1) << (bit & 63);
+    // An unreadable end date has no window; its Julian day is the smallest qint64, which
+    // the subtraction would carry past the end.
+    if (m_hasEnd)
+        m_bits->selectDays(m_endDay - qint64(DaysPerWeek) * weeks, m_endDay, m_recentMask);
 }
 
 bool RowFilters::anyDrawReaches(
     const CandidateRow &candidate, bool megaballCounts, int threshold, const std::vector<std::uint64_t> &window) const
 {
-    const auto words = size_t(m_words);
+    const auto words = size_t(m_bits->words());
     std::array<const std::uint64_t *, 6> rows{};
-    for (size_t i = 0; i < 5; ++i) {
-        const int n = candidate.numbers[i];
-        rows[i] = &m_numberBits[size_t(n >= 1 && n <= Game::MaxMain ? n : 0) * words];
-    }
-    rows[5] = &m_megaballBits[size_t(megaballCounts ? candidate.megaball : 0) * words];
+    for (size_t i = 0; i < 5; ++i)
+        rows[i] = m_bits->numberRow(candidate.numbers[i]);
+    rows[5] = m_bits->megaballRow(megaballCounts ? candidate.megaball : 0);
+    // Every draw reaches a threshold of 0 or below, none one above the six values.
+    if (threshold > 7)
+        return false;
+    if (threshold <= 0)
+        return std::any_of(window.begin(), window.end(), [](std::uint64_t w) { return w != 0; });
     for (size_t w = 0; w < words; ++w) {
         if (!window[w])
             continue;
@@ -220,23 +303,11 @@ int RowFilters::primzahlen(const CandidateRow &candidate)
 bool RowFilters::otherRowsPass(
     const CandidateRow &candidate, std::span<const MainNumberSet> placedRows, const GenerationSettings &settings) const
 {
-    if (placedRows.empty())
-        return true;
-    const int maximum = settings.maxOtherRowMatches;
-    const int minimum = settings.minOtherRowMatches;
-    const bool eachRow = settings.boundsForEachOtherRow;
-    int smallest = Game::MainCount;
-    int largest = 0;
-    for (const MainNumberSet &row : placedRows) {
-        const int shared = row.overlap(candidate);
-        if (eachRow && (shared > maximum || shared < minimum))
-            return false;
-        smallest = std::min(smallest, shared);
-        largest = std::max(largest, shared);
-    }
-    if (settings.maxOtherRowMatchesOn && smallest > maximum)
-        return false;
-    return !(settings.minOtherRowMatchesOn && largest < minimum);
+    std::vector<int> shared;
+    shared.reserve(placedRows.size());
+    for (const MainNumberSet &row : placedRows)
+        shared.push_back(row.overlap(candidate));
+    return OtherRowsRule::of(settings).passes(shared);
 }
 
 int RowFilters::referenceMatches(int k, const CandidateRow &candidate, bool megaballCounts) const
@@ -248,9 +319,14 @@ int RowFilters::referenceMatches(int k, const CandidateRow &candidate, bool mega
 FilterTest RowFilters::check(
     const CandidateRow &candidate, std::span<const MainNumberSet> placedRows, const GenerationSettings &settings)
 {
-    const auto &n = candidate.numbers;
     if (!otherRowsPass(candidate, placedRows, settings))
         return FilterTest::OtherRows;
+    return checkAfterOtherRows(candidate, settings);
+}
+
+FilterTest RowFilters::checkAfterOtherRows(const CandidateRow &candidate, const GenerationSettings &settings)
+{
+    const auto &n = candidate.numbers;
     if (settings.pairRule) {
         bool pair = false;
         for (size_t k = 0; k + 1 < n.size(); ++k)

@@ -4,6 +4,7 @@
 #include "tipsheet/tip_rows.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 constexpr int DaysPerStep = 7;
@@ -96,32 +97,80 @@ Yardstick BacktestResult::yardstick() const
     return Yardstick::of(sums, baselineSums, ticketPrice);
 }
 
-SettingsBacktest::SettingsBacktest(BacktestInput input, const MessageTable &messages)
+BacktestPlan::BacktestPlan(BacktestInput input, const MessageTable &messages, Runs runs)
     : m_input(std::move(input))
-    , m_messages(messages)
     , m_settings(m_input.settings)
-    , m_baseline(m_input.seed)
-    , m_sheet(m_input.sheet)
 {
     // The preferred-number list would stop every pass for the user.
     m_settings.showPreferredList = false;
-    m_random.setSeed(m_input.seed);
-    m_result.rowsPerPass = m_settings.rowsToCompute;
-    m_result.ticketPrice = m_input.ticketPrice;
-    m_result.randomState = m_random.state();
+    const std::vector<Draw> &draws = m_input.draws;
+    std::optional<RunBasisMaker> bases;
+    if (runs == Runs::Prepared)
+        bases.emplace(draws, m_input.statisticsStart, messages);
 
     // Step 3: current := the chosen date, then ShowAndEvaluate, whose evaluation leaves
     // every row it could evaluate sorted on the sheet (the locked rows are what stays).
-    m_current = m_input.chosenDate;
-    m_state = ShownDraw::showAndEvaluate(m_input.draws, m_input.chosenDate, m_input.shown, m_input.pickerMinimum);
-    m_initial = m_state;
-    const TipSheetTexts texts = textsOf(m_sheet);
-    const TipSheetTexts sorted = SheetEvaluation::of(texts, m_state.shownDraw).sortedSheet(texts);
-    for (size_t row = 0; row < m_sheet.size(); ++row)
-        m_sheet[row].texts = sorted[row];
-    m_result.lockedRows = lockedRowsOf(m_sheet);
-    // Step 6: previous := today.
-    m_previous = m_input.today;
+    QDate current = m_input.chosenDate;
+    ShownDrawState state = ShownDraw::showAndEvaluate(draws, current, m_input.shown, m_input.pickerMinimum);
+    m_initial = state;
+    std::array<SheetRow, TipRows::RowCount> sheet = m_input.sheet;
+    const TipSheetTexts texts = textsOf(sheet);
+    const TipSheetTexts sorted = SheetEvaluation::of(texts, state.shownDraw).sortedSheet(texts);
+    for (size_t row = 0; row < sheet.size(); ++row)
+        sheet[row].texts = sorted[row];
+    m_lockedRows = lockedRowsOf(sheet);
+
+    // Step 6: previous := today. The loop ends on a pass that does not move the date.
+    QDate previous = m_input.today;
+    std::set<QDate> startDates;
+    while (previous != current) {
+        // Deviation: a date a pass has already started from would repeat the same passes
+        // for ever; the documented loop only ends on a pass that does not move the date.
+        if (startDates.count(current) > 0) {
+            m_endedOnRepeatedDate = true;
+            break;
+        }
+        Pass pass;
+        pass.startDate = current;
+        previous = current;
+        startDates.insert(current);
+        // The run's ShowAndEvaluate for the picker's date: reference 1, whose date
+        // becomes the end date.
+        pass.reference = ShownDraw::showAndEvaluate(draws, state.pickerDate, state, m_input.pickerMinimum);
+        pass.sheet = sheet;
+        if (bases)
+            pass.basis = bases->make(pass.reference.pickerDate, m_settings);
+        // DateTimePicker1 seven days on, ShowAndEvaluate: the first draw on or after that
+        // date, or the newest draw when there is none.
+        pass.evaluated = ShownDraw::showAndEvaluate(
+            draws, pass.reference.pickerDate.addDays(DaysPerStep), pass.reference, m_input.pickerMinimum);
+        // What stays on the sheet for the next run: the locked rows as the run reads them
+        // back, sorted by the evaluation.
+        for (SheetRow &row : sheet)
+            if (row.locked)
+                row.texts = evaluatedTexts(GenerationRun::lockedRow(row.texts));
+        state = pass.evaluated;
+        current = state.pickerDate;
+        m_passes.push_back(std::move(pass));
+    }
+}
+
+SettingsBacktest::SettingsBacktest(BacktestInput input, const MessageTable &messages)
+    : SettingsBacktest(
+        std::make_shared<const BacktestPlan>(input, messages, BacktestPlan::Runs::Separate), input.seed, messages)
+{ }
+
+SettingsBacktest::SettingsBacktest(std::shared_ptr<const BacktestPlan> plan, qint32 seed, const MessageTable &messages)
+    : m_plan(std::move(plan))
+    , m_seed(seed)
+    , m_messages(messages)
+    , m_baseline(seed)
+{
+    m_random.setSeed(seed);
+    m_result.rowsPerPass = m_plan->settings().rowsToCompute;
+    m_result.ticketPrice = m_plan->input().ticketPrice;
+    m_result.randomState = m_random.state();
+    m_result.lockedRows = m_plan->lockedRows();
 }
 
 void SettingsBacktest::setGenerationHooks(std::function<GenerationHooks(int pass)> hooksForPass)
@@ -131,63 +180,51 @@ void SettingsBacktest::setGenerationHooks(std::function<GenerationHooks(int pass
 
 bool SettingsBacktest::finished() const
 {
-    if (m_finished || m_previous == m_current)
-        return true;
-    // Deviation: a date a pass has already started from would repeat the same passes for
-    // ever; the documented loop only ends on a pass that does not move the date.
-    return m_startDates.count(m_current) > 0;
+    return m_finished || m_nextPass >= m_plan->passes().size();
 }
 
 bool SettingsBacktest::nextPass()
 {
     if (finished()) {
-        if (!m_finished && m_previous != m_current)
-            m_result.endedOnRepeatedDate = true;
+        if (!m_finished)
+            m_result.endedOnRepeatedDate = m_plan->endedOnRepeatedDate();
         m_finished = true;
         return false;
     }
-    BacktestPass pass;
+    const BacktestPlan::Pass &planned = m_plan->passes()[m_nextPass++];
+    const BacktestInput &input = m_plan->input();
+    // Filled in place: a pass holds a whole sheet of texts, and the many-seeds back-test
+    // makes hundreds of thousands of passes.
+    BacktestPass &pass = m_pass;
     pass.number = m_result.passes + 1;
-    pass.startDate = m_current;
-    m_previous = m_current;
-    m_startDates.insert(m_current);
+    pass.startDate = planned.startDate;
 
     // Every pass starts from the entered seed.
-    m_random.setSeed(m_input.seed);
+    m_random.setSeed(m_seed);
 
     // The generation run as the window makes it: ShowAndEvaluate for the picker's date
     // (reference 1, which becomes the end date), the unlocked rows cleared, the run.
-    pass.reference = ShownDraw::showAndEvaluate(m_input.draws, m_state.pickerDate, m_state, m_input.pickerMinimum);
-    pass.request.draws = m_input.draws;
-    pass.request.start = m_input.statisticsStart;
+    pass.reference = planned.reference;
+    pass.request.draws = input.draws;
+    pass.request.start = input.statisticsStart;
     pass.request.end = pass.reference.pickerDate;
-    pass.request.settings = m_settings;
-    pass.request.attemptLimit = m_settings.attemptLimit();
-    pass.request.sheet = m_sheet;
+    pass.request.settings = m_plan->settings();
+    pass.request.attemptLimit = pass.request.settings.attemptLimit();
+    pass.request.sheet = planned.sheet;
+    pass.request.basis = planned.basis ? &*planned.basis : nullptr;
     GenerationHooks hooks = m_hooksForPass ? m_hooksForPass(pass.number) : GenerationHooks{};
     pass.generation = GenerationRun(pass.request, m_random, m_messages, std::move(hooks)).run();
-    // The run closes with Komplettcheck against reference 1, and ShowAndEvaluate below
-    // evaluates again; both sort the same complete rows, so only the second is made.
-
-    // DateTimePicker1 seven days on, ShowAndEvaluate: the first draw on or after that
-    // date, or the newest draw when there is none.
-    pass.evaluated = ShownDraw::showAndEvaluate(
-        m_input.draws, pass.reference.pickerDate.addDays(DaysPerStep), pass.reference, m_input.pickerMinimum);
+    // The run closes with Komplettcheck against reference 1, and ShowAndEvaluate seven
+    // days on evaluates again; both sort the same complete rows, so only the second is
+    // made.
+    pass.evaluated = planned.evaluated;
     pass.tally = tallyOf(pass.generation.rows, pass.evaluated.shownDraw);
     pass.baseline = m_baseline.evaluate(tallyRows(pass.tally), pass.evaluated.shownDraw);
-
-    // What stays on the sheet for the next run: the locked rows, as the evaluation left them.
-    m_state = pass.evaluated;
-    for (size_t row = 0; row < m_sheet.size(); ++row)
-        if (m_sheet[row].locked)
-            m_sheet[row].texts = evaluatedTexts(pass.generation.rows[row]);
-    m_current = m_state.pickerDate;
 
     ++m_result.passes;
     addTally(m_result.sums, pass.tally);
     addTally(m_result.baselineSums, pass.baseline);
     m_result.randomState = m_random.state();
-    m_pass = std::move(pass);
     return true;
 }
 

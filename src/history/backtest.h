@@ -3,7 +3,10 @@
 // generation run computes the rows from the draws known then and the sheet is evaluated
 // against the first draw at least a week later; the tallies add up. The window drives it
 // pass by pass (`nextPass`) and shows each pass; the command-line tool runs it to the end.
-// Nothing here is shared between two back-tests, so several can run on several threads.
+// What does not depend on the seed (where the passes start, the draws they end on and are
+// evaluated against, and what each run prepares from the history) is a BacktestPlan,
+// worked out once and then only read, so the back-tests of many seeds share one on
+// several threads.
 #pragma once
 
 #include "analysis/sheet_evaluation.h"
@@ -16,8 +19,8 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
-#include <set>
 #include <vector>
 
 class MessageTable;
@@ -44,7 +47,8 @@ struct BacktestPass {
     int number = 0; // 1, 2, ...
     QDate startDate; // DateTimePicker1 at the start of the pass ("previous")
     // The run as it was made: after its ShowAndEvaluate the picker shows reference 1,
-    // which is the request's end date. `request.draws` points into the back-test.
+    // which is the request's end date. `request.draws` and `request.basis` point into the
+    // back-test's plan.
     ShownDrawState reference;
     GenerationRequest request;
     GenerationOutcome generation;
@@ -70,6 +74,47 @@ struct LockedRow {
 };
 std::vector<LockedRow> lockedRowsOf(const std::array<SheetRow, TipRows::RowCount> &sheet);
 
+// The side of a back-test that no seed changes, worked out before its first pass: the
+// first ShowAndEvaluate, then for every pass the date it starts from, the draw its run
+// ends on, the draw it is evaluated against and the sheet it starts with (the locked rows
+// as the evaluation before left them), and with `Runs::Prepared` the basis of its run:
+// the statistics of a pass go on from the previous pass's.
+class BacktestPlan {
+public:
+    // Separate: every run works out its own basis and tells the window as it goes.
+    enum class Runs { Prepared, Separate };
+    BacktestPlan(BacktestInput input, const MessageTable &messages, Runs runs = Runs::Prepared);
+    BacktestPlan(const BacktestPlan &) = delete;
+    BacktestPlan &operator=(const BacktestPlan &) = delete;
+
+    struct Pass {
+        QDate startDate; // DateTimePicker1 at its start ("previous")
+        ShownDrawState reference; // after the run's ShowAndEvaluate: reference 1
+        ShownDrawState evaluated; // seven days on
+        std::array<SheetRow, TipRows::RowCount> sheet;
+        std::optional<RunBasis> basis;
+    };
+
+    const BacktestInput &input() const { return m_input; }
+    // The options of every run: the input's with CheckBox20 off.
+    const GenerationSettings &settings() const { return m_settings; }
+    const ShownDrawState &initialShow() const { return m_initial; }
+    // The locked rows as the first ShowAndEvaluate left them sorted.
+    const std::vector<LockedRow> &lockedRows() const { return m_lockedRows; }
+    const std::vector<Pass> &passes() const { return m_passes; }
+    // Deviation from the documented loop, which would repeat for ever here: a pass ended
+    // on the date an earlier pass had started from.
+    bool endedOnRepeatedDate() const { return m_endedOnRepeatedDate; }
+
+private:
+    const BacktestInput m_input;
+    GenerationSettings m_settings;
+    ShownDrawState m_initial;
+    std::vector<LockedRow> m_lockedRows;
+    std::vector<Pass> m_passes;
+    bool m_endedOnRepeatedDate = false;
+};
+
 struct BacktestResult {
     int passes = 0;
     int rowsPerPass = 0; // rowsToCompute
@@ -88,8 +133,12 @@ struct BacktestResult {
 
 class SettingsBacktest {
 public:
-    // Makes the first ShowAndEvaluate (step 3); the window makes its own as well.
+    // Makes the first ShowAndEvaluate (step 3); the window makes its own as well. Every
+    // pass's run works out its own statistics and pool, as the window shows them.
     SettingsBacktest(BacktestInput input, const MessageTable &messages);
+    // The back-test of `seed` on a plan that others may share; the plan's input seed is
+    // not used.
+    SettingsBacktest(std::shared_ptr<const BacktestPlan> plan, qint32 seed, const MessageTable &messages);
     SettingsBacktest(const SettingsBacktest &) = delete;
     SettingsBacktest &operator=(const SettingsBacktest &) = delete;
 
@@ -103,7 +152,7 @@ public:
     // The latest pass; valid after nextPass() returned true.
     const BacktestPass &lastPass() const { return m_pass; }
     // The state after the first ShowAndEvaluate, before any pass.
-    const ShownDrawState &initialShow() const { return m_initial; }
+    const ShownDrawState &initialShow() const { return m_plan->initialShow(); }
     const BacktestResult &result() const { return m_result; }
 
     // Runs every remaining pass; `observer` sees each one.
@@ -117,19 +166,14 @@ public:
     static std::optional<qint32> parseSeed(const QString &text);
 
 private:
-    const BacktestInput m_input;
+    const std::shared_ptr<const BacktestPlan> m_plan;
+    const qint32 m_seed;
     const MessageTable &m_messages;
     std::function<GenerationHooks(int)> m_hooksForPass;
-    GenerationSettings m_settings;
     RandomSource m_random;
     BaselineRows m_baseline;
 
-    ShownDrawState m_initial;
-    ShownDrawState m_state;
-    std::array<SheetRow, TipRows::RowCount> m_sheet;
-    QDate m_current;
-    QDate m_previous;
-    std::set<QDate> m_startDates;
+    size_t m_nextPass = 0;
     bool m_finished = false;
     BacktestPass m_pass;
     BacktestResult m_result;

@@ -130,6 +130,6 @@ QStringList BacktestReport::lines(
 
 QStringList BacktestReport::linesFor(const BacktestInput &input, const MessageTable &messages)
 {
-    SettingsBacktest backtest(input, messages);
+    SettingsBacktest backtest(std::make_shared<const BacktestPlan>(input, messages), input.seed, messages);
     return lines(backtest.runToEnd(), messages);
 }

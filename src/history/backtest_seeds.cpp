@@ -12,23 +12,35 @@
 namespace {
 using PrizeClasses::Class;
 
+// The yardstick's counts without its chance side, whose binomial ranges cost more than
+// a seed's back-test.
 void fillFrom(SeedOutcome &outcome, const BacktestResult &result)
 {
-    const Yardstick y = result.yardstick();
-    outcome.rows = y.rows;
-    outcome.settingsWinning = y.settingsWinning;
-    outcome.baselineWinning = y.baselineWinning;
-    outcome.settingsWinnings = y.settingsWinnings;
-    outcome.baselineWinnings = y.baselineWinnings;
+    PrizeClasses::ClassCounts settings;
+    settings.add(result.sums);
+    PrizeClasses::ClassCounts baseline;
+    baseline.add(result.baselineSums);
+    outcome.rows = settings.rows();
+    outcome.settingsWinning = settings.winningRows();
+    outcome.baselineWinning = baseline.winningRows();
+    outcome.settingsWinnings = settings.winningsDollars();
+    outcome.baselineWinnings = baseline.winningsDollars();
 }
 
 void keepLargest(std::optional<SingleWin> &largest, qint32 seed, int pass, const HitClassTally &tally)
 {
+    // Every seed asks after every pass; the prizes are looked up once.
+    static const std::array<std::int64_t, PrizeClasses::PrizeClassCount> prizes = [] {
+        std::array<std::int64_t, PrizeClasses::PrizeClassCount> dollars{};
+        for (int k = 0; k < PrizeClasses::PrizeClassCount; ++k)
+            dollars[size_t(k)] = PrizeClasses::prizeDollars(Class(k));
+        return dollars;
+    }();
     PrizeClasses::ClassCounts counts;
     counts.add(tally);
     for (int k = 0; k < PrizeClasses::PrizeClassCount; ++k) {
         const auto c = Class(k);
-        const std::int64_t dollars = PrizeClasses::prizeDollars(c);
+        const std::int64_t dollars = prizes[size_t(k)];
         if (counts.at(c) > 0 && dollars > 0 && (!largest || dollars > largest->dollars))
             largest = SingleWin{seed, pass, c, dollars};
     }
@@ -68,13 +80,13 @@ SeedsRun BacktestSeeds::run(const BacktestInput &input, int count, const Message
 {
     SeedsRun result;
     result.outcomes.resize(size_t(std::max(count, 0)));
+    // What no seed changes is worked out once, before the seeds share it.
+    const auto plan = std::make_shared<const BacktestPlan>(input, messages);
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int k = next++; k < count; k = next++) {
-            BacktestInput copy = input;
             const qint32 seed = input.seed + k;
-            copy.seed = seed;
-            SettingsBacktest backtest(std::move(copy), messages);
+            SettingsBacktest backtest(plan, seed, messages);
             SeedOutcome &outcome = result.outcomes[size_t(k)];
             outcome.seed = seed;
             const BacktestResult &done = backtest.runToEnd([&](const BacktestPass &pass) {

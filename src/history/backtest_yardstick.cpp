@@ -28,17 +28,22 @@ HitClassTally BaselineRows::evaluate(int rows, const Draw &draw)
 {
     HitClassTally tally;
     for (int row = 0; row < rows; ++row) {
-        std::array<int, Game::MainCount> numbers{};
+        // The row's numbers 1..75 as bits; a number drawn again is drawn anew.
+        std::array<std::uint64_t, 2> numbers{};
         for (int slot = 0; slot < Game::MainCount;) {
             const int n = 1 + int(m_random.below(Game::MaxMain));
-            if (std::find(numbers.begin(), numbers.begin() + slot, n) == numbers.begin() + slot)
-                numbers[size_t(slot++)] = n;
+            std::uint64_t &word = numbers[size_t(n >> 6)];
+            const std::uint64_t bit = std::uint64_t(1) << (n & 63);
+            if ((word & bit) == 0) {
+                word |= bit;
+                ++slot;
+            }
         }
         const int megaball = 1 + int(m_random.below(Game::MaxMegaball));
-        // Fields against drawn numbers, as the hit rule counts.
+        // Fields against drawn numbers, as the hit rule counts: each field holding one.
         int hits = 0;
         for (int drawn : draw.numbers)
-            hits += int(std::count(numbers.begin(), numbers.end(), drawn));
+            hits += drawn >= 1 && drawn < 128 && (numbers[size_t(drawn >> 6)] >> (drawn & 63)) & 1 ? 1 : 0;
         if (hits <= 5)
             tally.add(hits, megaball == draw.megaball);
     }

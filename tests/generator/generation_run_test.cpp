@@ -438,6 +438,36 @@ private slots:
             QVERIFY(text.startsWith(QStringLiteral("1.Tipp:  ")));
     }
 
+    // A basis worked out beforehand serves only the request it was made for (options,
+    // end, the same history array), and the run tells its sinks what building it told.
+    void basisServesItsRequestOnly()
+    {
+        GenerationSettings settings = GenerationSettings::defaults();
+        settings.setUpDown(8, 12);
+        settings.setCheckBox(2, true);
+        GenerationSettings other = settings;
+        other.setCheckBox(15, true);
+        GenerationRequest req = request(settings);
+        QStringList told;
+        GenerationHooks hooks;
+        hooks.status = [&](const QString &text) { told << text; };
+        const GenerationOutcome alone = run(req, 5, hooks);
+        const QStringList toldAlone = told;
+        RunBasisMaker maker(m_history, Start, m_messages);
+        const RunBasis forOther = maker.make(End, other);
+        const RunBasis forEarlier = maker.make(End.addDays(-14), settings);
+        const RunBasis forThis = maker.make(End, settings);
+        for (const RunBasis *basis : {&forOther, &forEarlier, &forThis}) {
+            req.basis = basis;
+            told.clear();
+            QCOMPARE(run(req, 5, hooks).rows, alone.rows);
+            QCOMPARE(told, toldAlone);
+        }
+        const std::vector<Draw> copy = m_history;
+        req.draws = copy;
+        QCOMPARE(run(req, 5).rows, alone.rows);
+    }
+
     void endDateBecomesReferenceOne()
     {
         const GenerationOutcome outcome = run(request(permissive()), 1);
