@@ -122,7 +122,7 @@ void prepare(const QString &folder, const QString &name, const Writer &writer)
 {
     writePlain(folder + QLatin1Char('/') + writer.fileName, writer.earlier());
     if (name == QLatin1String("cli import"))
-        writePlain(folder + QStringLiteral("/neu.csv"), "2018-01-02,3,8,12,40,75,7,2\n2018-01-05,1,2,3,4,5,6,1\n");
+        writePlain(folder + QStringLiteral("/neu.csv"), "2018-01-02,3,8,12,40,65,7,2\n2018-01-05,1,2,3,4,5,6,1\n");
     if (name == QLatin1String("cli export"))
         writePlain(folder + QStringLiteral("/Devudirurero.dat"), bundledStore());
 }
