@@ -9,7 +9,9 @@
 
 namespace DrawStatistics {
 namespace {
-constexpr int MaxSum = 375;
+// Counters are sized for the largest format; a format's own range is sliced out.
+constexpr int MainSlots = Games::MainCapacity + 1;
+constexpr int MaxSum = Games::MainCapacity * 5; // past any sum of five numbers of a format
 constexpr int NoSumYet = 500;
 
 // Counters are indexed by the stored value; anything outside a counter's range is
@@ -30,6 +32,9 @@ struct Window {
     std::span<const Draw> draws;
     const StatisticsWindow &dates;
     bool startIncluded;
+
+    int mainMax() const { return dates.format->mainMax; }
+    int megaballMax() const { return dates.format->megaballMax; }
 };
 
 template <typename PerDraw> int forEachInWindow(const Window &window, PerDraw perDraw)
@@ -46,27 +51,29 @@ template <typename PerDraw> int forEachInWindow(const Window &window, PerDraw pe
 
 Counts numberDistribution(const Window &window)
 {
-    std::array<int, Game::MaxMain + 1> counters{};
+    std::array<int, MainSlots> counters{};
     Counts counts;
     counts.drawCount = forEachInWindow(window, [&](const Draw &draw) {
         for (int n : draw.numbers)
             addIfInRange(counters, n);
         counts.total += draw.sum();
     });
-    counts.values = slice(counters, 1, Game::MaxMain);
+    counts.values = slice(counters, 1, window.mainMax());
     return counts;
 }
 
-// A run counts for a draw when all its numbers are among the draw's main numbers.
-Counts groups(const Window &window, int runLength, int pointCount)
+// A run counts for a draw when all its numbers are among the draw's main numbers. The
+// points run from 1 to the largest number less `shorter` (Quads: 0, its last starts
+// always 0).
+Counts groups(const Window &window, int runLength, int shorter)
 {
-    std::vector<int> counters(size_t(pointCount), 0);
-    const int lastStart = Game::MaxMain - runLength + 1;
+    std::vector<int> counters(size_t(window.mainMax() - shorter), 0);
+    const int lastStart = window.mainMax() - runLength + 1;
     Counts counts;
     counts.drawCount = forEachInWindow(window, [&](const Draw &draw) {
-        std::array<bool, Game::MaxMain + 1> present{};
+        std::array<bool, MainSlots> present{};
         for (int n : draw.numbers)
-            if (n >= 1 && n <= Game::MaxMain)
+            if (n >= 1 && n <= window.mainMax())
                 present[size_t(n)] = true;
         for (int start = 1; start <= lastStart; ++start) {
             const auto first = present.begin() + start;
@@ -84,21 +91,21 @@ Counts groups(const Window &window, int runLength, int pointCount)
 // numbers or its Megaball) go back to 0; a value outside 1..Last resets nothing. So a
 // counter ends as the number of draws after the last one holding its value, or as the
 // number of draws when none did: computed that way, every generation run asks for it.
-template <int Last, typename Values> Counts overdueCounts(const Window &window, Values valuesOf)
+template <typename Values> Counts overdueCounts(const Window &window, int last, Values valuesOf)
 {
-    std::array<int, Last + 1> lastHeldIn{}; // 1-based number of the draw, 0 for none
+    std::array<int, MainSlots> lastHeldIn{}; // 1-based number of the draw, 0 for none
     int drawn = 0;
     Counts counts;
     counts.drawCount = forEachInWindow(window, [&](const Draw &draw) {
         ++drawn;
         for (int value : valuesOf(draw))
-            if (value >= 1 && value <= Last)
+            if (value >= 1 && value <= last)
                 lastHeldIn[size_t(value)] = drawn;
     });
-    std::array<int, Last + 1> counters{};
-    for (size_t value = 1; value < counters.size(); ++value)
+    std::array<int, MainSlots> counters{};
+    for (size_t value = 1; value <= size_t(last); ++value)
         counters[value] = drawn - lastHeldIn[value];
-    counts.values = slice(counters, 1, Last);
+    counts.values = slice(counters, 1, last);
     return counts;
 }
 
@@ -127,10 +134,10 @@ Counts sumDistribution(const Window &window)
 
 Counts megaballFrequency(const Window &window)
 {
-    std::array<int, Game::MaxMain + 1> counters{};
+    std::array<int, MainSlots> counters{};
     Counts counts;
     counts.drawCount = forEachInWindow(window, [&](const Draw &draw) { addIfInRange(counters, draw.megaball); });
-    counts.values = slice(counters, 1, Game::MaxMegaball);
+    counts.values = slice(counters, 1, window.megaballMax());
     return counts;
 }
 
@@ -254,17 +261,17 @@ Counts count(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow
     case ChartKind::NumberDistribution:
         return numberDistribution(window);
     case ChartKind::Pairs:
-        return groups(window, 2, 74);
+        return groups(window, 2, 1);
     case ChartKind::Triples:
-        return groups(window, 3, 73);
+        return groups(window, 3, 2);
     case ChartKind::Quads:
-        return groups(window, 4, 75);
+        return groups(window, 4, 0);
     case ChartKind::Overdue:
-        return overdueCounts<Game::MaxMain>(window, [](const Draw &draw) { return draw.numbers; });
+        return overdueCounts(window, window.mainMax(), [](const Draw &draw) { return draw.numbers; });
     case ChartKind::SumDistribution:
         return sumDistribution(window);
     case ChartKind::MegaballOverdue:
-        return overdueCounts<Game::MaxMegaball>(window, [](const Draw &draw) { return std::array{draw.megaball}; });
+        return overdueCounts(window, window.megaballMax(), [](const Draw &draw) { return std::array{draw.megaball}; });
     case ChartKind::MegaballFrequency:
         return megaballFrequency(window);
     case ChartKind::TipDistribution:
@@ -291,9 +298,9 @@ Counts joined(ChartKind kind, const Counts &earlier, const Counts &later)
     return both;
 }
 
-Counts countTips(std::span<const QString> mainFieldTexts)
+Counts countTips(std::span<const QString> mainFieldTexts, const Games::GameFormat &format)
 {
-    std::array<int, Game::MaxMain + 1> counters{};
+    std::array<int, MainSlots> counters{};
     for (const QString &text : mainFieldTexts) {
         const std::optional<int> number = TextFormats::parseInteger(text.trimmed());
         if (!number)
@@ -301,7 +308,7 @@ Counts countTips(std::span<const QString> mainFieldTexts)
         addIfInRange(counters, *number);
     }
     Counts counts;
-    counts.values = slice(counters, 1, Game::MaxMain);
+    counts.values = slice(counters, 1, format.mainMax);
     return counts;
 }
 
@@ -324,9 +331,10 @@ ChartResult chart(
     return chartFromCounts(kind, count(kind, draws, window), messages);
 }
 
-ChartResult tipChart(std::span<const QString> mainFieldTexts, const MessageTable &messages)
+ChartResult tipChart(
+    std::span<const QString> mainFieldTexts, const MessageTable &messages, const Games::GameFormat &format)
 {
-    return chartFromCounts(ChartKind::TipDistribution, countTips(mainFieldTexts), messages);
+    return chartFromCounts(ChartKind::TipDistribution, countTips(mainFieldTexts, format), messages);
 }
 
 } // namespace DrawStatistics

@@ -19,15 +19,17 @@ class MessageTable;
 namespace DrawStatistics {
 
 enum class ChartKind {
-    NumberDistribution, // draws of each main number, 1..75
-    Pairs, // draws holding n and n+1, 1..74
-    Triples, // draws holding n..n+2, 1..73
-    Quads, // draws holding n..n+3, 1..75 (73..75 always 0)
-    Overdue, // draws since n was last drawn, 1..75
-    TipDistribution, // tip fields holding n, 1..75 (no draws)
+    // Over the main numbers 1..N and Megaballs 1..M of the window's format (N = 75 and
+    // M = 15 in the classic one).
+    NumberDistribution, // draws of each main number, 1..N
+    Pairs, // draws holding n and n+1, 1..N-1
+    Triples, // draws holding n..n+2, 1..N-2
+    Quads, // draws holding n..n+3, 1..N (the last three always 0)
+    Overdue, // draws since n was last drawn, 1..N
+    TipDistribution, // tip fields holding n, 1..N (no draws)
     SumDistribution, // draws whose main numbers sum to s, lowest to highest sum
-    MegaballOverdue, // draws since Megaball m was last drawn, 1..15
-    MegaballFrequency, // draws of each Megaball, 1..15
+    MegaballOverdue, // draws since Megaball m was last drawn, 1..M
+    MegaballFrequency, // draws of each Megaball, 1..M
 };
 
 // Whether a draw dated exactly on the start date counts; the end date always counts.
@@ -54,7 +56,7 @@ Counts count(ChartKind kind, std::span<const Draw> draws, const StatisticsWindow
 Counts joined(ChartKind kind, const Counts &earlier, const Counts &later);
 // Rows 1..12 with their five main-number field texts each, row by row (60 texts); the
 // count stops at the first empty or non-numeric field.
-Counts countTips(std::span<const QString> mainFieldTexts);
+Counts countTips(std::span<const QString> mainFieldTexts, const Games::GameFormat &format = Games::classic());
 
 enum class BarColour {
     Series, // the series colour, green
@@ -120,6 +122,7 @@ constexpr bool isPrime(int number)
 
 ChartResult chart(
     ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window, const MessageTable &messages);
-ChartResult tipChart(std::span<const QString> mainFieldTexts, const MessageTable &messages);
+ChartResult tipChart(std::span<const QString> mainFieldTexts, const MessageTable &messages,
+    const Games::GameFormat &format = Games::classic());
 
 } // namespace DrawStatistics

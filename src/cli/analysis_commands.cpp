@@ -5,6 +5,7 @@
 
 #include "app/clock.h"
 #include "app/message_table.h"
+#include "app/text_formats.h"
 #include "draws/draw_store.h"
 #include "history/backtest_report.h"
 #include "history/backtest_seeds.h"
@@ -30,6 +31,22 @@ void print(Cli::Context &context, const QStringList &lines)
     for (const QString &line : lines)
         context.out << line << '\n';
 }
+
+// Above the report of another format than the classic one: which format, and how its
+// price and multiplier enter the yardstick.
+void printFormatHeader(Cli::Context &context, const Games::GameFormat &format)
+{
+    if (&format == &Games::classic())
+        return;
+    Cli::printFormatLine(context, format);
+    context.out << "stake: " << TextFormats::number(format.priceCents / 100.0, 2) << " $ per row";
+    if (format.multiplier == Games::MultiplierRule::OptionalMegaplier)
+        context.out << ", without the Megaplier";
+    context.out << '\n';
+    if (format.multiplier == Games::MultiplierRule::BuiltIn)
+        context.out << "prizes: every prize but the jackpot times the built-in multiplier's expected factor "
+                    << TextFormats::number(format.expectedBuiltInFactor(), 2) << '\n';
+}
 } // namespace
 
 int CliCommands::backtest(Cli::Context &context, const QStringList &args)
@@ -48,10 +65,10 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
         return Cli::usage(context, QStringLiteral("--seed N is required"));
     if (seed && seeds && qint64(*seed) + *seeds - 1 > INT_MAX)
         return Cli::usage(context, QStringLiteral("--seed N --seeds K goes past %1").arg(INT_MAX));
-    if (auto problem = Cli::takeLocks(arguments, input.sheet))
-        return Cli::report(context, *problem);
     Cli::RunInput run;
     if (auto problem = Cli::prepareHistory(context, arguments, run))
+        return Cli::report(context, *problem);
+    if (auto problem = Cli::takeLocks(arguments, input.sheet, *run.format))
         return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error());
@@ -62,9 +79,11 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
     input.today = Clock::today();
     input.seed = *seed;
     input.ticketPrice = run.ticketPrice;
+    input.format = run.format;
     const MessageTable messages;
     if (auto problem = Cli::contradictions(input.settings, input.sheet, messages))
         return Cli::report(context, *problem);
+    printFormatHeader(context, *input.format);
     if (!seeds) {
         print(context, BacktestReport::linesFor(input, messages));
         return Cli::Success;
@@ -82,14 +101,15 @@ int CliCommands::repeats(Cli::Context &context, const QStringList &args)
     RepeatAnalysisInput input;
     if (auto problem = takeStart(arguments, input.chosenDate))
         return Cli::report(context, *problem);
-    if (auto problem = Cli::takeDate(arguments, QStringLiteral("--from"), Cli::DefaultStart, input.statisticsStart))
+    if (auto problem = Cli::takeDate(arguments, QStringLiteral("--from"), QDate(), input.statisticsStart))
         return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error());
-    auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return context.failWith(draws.error());
-    input.draws = std::move(draws).value();
+    if (auto problem = Cli::readHistory(context, input.draws, input.format))
+        return Cli::report(context, *problem);
+    if (!input.statisticsStart.isValid())
+        input.statisticsStart = input.format->first;
+    Cli::printFormatLine(context, *input.format);
     // No questions: every hit goes on, as with a stop level of 6.
     input.stopLevel = 6;
     print(context, RepeatReport::linesFor(input, MessageTable()));

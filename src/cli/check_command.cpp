@@ -17,18 +17,19 @@ int CliCommands::check(Cli::Context &context, const QStringList &args)
     if (!date.isValid())
         return Cli::usage(context, QStringLiteral("invalid date %1").arg(values[0]));
 
-    // The numbers go through the sheet's own validation: a value out of range is an
-    // empty field, which ends the comparison there.
-    TipRowTexts row;
-    for (int slot = 0; slot < 6; ++slot)
-        row[size_t(slot)] = TipRows::normalized(values[slot + 1], TipRows::maximumFor(slot));
-
-    const auto picked = Cli::shownDrawFor(context, date);
+    const Games::GameFormat *format = nullptr;
+    const auto picked = Cli::shownDrawFor(context, date, &format);
     if (!picked)
         return context.failWith(picked.error());
     const Draw &draw = *picked;
+    // The numbers go through the sheet's own validation in the draw's format: a value out
+    // of range is an empty field, which ends the comparison there.
+    TipRowTexts row;
+    for (int slot = 0; slot < 6; ++slot)
+        row[size_t(slot)] = TipRows::normalized(values[slot + 1], TipRows::maximumFor(slot, *format));
     const HitResult hit = HitRule::zettelcheck(row, draw);
     context.out << "draw: " << DrawText::listLine(draw) << '\n';
     context.out << "hits: " << hit.hitCount << (hit.megaballHit ? " + MB" : "") << '\n';
+    Cli::printFormatLine(context, *format);
     return Cli::Success;
 }

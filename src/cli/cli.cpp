@@ -9,6 +9,11 @@ QString Cli::Context::storePath() const
     return directory.filePath(QString::fromLatin1(DrawStore::FileName));
 }
 
+const Games::GameFormat &Cli::Context::formatFor(const std::vector<Draw> &draws) const
+{
+    return game ? *game : Games::newestFormat(draws);
+}
+
 int Cli::Context::failWith(const QString &message) const
 {
     err << message << Qt::endl;

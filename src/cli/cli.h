@@ -3,11 +3,13 @@
 #pragma once
 
 #include "app/program_directory.h"
+#include "draws/game_format.h"
 
 #include <QStringList>
 #include <QTextStream>
 
 #include <optional>
+#include <vector>
 
 namespace Cli {
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
@@ -19,8 +21,11 @@ struct Context {
     QTextStream &out;
     QTextStream &err;
     const Command &command; // the one running, for its usage line
+    const Games::GameFormat *game = nullptr; // --game; none: the format of the newest draw
 
     QString storePath() const;
+    // The format the command works in: --game, else that of the newest draw of `draws`.
+    const Games::GameFormat &formatFor(const std::vector<Draw> &draws) const;
     // Prints "message" to stderr and returns Failure.
     int failWith(const QString &message) const;
 };

@@ -1,5 +1,7 @@
 #include "cli/command_table.h"
 
+#include "draws/game_format.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,7 +11,8 @@ const QString Tool = QStringLiteral("devudirurero-cli");
 const QString UnreadableStore = QStringLiteral("the draw file cannot be read");
 
 // Options that several commands share, worded once.
-const Item From{"--from DATE", "the first draw of the statistics (default 2013-10-22)"};
+const Item From{
+    "--from DATE", "the first draw of the statistics (default: the format's first draw, 2013-10-22 for mm-2013)"};
 const Item End{"--end DATE",
     "the end date; it moves to the first draw on or after it (else the newest), which the run compares with and "
     "counts up to (default today)"};
@@ -87,7 +90,7 @@ const std::vector<Cli::Command> &Cli::commands()
              "three and four, overdue numbers, cross sums, the Megaball's frequency or its overdue count; then "
              "\"title: \" with the chart's bottom-axis title (empty when the number or sum chart has no draw in "
              "the range)."},
-            {{"--from DATE", "the first draw counted (default 2013-10-22)"},
+            {{"--from DATE", "the first draw counted (default: the format's first draw, 2013-10-22 for mm-2013)"},
                 {"--to DATE", "the last draw counted (default today)"}},
             UnreadableStore},
         {"pool", &CliCommands::pool, "[--from DATE] [--end DATE] [--defaults] [--set NAME=VALUE]...",
@@ -104,8 +107,8 @@ const std::vector<Cli::Command> &Cli::commands()
              "prints \"accepted\" or \"rejected: \" and the first test it fails; both end with exit code 0."},
             {{"--row n1,n2,n3,n4,n5", "a row already on the sheet above it, 0 for an empty field; may be repeated"},
                 End, From, Defaults, Set},
-            "the row is not five different numbers 1 to 75 and a Megaball 0 to 15, a --row does not parse, a --set "
-            "is refused, or "
+            "the row is not five different main numbers and a Megaball (or 0) of the format, a --row does not parse, a "
+            "--set is refused, or "
                 + UnreadableStore},
         {"generate", &CliCommands::generate,
             "[--seed N] [--from DATE] [--end DATE] [--rows N] [--defaults] [--set NAME=VALUE]... "
@@ -148,7 +151,8 @@ const std::vector<Cli::Command> &Cli::commands()
              "the first draw at least a week later, until a pass ends on the newest draw. Prints the report the "
              "window writes to Test.rtf: rows by hits, passes and rows, then the rows by prize class beside as many "
              "random rows and beside chance, the winnings without the jackpot, the stake at the stored ticket "
-             "price, the return and an exact binomial test of the share of winning rows."},
+             "price (in another format than mm-2013 at that format's price, named above the report), the return "
+             "and an exact binomial test of the share of winning rows."},
             {{"--start DATE", "the date of the first pass (required)"},
                 {"--seed N", "the seed of every pass (required)"},
                 {"--seeds K",
@@ -202,7 +206,7 @@ const Cli::Command *Cli::findCommand(const QString &name)
 
 QString Cli::usageLine(const Command &command)
 {
-    QString line = Tool + QStringLiteral(" [--dir DIR] ") + command.name;
+    QString line = Tool + QStringLiteral(" [--dir DIR] [--game ID] ") + command.name;
     if (!command.arguments.isEmpty())
         line += QLatin1Char(' ') + command.arguments;
     return line;
@@ -232,8 +236,9 @@ ProgramHelp::Page Cli::helpPage(const Command &command)
 ProgramHelp::Page Cli::toolPage()
 {
     ProgramHelp::Page page{Tool, QStringLiteral("the computations of devudirurero without a window"),
-        {Tool + QStringLiteral(" [--dir DIR] COMMAND [ARGUMENTS]"), Tool + QStringLiteral(" COMMAND --help"),
-            Tool + QStringLiteral(" help [COMMAND]"), Tool + QStringLiteral(" --version")},
+        {Tool + QStringLiteral(" [--dir DIR] [--game ID] COMMAND [ARGUMENTS]"),
+            Tool + QStringLiteral(" COMMAND --help"), Tool + QStringLiteral(" help [COMMAND]"),
+            Tool + QStringLiteral(" --version")},
         {QStringLiteral("Runs the computations of the DevuDirurero window on its draw file Devudirurero.dat and "
                         "prints the results: the draws, imports and exports, the update from the draw service, "
                         "the statistics, tip generation, the acceptance tests, the tip list, click scripts and the "
@@ -249,6 +254,12 @@ ProgramHelp::Page Cli::toolPage()
         {{"--dir DIR",
              "the folder of the draw file (default: the window's program folder: beside the program, or "
              "~/.local/share/Morvak/DevuDirurero/ for an installed one)"},
+            {QStringLiteral("--game ID"),
+                QStringLiteral("the game format to work in, one of %1 (default: the format of the newest stored "
+                               "draw). The commands that count, generate, check and back-test use its numbers and "
+                               "only its draws; stored options beyond its ranges are brought into them and said so "
+                               "on stderr. An unknown ID is a usage error that names the known ones.")
+                    .arg(Games::idList())},
             {"--help, -h", "print this help, or after a command that command's help, and exit"},
             {"--version", "print the version and exit"}}});
     page.sections.push_back({QStringLiteral("exit status"),

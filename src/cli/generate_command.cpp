@@ -20,10 +20,10 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
         return Cli::report(context, *problem);
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--rows"), 1, TipRows::RowCount, rows))
         return Cli::report(context, *problem);
-    if (auto problem = Cli::takeLocks(arguments, request.sheet))
-        return Cli::report(context, *problem);
     Cli::RunInput input;
     if (auto problem = Cli::prepareRun(context, arguments, input))
+        return Cli::report(context, *problem);
+    if (auto problem = Cli::takeLocks(arguments, request.sheet, *input.format))
         return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error());
@@ -32,6 +32,7 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
     request.start = input.start;
     request.end = input.end;
     request.settings = input.settings;
+    request.format = input.format;
     if (rows)
         request.settings.rowsToCompute = *rows;
     request.attemptLimit = request.settings.attemptLimit();
@@ -54,5 +55,6 @@ int CliCommands::generate(Cli::Context &context, const QStringList &args)
         context.out << BacktestReport::rowLine(row, sheet[size_t(row - 1)]) << '\n';
     context.out << "status: " << outcome.statusText(messages) << '\n';
     context.out << "attempts: " << outcome.attempts << '\n';
+    Cli::printFormatLine(context, *input.format);
     return Cli::Success;
 }

@@ -1,6 +1,7 @@
 // devudirurero-cli: the program's computations without a window.
 #include "app/program_help.h"
 #include "cli/command_table.h"
+#include "draws/game_format.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,13 +40,26 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);
 
+    // The global options, in any order before the command.
     QString folder;
-    if (args.size() >= 2 && args.first() == QLatin1String("--dir")) {
-        folder = args.at(1);
+    const Games::GameFormat *game = nullptr;
+    while (!args.isEmpty() && (args.first() == QLatin1String("--dir") || args.first() == QLatin1String("--game"))) {
+        const QString option = args.first();
+        if (args.size() < 2) {
+            err << option << " needs a value" << Qt::endl;
+            return printUsage(err);
+        }
+        const QString value = args.at(1);
         args.remove(0, 2);
-    } else if (!args.isEmpty() && args.first() == QLatin1String("--dir")) {
-        err << "--dir needs a value" << Qt::endl;
-        return printUsage(err);
+        if (option == QLatin1String("--dir")) {
+            folder = value;
+            continue;
+        }
+        game = Games::byId(value);
+        if (!game) {
+            err << "unknown game format: " << value << " (known: " << Games::idList() << ')' << Qt::endl;
+            return printUsage(err);
+        }
     }
     if (args.isEmpty())
         return printUsage(err);
@@ -75,7 +89,7 @@ int main(int argc, char *argv[])
         err << "unknown command: " << name << Qt::endl;
         return printUsage(err);
     }
-    Cli::Context context{ProgramDirectory(folder), out, err, *command};
+    Cli::Context context{ProgramDirectory(folder), out, err, *command, game};
     const int code = command->run(context, args);
     out.flush();
     err.flush();

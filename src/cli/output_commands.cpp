@@ -39,8 +39,14 @@ int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
     // Loading into an empty sheet: locks play no part, every row takes its line. Where the
     // window clears a repeated number and says so, a list must not leave out what was
     // asked for: a line with a main number twice ends the command.
+    // The rows take the numbers of the shown draw's format.
     const MessageTable messages;
-    const auto loaded = TipFile::load(files[0], messages);
+    const Games::GameFormat *format = nullptr;
+    const auto picked = Cli::shownDrawFor(context, date, &format);
+    if (!picked)
+        return context.failWith(picked.error());
+    const Draw &shown = *picked;
+    const auto loaded = TipFile::load(files[0], messages, *format);
     if (!loaded)
         return context.failWith(loaded.error());
     if (!loaded->repeats.empty()) {
@@ -49,10 +55,6 @@ int CliCommands::tiplist(Cli::Context &context, const QStringList &args)
         context.err.flush();
         return Cli::Failure;
     }
-    const auto picked = Cli::shownDrawFor(context, date);
-    if (!picked)
-        return context.failWith(picked.error());
-    const Draw &shown = *picked;
 
     // The evaluation after loading sorts the main numbers of every complete row; the
     // end-date picker then holds the shown draw's date, which decides the play date.

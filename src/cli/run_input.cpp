@@ -11,13 +11,19 @@
 #include <QRegularExpression>
 
 namespace {
-const QString LockFormat = QStringLiteral("--lock takes R=n1,n2,n3,n4,n5[,MB] with R 1..12, numbers 1..75, "
-                                          "MB 1..15 (a value may be left empty): %1");
+QString lockFormat(const Games::GameFormat &format)
+{
+    return QStringLiteral("--lock takes R=n1,n2,n3,n4,n5[,MB] with R 1..12, numbers 1..%1, MB 1..%2 (a value may "
+                          "be left empty): %3")
+        .arg(format.mainMax)
+        .arg(format.megaballMax);
+}
 
 // "R=n1,n2,n3,n4,n5,MB": row R locked with those fields; an empty value is an empty field.
-std::optional<Cli::Problem> parseLock(const QString &text, std::array<SheetRow, TipRows::RowCount> &sheet)
+std::optional<Cli::Problem> parseLock(
+    const QString &text, std::array<SheetRow, TipRows::RowCount> &sheet, const Games::GameFormat &format)
 {
-    const Cli::Problem bad{Cli::UsageError, LockFormat.arg(text)};
+    const Cli::Problem bad{Cli::UsageError, lockFormat(format).arg(text)};
     const QStringList sides = text.split(QLatin1Char('='));
     const std::optional<int> row = sides.size() == 2 ? Cli::parseInteger(sides[0]) : std::nullopt;
     if (!row || *row < 1 || *row > TipRows::RowCount)
@@ -31,7 +37,7 @@ std::optional<Cli::Problem> parseLock(const QString &text, std::array<SheetRow, 
     target.locked = true;
     for (int slot = 0; slot < values.size(); ++slot) {
         const QString &value = values[slot];
-        const QString field = TipRows::normalized(value, TipRows::maximumFor(slot));
+        const QString field = TipRows::normalized(value, TipRows::maximumFor(slot, format));
         if (!value.isEmpty() && field.isEmpty())
             return bad;
         target.texts[size_t(slot)] = field;
@@ -82,13 +88,43 @@ std::optional<Cli::Problem> readSettingsAndHistory(
     input.settings = GenerationSettings::defaults();
     if (auto problem = Cli::takeSettings(arguments, input.settings, &input.ticketPrice))
         return problem;
-    auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return Cli::Problem{Cli::Failure, draws.error()};
-    input.draws = std::move(draws).value();
+    if (auto problem = Cli::readHistory(context, input.draws, input.format))
+        return problem;
+    const Games::GameFormat &format = *input.format;
+    // Stored options made for wider ranges are brought into this format's, and said so.
+    QStringList changes;
+    input.settings = GenerationOptions::clampedTo(input.settings, format, &changes);
+    for (const QString &change : std::as_const(changes))
+        context.err << change << '\n';
+    if (&format != &Games::classic())
+        input.ticketPrice = TextFormats::number(format.priceCents / 100.0, 2);
     return std::nullopt;
 }
 } // namespace
+
+std::optional<Cli::Problem> Cli::readHistory(
+    const Context &context, std::vector<Draw> &draws, const Games::GameFormat *&format)
+{
+    auto stored = DrawStore(context.storePath()).readAll();
+    if (!stored)
+        return Problem{Failure, stored.error()};
+    format = &context.formatFor(*stored);
+    draws = Games::drawsOf(*stored, *format);
+    return std::nullopt;
+}
+
+QString Cli::formatNote(const Games::GameFormat &format)
+{
+    if (&format == &Games::classic())
+        return {};
+    return QStringLiteral(" (%1, %2)").arg(format.id, format.name);
+}
+
+void Cli::printFormatLine(const Context &context, const Games::GameFormat &format)
+{
+    if (&format != &Games::classic())
+        context.out << "format: " << format.id << " (" << format.name << ")\n";
+}
 
 std::optional<int> Cli::parseInteger(const QString &text)
 {
@@ -111,21 +147,27 @@ std::optional<Cli::Problem> Cli::takeDate(Arguments &arguments, const QString &o
 
 std::optional<Cli::Problem> Cli::prepareRun(const Context &context, Arguments &arguments, RunInput &input)
 {
-    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, input.start))
+    if (auto problem = takeDate(arguments, QStringLiteral("--from"), QDate(), input.start))
         return problem;
     if (auto problem = takeDate(arguments, QStringLiteral("--end"), Clock::today(), input.end))
         return problem;
     if (auto problem = readSettingsAndHistory(context, arguments, input))
         return problem;
+    if (!input.start.isValid())
+        input.start = input.format->first;
     input.references = findReferenceDraws(input.draws, input.end);
     return std::nullopt;
 }
 
 std::optional<Cli::Problem> Cli::prepareHistory(const Context &context, Arguments &arguments, RunInput &input)
 {
-    if (auto problem = takeDate(arguments, QStringLiteral("--from"), DefaultStart, input.start))
+    if (auto problem = takeDate(arguments, QStringLiteral("--from"), QDate(), input.start))
         return problem;
-    return readSettingsAndHistory(context, arguments, input);
+    if (auto problem = readSettingsAndHistory(context, arguments, input))
+        return problem;
+    if (!input.start.isValid())
+        input.start = input.format->first;
+    return std::nullopt;
 }
 
 int Cli::report(const Context &context, const Problem &problem)
@@ -135,10 +177,11 @@ int Cli::report(const Context &context, const Problem &problem)
     return context.failWith(problem.message);
 }
 
-std::optional<Cli::Problem> Cli::takeLocks(Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet)
+std::optional<Cli::Problem> Cli::takeLocks(
+    Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet, const Games::GameFormat &format)
 {
     for (const QString &lock : arguments.takeAll(QStringLiteral("--lock")))
-        if (auto problem = parseLock(lock, sheet))
+        if (auto problem = parseLock(lock, sheet, format))
             return problem;
     return std::nullopt;
 }
@@ -152,15 +195,20 @@ std::optional<Cli::Problem> Cli::contradictions(const GenerationSettings &settin
     return Problem{Failure, OptionConflicts::message(conflicts, messages)};
 }
 
-Result<Draw> Cli::shownDrawFor(const Context &context, QDate date)
+Result<Draw> Cli::shownDrawFor(const Context &context, QDate date, const Games::GameFormat **format)
 {
-    const auto draws = DrawStore(context.storePath()).readAll();
-    if (!draws)
-        return fail(draws.error());
-    const DrawPick::Pick pick = DrawPick::forDate(*draws, date);
+    auto stored = DrawStore(context.storePath()).readAll();
+    if (!stored)
+        return fail(stored.error());
+    const std::vector<Draw> draws = context.game ? Games::drawsOf(*stored, *context.game) : std::move(stored).value();
+    const DrawPick::Pick pick = DrawPick::forDate(draws, date);
     if (pick.index < 0)
-        return fail(QStringLiteral("the draw store holds no draws"));
-    return (*draws)[size_t(pick.index)];
+        return fail(context.game ? QStringLiteral("the draw store holds no draws of %1").arg(context.game->id)
+                                 : QStringLiteral("the draw store holds no draws"));
+    const Draw &draw = draws[size_t(pick.index)];
+    if (format)
+        *format = context.game ? context.game : &Games::forDate(draw.date);
+    return draw;
 }
 
 std::optional<Cli::Problem> Cli::takeBoundedInteger(

@@ -17,7 +17,6 @@ class MessageTable;
 #include <vector>
 
 namespace Cli {
-inline const QDate DefaultStart = Game::firstFormatDraw();
 
 // An input that does not parse is a usage error; one that parses but is refused by the
 // computation is a failed operation.
@@ -31,19 +30,30 @@ std::optional<int> parseInteger(const QString &text);
 std::optional<Problem> takeDate(Arguments &arguments, const QString &option, QDate fallback, QDate &date);
 
 struct RunInput {
-    std::vector<Draw> draws;
+    const Games::GameFormat *format = &Games::classic(); // --game, else the newest draw's
+    std::vector<Draw> draws; // the stored draws of that format
     QDate start; // --from
     QDate end; // --end, before it moves to reference 1
     ReferenceDraws references;
-    GenerationSettings settings;
-    QString ticketPrice = QStringLiteral("1,00"); // "EINPREIS", stored or the default
+    GenerationSettings settings; // clamped to the format's ranges
+    // "EINPREIS", stored or the default; the format's own price outside the classic format.
+    QString ticketPrice = QStringLiteral("1,00");
 };
+
+// The stored draws of the command's format (Context::formatFor) and that format.
+std::optional<Problem> readHistory(const Context &context, std::vector<Draw> &draws, const Games::GameFormat *&format);
+// " (mm-2025, 5/70 + 1/24)" after a header, empty for the classic format, whose output
+// stays as it always was.
+QString formatNote(const Games::GameFormat &format);
+// "format: mm-2025 (5/70 + 1/24)" as a closing line; none for the classic format.
+void printFormatLine(const Context &context, const Games::GameFormat &format);
 
 // Takes --defaults (the design defaults instead of the stored options) and each
 // --set NAME=VALUE, applied over `settings`.
 std::optional<Problem> takeSettings(Arguments &arguments, GenerationSettings &settings, QString *ticketPrice = nullptr);
 
-// Takes --from, --end, --defaults and --set, then reads the history.
+// Takes --from (default: the first draw of the format), --end, --defaults and --set,
+// then reads the history of the format.
 std::optional<Problem> prepareRun(const Context &context, Arguments &arguments, RunInput &input);
 // The same without --end (and without reference draws).
 std::optional<Problem> prepareHistory(const Context &context, Arguments &arguments, RunInput &input);
@@ -53,14 +63,17 @@ int report(const Context &context, const Problem &problem);
 std::optional<Problem> takeBoundedInteger(
     Arguments &arguments, const QString &option, int minimum, int maximum, std::optional<int> &value);
 
-// Every --lock R=n1,n2,n3,n4,n5[,MB]: row R locked with those fields (a value may be empty).
-std::optional<Problem> takeLocks(Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet);
+// Every --lock R=n1,n2,n3,n4,n5[,MB]: row R locked with those fields (a value may be
+// empty), in the ranges of `format`.
+std::optional<Problem> takeLocks(Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet,
+    const Games::GameFormat &format = Games::classic());
 // A failure naming the options that exclude each other, as the window names them before
 // a run; none when they agree.
 std::optional<Problem> contradictions(const GenerationSettings &settings,
     const std::array<SheetRow, TipRows::RowCount> &sheet, const MessageTable &messages);
 
 // The draw the window shows for `date` (the first on or after it, else the newest),
-// read from the store; an error for an empty store.
-Result<Draw> shownDrawFor(const Context &context, QDate date);
+// read from the store; an error for an empty store. With --game only the draws of that
+// format count; without, every draw, and `format` (when given) gets the picked draw's.
+Result<Draw> shownDrawFor(const Context &context, QDate date, const Games::GameFormat **format = nullptr);
 } // namespace Cli

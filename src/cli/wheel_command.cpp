@@ -50,13 +50,24 @@ std::optional<Problem> takeGuarantee(Cli::Arguments &arguments, std::optional<Gu
     return std::nullopt;
 }
 
-WheelFormat currentFormat(QString &price)
+// The game format of --game, else that of the newest stored draw; a wheel needs no
+// draws, so without a readable draw file it is the classic one. Its price is the stored
+// one in the classic format and the format's own in the others.
+WheelFormat currentFormat(const Cli::Context &context, QString &price)
 {
+    const Games::GameFormat *game = context.game;
+    if (!game) {
+        std::vector<Draw> draws;
+        if (Cli::readHistory(context, draws, game))
+            game = &Games::classic();
+    }
     price = QStringLiteral("1,00");
     if (const auto store = SettingsLocation::open(SettingsLocation::Scope::CurrentUser, SettingsKeys::Program, false))
         if (const auto stored = store->readString(QStringLiteral("EINPREIS")); stored && stored->has_value())
             price = **stored;
-    return WheelFormat{Game::MaxMain, Game::MaxMegaball, parseTicketPrice(price).value_or(0)};
+    if (game != &Games::classic())
+        price = TextFormats::number(game->priceCents / 100.0, 2);
+    return WheelFormat{game->mainMax, game->megaballMax, parseTicketPrice(price).value_or(0)};
 }
 
 QString rowText(const WheelRow &row)
@@ -184,7 +195,7 @@ int refuse(Cli::Context &context, const WheelRefusal &refusal)
 int checkRows(Cli::Context &context, const QString &path, WheelRequest request)
 {
     QString price;
-    const WheelFormat format = currentFormat(price);
+    const WheelFormat format = currentFormat(context, price);
     // The check uses the request's own rules for the numbers and the guarantee.
     if (const auto refusal = Wheels::refusalFor(request, format))
         return refuse(context, *refusal);
@@ -254,7 +265,7 @@ int CliCommands::wheel(Cli::Context &context, const QStringList &args)
         return checkRows(context, *checked, request);
 
     QString price;
-    const WheelFormat format = currentFormat(price);
+    const WheelFormat format = currentFormat(context, price);
     if (const auto refusal = Wheels::refusalFor(request, format))
         return refuse(context, *refusal);
     Wheels::SearchOptions options;

@@ -3,6 +3,7 @@
 #include "draws/draw.h"
 
 #include <algorithm>
+#include <iterator>
 
 // The figures are the published rules of the game for each period; docs/game-formats.md
 // lists their sources and what could not be confirmed.
@@ -96,6 +97,9 @@ std::vector<GameFormat> makeFormats()
     f2025.weekdays = tuesdayFriday;
     f2025.prizes = prizeTable(1000000, 10000, 500, 200, 10, 10, 7, 5);
     formats.push_back(f2025);
+    for (const GameFormat &format : formats)
+        if (format.mainMax > Games::MainCapacity || format.megaballMax > Games::MegaballCapacity)
+            qFatal("game format %s passes the number capacity", qPrintable(format.id));
     return formats;
 }
 } // namespace
@@ -207,7 +211,9 @@ const GameFormat &Games::forDate(QDate date)
 
 const GameFormat &Games::classic()
 {
-    return *byId(QStringLiteral("mm-2013"));
+    // Asked for wherever a default format is needed, in loops too: looked up once.
+    static const GameFormat &format = *byId(QStringLiteral("mm-2013"));
+    return format;
 }
 
 QStringList Games::ids()
@@ -216,4 +222,27 @@ QStringList Games::ids()
     for (const GameFormat &format : all())
         list << format.id;
     return list;
+}
+
+QString Games::idList()
+{
+    return ids().join(QStringLiteral(", "));
+}
+
+std::vector<Draw> Games::drawsOf(const std::vector<Draw> &draws, const GameFormat &format)
+{
+    std::vector<Draw> kept;
+    kept.reserve(draws.size());
+    std::copy_if(draws.begin(), draws.end(), std::back_inserter(kept),
+        [&](const Draw &draw) { return draw.date.isValid() && &forDate(draw.date) == &format; });
+    return kept;
+}
+
+const GameFormat &Games::newestFormat(const std::vector<Draw> &draws)
+{
+    QDate newest;
+    for (const Draw &draw : draws)
+        if (draw.date.isValid() && (!newest.isValid() || draw.date > newest))
+            newest = draw.date;
+    return newest.isValid() ? forDate(newest) : classic();
 }

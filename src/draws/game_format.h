@@ -15,6 +15,11 @@ struct Draw;
 
 namespace Games {
 
+// The largest main number and Megaball of any format below: what arrays indexed by a
+// number are sized for. Checked against the table when it is made.
+constexpr int MainCapacity = 75;
+constexpr int MegaballCapacity = 52;
+
 enum class MultiplierRule {
     None, // no multiplier at all
     OptionalMegaplier, // drawn with the numbers; a play may buy it for an extra price
@@ -64,6 +69,9 @@ struct GameFormat {
     // The same for values as read, before they are narrowed to the record's bytes.
     QString drawError(QDate date, const std::array<int, 5> &numbers, int megaball, int multiplier) const;
     bool fits(const Draw &draw) const { return drawError(draw).isEmpty(); }
+    // The sums of the five main numbers a play can have.
+    int lowestSum() const { return mainCount * (mainCount + 1) / 2; }
+    int highestSum() const { return mainCount * mainMax - mainCount * (mainCount - 1) / 2; }
     // C(mainMax, 5) * megaballMax: the number of different plays.
     std::int64_t combinations() const;
     // The expected factor of a built-in multiplier (1 for the other rules).
@@ -81,5 +89,12 @@ const GameFormat &forDate(QDate date);
 // bundled history and every stored option were made for.
 const GameFormat &classic();
 QStringList ids();
+// "mm-2002, mm-2005, ...", for messages that name the known formats.
+QString idList();
+// The draws of `draws` whose date belongs to the format (forDate), in their order.
+std::vector<Draw> drawsOf(const std::vector<Draw> &draws, const GameFormat &format);
+// The format of the newest draw by date; the classic one for a history without a dated
+// draw.
+const GameFormat &newestFormat(const std::vector<Draw> &draws);
 
 } // namespace Games

@@ -90,14 +90,16 @@ struct GroupOption {
     CheckBoxField rare;
     Msg message;
     int runLength;
-    int lastStart; // the highest start number scanned
+    int lastStartBelowMax; // the highest start number scanned, below the largest number
     ChartKind chart;
+
+    int lastStart(const Games::GameFormat &format) const { return format.mainMax - lastStartBelowMax; }
 };
 constexpr GroupOption GroupOptions[3] = {
-    {&GenerationSettings::frequentPairs, &GenerationSettings::rarePairs, Msg::StatusPairs, 2, 73, ChartKind::Pairs},
-    {&GenerationSettings::frequentTriples, &GenerationSettings::rareTriples, Msg::StatusTriples, 3, 71,
+    {&GenerationSettings::frequentPairs, &GenerationSettings::rarePairs, Msg::StatusPairs, 2, 2, ChartKind::Pairs},
+    {&GenerationSettings::frequentTriples, &GenerationSettings::rareTriples, Msg::StatusTriples, 3, 4,
         ChartKind::Triples},
-    {&GenerationSettings::frequentQuads, &GenerationSettings::rareQuads, Msg::StatusQuads, 4, 72, ChartKind::Quads},
+    {&GenerationSettings::frequentQuads, &GenerationSettings::rareQuads, Msg::StatusQuads, 4, 3, ChartKind::Quads},
 };
 
 class PoolBuilder {
@@ -119,7 +121,7 @@ public:
         addOverdueBands();
         addNeighbours();
         if (!m_settings.onlyPreferredNumbers) {
-            for (int n = 1; n <= Game::MaxMain; ++n)
+            for (int n = 1; n <= mainMax(); ++n)
                 append(n);
             append(1);
         }
@@ -128,6 +130,8 @@ public:
     }
 
 private:
+    int mainMax() const { return m_sources.format->mainMax; }
+
     void say(const QString &text) const
     {
         if (m_status)
@@ -160,7 +164,7 @@ private:
 
     void addGroupBand(const GroupOption &option, const NumberStatistic &statistic, BandBounds band)
     {
-        for (int start = 1; start <= option.lastStart; ++start) {
+        for (int start = 1; start <= option.lastStart(*m_sources.format); ++start) {
             const int value = statistic.value(start);
             if (band.lower < value && value <= band.upper)
                 for (int n = start; n < start + option.runLength; ++n)
@@ -188,7 +192,7 @@ private:
         }
     }
 
-    // One ascending walk over 1..75; each number inside the band gets `copies` entries.
+    // One ascending walk over the statistic's numbers; each inside the band gets `copies` entries.
     void addPercentWalk(const NumberStatistic &statistic, BandBounds band, int copies, MaxGap gap)
     {
         for (int n = statistic.first; n <= statistic.last; ++n) {
@@ -237,11 +241,11 @@ private:
         say(m_messages.text(Msg::StatusNeighbours));
         for (const int m : m_sources.references.reference(1).numbers) {
             // The all-zero draw of an empty history (or a damaged record) has no neighbours.
-            if (m < 1 || m > Game::MaxMain)
+            if (m < 1 || m > mainMax())
                 continue;
             for (int copy = 0; m > 1 && copy < 4; ++copy)
                 append(m - 1);
-            for (int copy = 0; m < Game::MaxMain && copy < 4; ++copy)
+            for (int copy = 0; m < mainMax() && copy < 4; ++copy)
                 append(m + 1);
         }
     }

@@ -25,7 +25,7 @@ public:
     static constexpr int Capacity = 500;
 
     void clear();
-    // Appends one entry (1..75); a full pool drops it and returns false.
+    // Appends one entry (a main number); a full pool drops it and returns false.
     bool append(int number);
     // Deletes the entries marked in `deleted` (one flag per entry): walking from the
     // first position, a deleted entry is replaced by the current last entry and the
@@ -63,8 +63,9 @@ BandBounds frequentGroups(const NumberStatistic &statistic);
 BandBounds rareGroups(const NumberStatistic &statistic);
 } // namespace PoolBands
 
-// Where the statistics come from: the history in store order, the start date S and the
-// reference draws, whose first date is the end date E of every statistic.
+// Where the statistics come from: the history in store order (the draws of one format),
+// the start date S and the reference draws, whose first date is the end date E of every
+// statistic, and the format whose numbers the pool holds.
 struct PoolSources {
     std::span<const Draw> draws;
     QDate start;
@@ -72,8 +73,9 @@ struct PoolSources {
     // The statistic of a kind over that window when someone keeps it at hand; counted
     // from the draws when empty.
     std::function<NumberStatistic(DrawStatistics::ChartKind)> statistics = {};
+    const Games::GameFormat *format = &Games::classic();
 
-    StatisticsWindow window() const { return {start, references.endDate}; }
+    StatisticsWindow window() const { return {start, references.endDate, format}; }
 };
 
 using StatusSink = std::function<void(const QString &)>;

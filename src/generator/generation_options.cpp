@@ -150,6 +150,47 @@ int GenerationOptions::maximumOf(const SpinOption &spin, const GenerationSetting
                                                                 : spin.maximum;
 }
 
+GenerationOptions::SpinRange GenerationOptions::rangeIn(
+    const SpinOption &spin, const GenerationSettings &settings, const Games::GameFormat &format)
+{
+    using S = GenerationSettings;
+    SpinRange range{spin.minimum, maximumOf(spin, settings)};
+    const SpinField field = spin.field;
+    if (field == &S::frequentNumbersPercent || field == &S::overdueNumbersPercent || field == &S::rareNumbersPercent)
+        range.maximum = std::min(range.maximum, format.mainMax);
+    if (field == &S::sumFrom || field == &S::sumTo) {
+        range.minimum = std::max(range.minimum, format.lowestSum());
+        range.maximum = std::min(range.maximum, format.highestSum());
+    }
+    return range;
+}
+
+GenerationSettings GenerationOptions::clampedTo(
+    const GenerationSettings &settings, const Games::GameFormat &format, QStringList *changes)
+{
+    GenerationSettings clamped = settings;
+    for (const SpinOption &spin : spinTable) {
+        const SpinRange range = rangeIn(spin, settings, format);
+        int &value = clamped.*spin.field;
+        // A range the control itself refuses is left to the control.
+        if (range.minimum > range.maximum || (value >= range.minimum && value <= range.maximum))
+            continue;
+        if (value > range.maximum && value <= maximumOf(spin, settings))
+            value = range.maximum;
+        else if (value < range.minimum && value >= spin.minimum)
+            value = range.minimum;
+        else
+            continue;
+        if (changes)
+            *changes << QStringLiteral("%1 = %2 is %3 in %4")
+                            .arg(spinValueName(spin.number))
+                            .arg(settings.*spin.field)
+                            .arg(value)
+                            .arg(format.id);
+    }
+    return clamped;
+}
+
 GenerationSettings GenerationSettings::defaults()
 {
     GenerationSettings settings;

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "app/result.h"
+#include "draws/game_format.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -159,4 +161,19 @@ int upDown6Maximum(bool megaballCounted);
 // A spin's maximum under the other settings: the whole-history limit follows whether the
 // Megaball counts.
 int maximumOf(const SpinOption &spin, const GenerationSettings &settings);
+
+// The range a spin takes in a game format: the options that count in main numbers (the
+// three band sizes UpDown12..14) end at the format's largest number, the sum range
+// (UpDown1, UpDown2) lies within the sums five of its numbers can have; the others keep
+// maximumOf. In the classic format every range is the control's own.
+struct SpinRange {
+    int minimum;
+    int maximum;
+};
+SpinRange rangeIn(const SpinOption &spin, const GenerationSettings &settings, const Games::GameFormat &format);
+// The settings with each of those options brought to the nearer end of its range in the
+// format; nothing else changes. `changes` gets one line per value moved, "UpDown12 = 75
+// is 70 in mm-2017", so that the caller can say so.
+GenerationSettings clampedTo(
+    const GenerationSettings &settings, const Games::GameFormat &format, QStringList *changes = nullptr);
 } // namespace GenerationOptions

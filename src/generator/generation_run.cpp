@@ -94,7 +94,8 @@ GenerationOutcome GenerationRun::run()
 {
     GenerationOutcome outcome;
     const RunBasis *basis = m_request.basis;
-    if (basis && basis->servesFor(m_request.draws, m_request.start, m_request.end, m_request.settings))
+    if (basis
+        && basis->servesFor(m_request.draws, m_request.start, m_request.end, m_request.settings, *m_request.format))
         m_basis = basis;
     m_references = m_basis ? m_basis->references : findReferenceDraws(m_request.draws, m_request.end);
     outcome.references = m_references;
@@ -112,7 +113,7 @@ GenerationOutcome GenerationRun::run()
         }
         m_pool = m_basis->pool;
     } else {
-        const PoolSources sources{m_request.draws, m_request.start, m_references};
+        const PoolSources sources{m_request.draws, m_request.start, m_references, {}, m_request.format};
         m_pool = buildCandidatePool(sources, m_settings, m_messages, m_hooks.status, m_hooks.chartComputed);
     }
     if (m_settings.showPreferredList && m_hooks.preferredList && !m_hooks.preferredList(m_pool)) {
@@ -205,7 +206,7 @@ inline int GenerationRun::megaballPick()
     RandomSource random = m_random;
     int b = 0;
     do
-        b = 1 + int(random.below(Game::MaxMegaball));
+        b = 1 + int(random.below(quint32(m_request.format->megaballMax)));
     while (((m_megaballsKept >> b) & 1u) == 0);
     m_random = random;
     return b;
@@ -290,23 +291,24 @@ void GenerationRun::optionsChanged()
     // two options that draw nothing pick.
     const NumberStatistic &overdue = m_megaballOverdue;
     const int maxOverdue = overdue.high;
-    int longestOverdue = Game::MaxMegaball;
+    const int megaballMax = m_request.format->megaballMax;
+    int longestOverdue = megaballMax;
     while (longestOverdue > 1 && overdue.value(longestOverdue) != maxOverdue)
         --longestOverdue;
     const int threshold = std::min(maxOverdue, m_settings.recentMegaballDraws);
     const auto kept = [&](int b) { return !m_settings.avoidRecentMegaball || overdue.value(b) >= threshold; };
-    for (int b = 1; b <= Game::MaxMegaball; ++b)
+    for (int b = 1; b <= megaballMax; ++b)
         if (kept(b))
-            m_megaballsKept |= std::uint32_t(1) << b;
+            m_megaballsKept |= std::uint64_t(1) << b;
     // A rejected Megaball is marked only for this choice.
-    std::array<int, Game::MaxMegaball + 1> frequency{};
-    for (int b = 1; b <= Game::MaxMegaball; ++b)
+    std::array<int, Games::MegaballCapacity + 1> frequency{};
+    for (int b = 1; b <= megaballMax; ++b)
         frequency[size_t(b)] = m_megaballFrequency.value(b);
     for (;;) {
         int b = longestOverdue;
         if (m_settings.megaballOption == GenerationSettings::RarestMegaball) {
-            const int least = *std::min_element(frequency.begin() + 1, frequency.end());
-            b = Game::MaxMegaball;
+            const int least = *std::min_element(frequency.begin() + 1, frequency.begin() + megaballMax + 1);
+            b = megaballMax;
             while (b > 1 && frequency[size_t(b)] != least)
                 --b;
         }
@@ -366,7 +368,7 @@ void GenerationRun::computeMegaballStatistics()
         m_megaballOverdue = m_basis->megaballOverdue;
         m_megaballFrequency = m_basis->megaballFrequency;
     } else {
-        const StatisticsWindow window{m_request.start, m_references.endDate};
+        const StatisticsWindow window{m_request.start, m_references.endDate, m_request.format};
         m_megaballOverdue = NumberStatistics::compute(ChartKind::MegaballOverdue, m_request.draws, window);
         m_megaballFrequency = NumberStatistics::compute(ChartKind::MegaballFrequency, m_request.draws, window);
     }

@@ -81,7 +81,7 @@ struct GenerationHooks {
 };
 
 struct GenerationRequest {
-    std::span<const Draw> draws; // the history, oldest first
+    std::span<const Draw> draws; // the history of `format`, oldest first
     QDate start; // S of the statistics window
     QDate end; // the requested end date; the run moves it to reference 1
     GenerationSettings settings;
@@ -89,6 +89,9 @@ struct GenerationRequest {
     std::array<SheetRow, TipRows::RowCount> sheet{};
     // Worked out beforehand; the run uses it when it was made for this request.
     const RunBasis *basis = nullptr;
+    // The game format whose numbers the rows hold; the settings are taken as given
+    // (GenerationOptions::clampedTo fits stored ones to it first).
+    const Games::GameFormat *format = &Games::classic();
 };
 
 struct GenerationOutcome {
@@ -156,7 +159,7 @@ private:
     bool m_megaballStatisticsReady = false;
     NumberStatistic m_megaballOverdue;
     NumberStatistic m_megaballFrequency;
-    std::uint32_t m_megaballsKept = 0;
+    std::uint64_t m_megaballsKept = 0; // one bit per Megaball
     int m_megaballPicked = 0;
 
     QElapsedTimer m_sinceYield;

@@ -13,7 +13,7 @@ NumberStatistic NumberStatistics::of(DrawStatistics::ChartKind kind, const DrawS
     NumberStatistic result;
     result.first = counts.firstX;
     result.last = counts.firstX + int(counts.values.size()) - 1;
-    if (counts.values.empty() || result.last > Game::MaxMain)
+    if (counts.values.empty() || result.last > Games::MainCapacity)
         return {};
     std::copy(counts.values.begin(), counts.values.end(), result.values.begin() + result.first);
     const auto [low, high] = std::minmax_element(counts.values.begin(), counts.values.end());
@@ -22,9 +22,10 @@ NumberStatistic NumberStatistics::of(DrawStatistics::ChartKind kind, const DrawS
     return result;
 }
 
-MovingStatistics::MovingStatistics(std::span<const Draw> draws, QDate start)
+MovingStatistics::MovingStatistics(std::span<const Draw> draws, QDate start, const Games::GameFormat &format)
     : m_draws(draws)
     , m_start(start)
+    , m_format(&format)
     , m_inDateOrder(
           std::is_sorted(draws.begin(), draws.end(), [](const Draw &a, const Draw &b) { return a.date < b.date; }))
 { }
@@ -32,7 +33,7 @@ MovingStatistics::MovingStatistics(std::span<const Draw> draws, QDate start)
 NumberStatistic MovingStatistics::at(DrawStatistics::ChartKind kind, QDate end)
 {
     std::optional<Moving> &moving = m_kinds.at(size_t(kind));
-    const StatisticsWindow window{m_start, end};
+    const StatisticsWindow window{m_start, end, m_format};
     const bool joinable
         = kind != DrawStatistics::ChartKind::SumDistribution && kind != DrawStatistics::ChartKind::TipDistribution;
     if (!m_inDateOrder || !joinable)

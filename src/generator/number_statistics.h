@@ -15,7 +15,7 @@
 struct NumberStatistic {
     int first = 1; // entries first..last, index = number
     int last = 0;
-    std::array<int, Game::MaxMain + 1> values{};
+    std::array<int, Games::MainCapacity + 1> values{};
     int low = 0; // L
     int high = 0; // H
 
@@ -23,10 +23,11 @@ struct NumberStatistic {
 };
 
 namespace NumberStatistics {
-// The statistic behind a chart: F (NumberDistribution) and O (Overdue) over 1..75, MF
-// (MegaballFrequency) and MO (MegaballOverdue) over 1..15, all in the closed window;
-// P (Pairs, 1..74), T (Triples, 1..73) and Q (Quads, 1..75 with 73..75 always 0) in the
-// half-open window. L and H are the lowest and highest entry, except for Q, whose range
+// The statistic behind a chart, over the numbers of the window's format (N main numbers,
+// M Megaballs): F (NumberDistribution) and O (Overdue) over 1..N, MF (MegaballFrequency)
+// and MO (MegaballOverdue) over 1..M, all in the closed window; P (Pairs, 1..N-1), T
+// (Triples, 1..N-2) and Q (Quads, 1..N with the last three always 0) in the half-open
+// window. L and H are the lowest and highest entry, except for Q, whose range
 // is the chart's automatic one: L = 0 and H = the largest entry. Not for the tip and sum
 // charts.
 NumberStatistic compute(DrawStatistics::ChartKind kind, std::span<const Draw> draws, const StatisticsWindow &window);
@@ -41,7 +42,7 @@ NumberStatistic of(DrawStatistics::ChartKind kind, const DrawStatistics::Counts 
 // recounts.
 class MovingStatistics {
 public:
-    MovingStatistics(std::span<const Draw> draws, QDate start);
+    MovingStatistics(std::span<const Draw> draws, QDate start, const Games::GameFormat &format = Games::classic());
 
     NumberStatistic at(DrawStatistics::ChartKind kind, QDate end);
 
@@ -53,6 +54,7 @@ private:
     };
     std::span<const Draw> m_draws;
     QDate m_start;
+    const Games::GameFormat *m_format;
     bool m_inDateOrder = false;
     std::array<std::optional<Moving>, 9> m_kinds; // by ChartKind
 };

@@ -21,7 +21,7 @@ constexpr std::array<bool, 256> PrimeTable = [] {
 
 bool megaballCounted(const GenerationSettings &settings, const CandidateRow &candidate)
 {
-    return settings.megaballCounts && candidate.megaball >= 1 && candidate.megaball <= Game::MaxMegaball;
+    return settings.megaballCounts && candidate.megaball >= 1 && candidate.megaball <= Games::MegaballCapacity;
 }
 
 // Bitwise "count >= threshold" for a 3-bit count held in s2 s1 s0, one count per bit
@@ -57,7 +57,7 @@ int CandidateRow::sum() const
 
 void MainNumberSet::add(int number)
 {
-    if (number >= 1 && number <= Game::MaxMain)
+    if (number >= 1 && number <= Games::MainCapacity)
         m_words[size_t(number >> 6)] |= std::uint64_t(1) << (number & 63);
 }
 
@@ -126,17 +126,17 @@ DrawBits::DrawBits(std::span<const Draw> draws)
             dated.push_back(&draw);
     m_words = std::max(1, int((dated.size() + 63) / 64));
     const auto words = size_t(m_words);
-    m_numberBits.assign((Game::MaxMain + 1) * words, 0);
-    m_megaballBits.assign((Game::MaxMegaball + 1) * words, 0);
+    m_numberBits.assign((Games::MainCapacity + 1) * words, 0);
+    m_megaballBits.assign((Games::MegaballCapacity + 1) * words, 0);
     m_days.reserve(dated.size());
     for (size_t bit = 0; bit < dated.size(); ++bit) {
         const Draw &draw = *dated[bit];
         const std::uint64_t mask = std::uint64_t(1) << (bit & 63);
         const size_t word = bit >> 6;
         for (int n : draw.numbers)
-            if (n >= 1 && n <= Game::MaxMain)
+            if (n >= 1 && n <= Games::MainCapacity)
                 m_numberBits[size_t(n) * words + word] |= mask;
-        if (draw.megaball >= 1 && draw.megaball <= Game::MaxMegaball)
+        if (draw.megaball >= 1 && draw.megaball <= Games::MegaballCapacity)
             m_megaballBits[draw.megaball * words + word] |= mask;
         m_days.push_back(draw.date.toJulianDay());
     }

@@ -5,6 +5,7 @@
 // and no allocation.
 #pragma once
 
+#include "draws/game_format.h"
 #include "generator/generation_options.h"
 #include "generator/reference_draws.h"
 
@@ -23,7 +24,7 @@ struct CandidateRow {
     int sum() const;
 };
 
-// A set of main numbers 1..75 as a 128-bit mask.
+// A set of main numbers (of any format) as a 128-bit mask.
 class MainNumberSet {
 public:
     static MainNumberSet of(std::span<const int> numbers);
@@ -44,8 +45,9 @@ private:
 };
 
 // The draws of a history one bit each, in store order, a row of words per main number
-// 0..75 and per Megaball 0..15 (rows 0 stay empty), with the Julian day of each bit. It
-// depends on nothing but the history, so the runs of a back-test share one.
+// and per Megaball up to the largest of any format (rows 0 stay empty), with the Julian
+// day of each bit. It depends on nothing but the history, so the runs of a back-test
+// share one.
 class DrawBits {
 public:
     explicit DrawBits(std::span<const Draw> draws); // draws without a valid date are left out
@@ -53,11 +55,12 @@ public:
     int words() const { return m_words; }
     const std::uint64_t *numberRow(int number) const
     {
-        return &m_numberBits[size_t(number >= 1 && number <= Game::MaxMain ? number : 0) * size_t(m_words)];
+        return &m_numberBits[size_t(number >= 1 && number <= Games::MainCapacity ? number : 0) * size_t(m_words)];
     }
     const std::uint64_t *megaballRow(int megaball) const
     {
-        return &m_megaballBits[size_t(megaball >= 1 && megaball <= Game::MaxMegaball ? megaball : 0) * size_t(m_words)];
+        return &m_megaballBits[size_t(megaball >= 1 && megaball <= Games::MegaballCapacity ? megaball : 0)
+            * size_t(m_words)];
     }
     // The draws dated after `afterDay` and up to `endDay`, one bit each.
     void selectDays(qint64 afterDay, qint64 endDay, std::vector<std::uint64_t> &mask) const;

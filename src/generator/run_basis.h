@@ -26,6 +26,7 @@ struct RunBasis {
     QDate start;
     QDate end; // the requested end, before the run moves it to reference 1
     GenerationSettings settings; // as the run starts, before it loosens any
+    const Games::GameFormat *format = &Games::classic();
 
     ReferenceDraws references;
     CandidatePool pool;
@@ -40,7 +41,7 @@ struct RunBasis {
     std::shared_ptr<const DrawBits> bits;
 
     bool servesFor(std::span<const Draw> requestDraws, QDate requestStart, QDate requestEnd,
-        const GenerationSettings &requestSettings) const;
+        const GenerationSettings &requestSettings, const Games::GameFormat &requestFormat = Games::classic()) const;
 };
 
 // Makes the bases of the runs over one history and statistics start whose end dates move
@@ -48,7 +49,8 @@ struct RunBasis {
 // previous pass's, and all share one set of history bits.
 class RunBasisMaker {
 public:
-    RunBasisMaker(std::span<const Draw> draws, QDate start, const MessageTable &messages);
+    RunBasisMaker(std::span<const Draw> draws, QDate start, const MessageTable &messages,
+        const Games::GameFormat &format = Games::classic());
 
     RunBasis make(QDate end, const GenerationSettings &settings);
 
@@ -56,6 +58,7 @@ private:
     std::span<const Draw> m_draws;
     QDate m_start;
     const MessageTable &m_messages;
+    const Games::GameFormat &m_format;
     MovingStatistics m_statistics;
     std::shared_ptr<const DrawBits> m_bits;
 };

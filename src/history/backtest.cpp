@@ -94,7 +94,7 @@ SheetEvaluation BacktestPass::sheetEvaluation() const
 
 Yardstick BacktestResult::yardstick() const
 {
-    return Yardstick::of(sums, baselineSums, ticketPrice);
+    return Yardstick::of(sums, baselineSums, ticketPrice, *format);
 }
 
 BacktestPlan::BacktestPlan(BacktestInput input, const MessageTable &messages, Runs runs)
@@ -106,7 +106,7 @@ BacktestPlan::BacktestPlan(BacktestInput input, const MessageTable &messages, Ru
     const std::vector<Draw> &draws = m_input.draws;
     std::optional<RunBasisMaker> bases;
     if (runs == Runs::Prepared)
-        bases.emplace(draws, m_input.statisticsStart, messages);
+        bases.emplace(draws, m_input.statisticsStart, messages, *m_input.format);
 
     // Step 3: current := the chosen date, then ShowAndEvaluate, whose evaluation leaves
     // every row it could evaluate sorted on the sheet (the locked rows are what stays).
@@ -164,11 +164,12 @@ SettingsBacktest::SettingsBacktest(std::shared_ptr<const BacktestPlan> plan, qin
     : m_plan(std::move(plan))
     , m_seed(seed)
     , m_messages(messages)
-    , m_baseline(seed)
+    , m_baseline(seed, *m_plan->input().format)
 {
     m_random.setSeed(seed);
     m_result.rowsPerPass = m_plan->settings().rowsToCompute;
     m_result.ticketPrice = m_plan->input().ticketPrice;
+    m_result.format = m_plan->input().format;
     m_result.randomState = m_random.state();
     m_result.lockedRows = m_plan->lockedRows();
 }
@@ -212,6 +213,7 @@ bool SettingsBacktest::nextPass()
     pass.request.attemptLimit = pass.request.settings.attemptLimit();
     pass.request.sheet = planned.sheet;
     pass.request.basis = planned.basis ? &*planned.basis : nullptr;
+    pass.request.format = input.format;
     GenerationHooks hooks = m_hooksForPass ? m_hooksForPass(pass.number) : GenerationHooks{};
     pass.generation = GenerationRun(pass.request, m_random, m_messages, std::move(hooks)).run();
     // The run closes with Komplettcheck against reference 1, and ShowAndEvaluate seven

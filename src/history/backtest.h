@@ -26,7 +26,7 @@
 class MessageTable;
 
 struct BacktestInput {
-    std::vector<Draw> draws; // the history, oldest first
+    std::vector<Draw> draws; // the history of `format`, oldest first
     // The generation options as the window holds them; the preferred-number list is off for the passes.
     GenerationSettings settings = GenerationSettings::defaults();
     QDate statisticsStart; // DateTimePicker2
@@ -39,6 +39,8 @@ struct BacktestInput {
     ShownDrawState shown;
     QDate pickerMinimum = ShownDraw::PickerMinimum;
     QString ticketPrice = QStringLiteral("1,00"); // the stored "EINPREIS"
+    // The format the rows are generated for and counted in: its numbers, odds and prizes.
+    const Games::GameFormat *format = &Games::classic();
 };
 
 // One pass as the window shows it: the generation run (its rows and status text), the
@@ -122,6 +124,7 @@ struct BacktestResult {
     HitClassTally baselineSums;
     std::vector<LockedRow> lockedRows; // as every pass kept them, sorted by the evaluation
     QString ticketPrice;
+    const Games::GameFormat *format = &Games::classic();
     // The random generator as the last generation run left it (the seed when no pass ran).
     quint32 randomState = 0;
     // Deviation from the documented loop, which would repeat for ever here: a pass ended

@@ -96,7 +96,7 @@ QStringList BacktestReport::yardstickLines(const Yardstick &y, const MessageTabl
         const Class c = line.prizeClass;
         const QString name = c == Class::NoPrize ? m(Msg::NoPrize) : PrizeClasses::label(c);
         const QString prize = PrizeClasses::isJackpot(c) ? m(Msg::Jackpot)
-            : PrizeClasses::wins(c)                      ? amountOf(PrizeClasses::prizeDollars(c))
+            : PrizeClasses::wins(c)                      ? amountOf(double(expectedPrizeDollars(c, *y.format)))
                                                          : QString();
         lines << row({name, prize, count(line.settings), count(line.baseline), expected(line.expected),
             format.range(line.range.low, line.range.high), oneIn(line.odds, messages, format)});
@@ -104,9 +104,9 @@ QStringList BacktestReport::yardstickLines(const Yardstick &y, const MessageTabl
     lines << row({m(Msg::Reihen), QString(), count(y.rows), count(y.rows), count(y.rows)});
     lines << row({m(Msg::WinningRows), QString(), count(y.settingsWinning), count(y.baselineWinning),
         expected(y.expectedWinning), format.range(y.winningRange.low, y.winningRange.high),
-        oneIn(PrizeClasses::anyPrize(), messages, format)});
+        oneIn(PrizeClasses::anyPrize(*y.format), messages, format)});
     lines << row({m(Msg::WinningShare), QString(), shareOf(y.settingsWinning), shareOf(y.baselineWinning),
-        percentOf(100.0 * PrizeClasses::anyPrize().probability()),
+        percentOf(100.0 * PrizeClasses::anyPrize(*y.format).probability()),
         shareOf(y.winningRange.low) + QStringLiteral(" – ") + shareOf(y.winningRange.high)});
     lines << row({m(Msg::WinningsWithoutJackpot), QString(), amountOf(double(y.settingsWinnings)),
         amountOf(double(y.baselineWinnings)), amountOf(y.expectedWinnings)});

@@ -23,19 +23,16 @@ void fillFrom(SeedOutcome &outcome, const BacktestResult &result)
     outcome.rows = settings.rows();
     outcome.settingsWinning = settings.winningRows();
     outcome.baselineWinning = baseline.winningRows();
-    outcome.settingsWinnings = settings.winningsDollars();
-    outcome.baselineWinnings = baseline.winningsDollars();
+    outcome.settingsWinnings = expectedWinningsDollars(settings, *result.format);
+    outcome.baselineWinnings = expectedWinningsDollars(baseline, *result.format);
 }
 
-void keepLargest(std::optional<SingleWin> &largest, qint32 seed, int pass, const HitClassTally &tally)
+using Prizes = std::array<std::int64_t, PrizeClasses::PrizeClassCount>;
+
+// Every seed asks after every pass; the prizes are looked up once per run.
+void keepLargest(
+    std::optional<SingleWin> &largest, qint32 seed, int pass, const HitClassTally &tally, const Prizes &prizes)
 {
-    // Every seed asks after every pass; the prizes are looked up once.
-    static const std::array<std::int64_t, PrizeClasses::PrizeClassCount> prizes = [] {
-        std::array<std::int64_t, PrizeClasses::PrizeClassCount> dollars{};
-        for (int k = 0; k < PrizeClasses::PrizeClassCount; ++k)
-            dollars[size_t(k)] = PrizeClasses::prizeDollars(Class(k));
-        return dollars;
-    }();
     PrizeClasses::ClassCounts counts;
     counts.add(tally);
     for (int k = 0; k < PrizeClasses::PrizeClassCount; ++k) {
@@ -82,6 +79,7 @@ SeedsRun BacktestSeeds::run(const BacktestInput &input, int count, const Message
     result.outcomes.resize(size_t(std::max(count, 0)));
     // What no seed changes is worked out once, before the seeds share it.
     const auto plan = std::make_shared<const BacktestPlan>(input, messages);
+    const Prizes prizes = expectedPrizes(*input.format);
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int k = next++; k < count; k = next++) {
@@ -90,8 +88,8 @@ SeedsRun BacktestSeeds::run(const BacktestInput &input, int count, const Message
             SeedOutcome &outcome = result.outcomes[size_t(k)];
             outcome.seed = seed;
             const BacktestResult &done = backtest.runToEnd([&](const BacktestPass &pass) {
-                keepLargest(outcome.settingsLargest, seed, pass.number, pass.tally);
-                keepLargest(outcome.baselineLargest, seed, pass.number, pass.baseline);
+                keepLargest(outcome.settingsLargest, seed, pass.number, pass.tally, prizes);
+                keepLargest(outcome.baselineLargest, seed, pass.number, pass.baseline, prizes);
             });
             fillFrom(outcome, done);
             if (k == 0)
@@ -154,7 +152,7 @@ QStringList BacktestSeeds::spreadLines(const SeedsRun &run, const QString &ticke
     // Chance for the rows of the first seed.
     const Yardstick first = run.first.yardstick();
     const auto chanceShare = [&](std::int64_t n) { return percent(100.0 * Yardstick::share(n, first.rows)); };
-    const double anyPrize = PrizeClasses::anyPrize().probability();
+    const double anyPrize = PrizeClasses::anyPrize(*run.first.format).probability();
 
     QStringList lines;
     const qint32 firstSeed = run.outcomes.empty() ? 0 : run.outcomes.front().seed;

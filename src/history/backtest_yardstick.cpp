@@ -3,6 +3,7 @@
 #include "app/message_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 using PrizeClasses::Class;
@@ -20,18 +21,20 @@ quint32 mixed(quint32 h)
 }
 } // namespace
 
-BaselineRows::BaselineRows(qint32 seed)
+BaselineRows::BaselineRows(qint32 seed, const Games::GameFormat &format)
     : m_random(mixed(quint32(seed) ^ 0x9e3779b9u))
+    , m_mainMax(quint32(format.mainMax))
+    , m_megaballMax(quint32(format.megaballMax))
 { }
 
 HitClassTally BaselineRows::evaluate(int rows, const Draw &draw)
 {
     HitClassTally tally;
     for (int row = 0; row < rows; ++row) {
-        // The row's numbers 1..75 as bits; a number drawn again is drawn anew.
+        // The row's main numbers as bits; a number drawn again is drawn anew.
         std::array<std::uint64_t, 2> numbers{};
         for (int slot = 0; slot < Game::MainCount;) {
-            const int n = 1 + int(m_random.below(Game::MaxMain));
+            const int n = 1 + int(m_random.below(m_mainMax));
             std::uint64_t &word = numbers[size_t(n >> 6)];
             const std::uint64_t bit = std::uint64_t(1) << (n & 63);
             if ((word & bit) == 0) {
@@ -39,7 +42,7 @@ HitClassTally BaselineRows::evaluate(int rows, const Draw &draw)
                 ++slot;
             }
         }
-        const int megaball = 1 + int(m_random.below(Game::MaxMegaball));
+        const int megaball = 1 + int(m_random.below(m_megaballMax));
         // Fields against drawn numbers, as the hit rule counts: each field holding one.
         int hits = 0;
         for (int drawn : draw.numbers)
@@ -48,6 +51,30 @@ HitClassTally BaselineRows::evaluate(int rows, const Draw &draw)
             tally.add(hits, megaball == draw.megaball);
     }
     return tally;
+}
+
+std::int64_t expectedPrizeDollars(Class c, const Games::GameFormat &format)
+{
+    const std::int64_t fixed = PrizeClasses::prizeDollars(c, format);
+    if (format.multiplier != Games::MultiplierRule::BuiltIn)
+        return fixed;
+    return std::llround(double(fixed) * format.expectedBuiltInFactor());
+}
+
+std::array<std::int64_t, PrizeClasses::PrizeClassCount> expectedPrizes(const Games::GameFormat &format)
+{
+    std::array<std::int64_t, PrizeClasses::PrizeClassCount> dollars{};
+    for (int k = 0; k < PrizeClasses::PrizeClassCount; ++k)
+        dollars[size_t(k)] = expectedPrizeDollars(Class(k), format);
+    return dollars;
+}
+
+std::int64_t expectedWinningsDollars(const PrizeClasses::ClassCounts &counts, const Games::GameFormat &format)
+{
+    std::int64_t total = 0;
+    for (int k = 0; k < PrizeClasses::PrizeClassCount; ++k)
+        total += counts.at(Class(k)) * expectedPrizeDollars(Class(k), format);
+    return total;
 }
 
 std::optional<double> parseTicketPrice(const QString &text)
@@ -88,7 +115,8 @@ std::optional<double> Yardstick::returnPercent(double winnings) const
     return 100.0 * winnings / *paid;
 }
 
-Yardstick Yardstick::of(const HitClassTally &settings, const HitClassTally &baseline, const QString &ticketPrice)
+Yardstick Yardstick::of(const HitClassTally &settings, const HitClassTally &baseline, const QString &ticketPrice,
+    const Games::GameFormat &format)
 {
     PrizeClasses::ClassCounts ours;
     ours.add(settings);
@@ -96,6 +124,7 @@ Yardstick Yardstick::of(const HitClassTally &settings, const HitClassTally &base
     random.add(baseline);
 
     Yardstick y;
+    y.format = &format;
     y.rows = ours.rows();
     for (int k = 0; k < PrizeClasses::ClassCount; ++k) {
         const auto c = Class(k);
@@ -103,20 +132,20 @@ Yardstick Yardstick::of(const HitClassTally &settings, const HitClassTally &base
         line.prizeClass = c;
         line.settings = ours.at(c);
         line.baseline = random.at(c);
-        line.odds = PrizeClasses::odds(c);
+        line.odds = PrizeClasses::odds(c, format);
         line.expected = double(y.rows) * line.odds.probability();
         line.range = Binomial::central95(y.rows, line.odds.probability());
     }
-    const double anyPrize = PrizeClasses::anyPrize().probability();
+    const double anyPrize = PrizeClasses::anyPrize(format).probability();
     y.settingsWinning = ours.winningRows();
     y.baselineWinning = random.winningRows();
     y.expectedWinning = double(y.rows) * anyPrize;
     y.winningRange = Binomial::central95(y.rows, anyPrize);
     y.settingsJackpots = ours.jackpots();
     y.baselineJackpots = random.jackpots();
-    y.settingsWinnings = ours.winningsDollars();
-    y.baselineWinnings = random.winningsDollars();
-    y.expectedWinnings = double(y.rows) * PrizeClasses::expectedWinningsPerRow();
+    y.settingsWinnings = expectedWinningsDollars(ours, format);
+    y.baselineWinnings = expectedWinningsDollars(random, format);
+    y.expectedWinnings = double(y.rows) * PrizeClasses::expectedWinningsPerRow(format);
     y.ticketPrice = parseTicketPrice(ticketPrice);
     y.pValue = Binomial::twoSidedPValue(y.rows, anyPrize, y.settingsWinning);
     return y;

@@ -18,18 +18,29 @@
 
 class MessageTable;
 
-// Uniformly random rows (five distinct numbers 1..75, Megaball 1..15) from a generator
-// of their own, so that the settings' rows stay as they are. Seeded from the entered
-// seed: the same seed gives the same baseline.
+// Uniformly random rows (five distinct main numbers and a Megaball of the format) from a
+// generator of their own, so that the settings' rows stay as they are. Seeded from the
+// entered seed: the same seed gives the same baseline.
 class BaselineRows {
 public:
-    explicit BaselineRows(qint32 seed);
+    explicit BaselineRows(qint32 seed, const Games::GameFormat &format = Games::classic());
     // Draws `rows` rows and counts them against `draw` as Komplettcheck would.
     HitClassTally evaluate(int rows, const Draw &draw);
 
 private:
     RandomSource m_random;
+    quint32 m_mainMax;
+    quint32 m_megaballMax;
 };
+
+// What one row of the class wins on average in whole dollars: the fixed prize, times the
+// expected factor of a built-in multiplier (exactly 3 for mm-2025, so the amounts stay
+// whole). The jackpot and NoPrize give 0.
+std::int64_t expectedPrizeDollars(PrizeClasses::Class c, const Games::GameFormat &format);
+// The same for every class in report order, NoPrize left out.
+std::array<std::int64_t, PrizeClasses::PrizeClassCount> expectedPrizes(const Games::GameFormat &format);
+// The rows' winnings by those prizes, jackpots left out.
+std::int64_t expectedWinningsDollars(const PrizeClasses::ClassCounts &counts, const Games::GameFormat &format);
 
 // The stored ticket price "EINPREIS", "1,00" (decimal comma; thousands dots allowed).
 std::optional<double> parseTicketPrice(const QString &text);
@@ -43,6 +54,7 @@ struct Yardstick {
         double expected = 0; // rows times the class probability
         Binomial::Range range; // 95% of chance's counts lie here
     };
+    const Games::GameFormat *format = &Games::classic(); // whose odds and prizes these are
     std::array<ClassLine, PrizeClasses::ClassCount> classes{};
     std::int64_t rows = 0; // rows evaluated (the settings' and as many random ones)
 
@@ -66,7 +78,9 @@ struct Yardstick {
     // Winnings without jackpots in percent of the stake; none without a price above 0.
     std::optional<double> returnPercent(double winnings) const;
 
-    static Yardstick of(const HitClassTally &settings, const HitClassTally &baseline, const QString &ticketPrice);
+    // The odds, prizes and expected winnings of `format`; the stake at `ticketPrice`.
+    static Yardstick of(const HitClassTally &settings, const HitClassTally &baseline, const QString &ticketPrice,
+        const Games::GameFormat &format = Games::classic());
 };
 
 // The chart of the Diagramm page after a back-test: one group per prize class, the

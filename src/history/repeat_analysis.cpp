@@ -34,16 +34,16 @@ struct ParsedRow {
     }
 };
 
-TipRowTexts rowFor(const Draw &draw)
+TipRowTexts rowFor(const Draw &draw, const Games::GameFormat &format)
 {
     // Written into the fields, whose validation removes a value outside their range.
     TipRowTexts texts;
     for (int slot = 0; slot < Game::MainCount; ++slot)
-        texts[size_t(slot)] = TipRows::normalized(QString::number(draw.numbers[size_t(slot)]), Game::MaxMain);
+        texts[size_t(slot)] = TipRows::normalized(QString::number(draw.numbers[size_t(slot)]), format.mainMax);
     texts[TipRows::MegaballSlot]
-        = TipRows::normalized(QString::number(draw.megaball), TipRows::maximumFor(TipRows::MegaballSlot));
+        = TipRows::normalized(QString::number(draw.megaball), TipRows::maximumFor(TipRows::MegaballSlot, format));
     texts[TipRows::ExtraSlot]
-        = TipRows::normalized(QString::number(draw.megaplier), TipRows::maximumFor(TipRows::ExtraSlot));
+        = TipRows::normalized(QString::number(draw.megaplier), TipRows::maximumFor(TipRows::ExtraSlot, format));
     return texts;
 }
 
@@ -63,6 +63,7 @@ RepeatAnalysis::RepeatAnalysis(RepeatAnalysisInput input)
     m_initial = m_state;
     m_sheet = SheetEvaluation::of(m_sheet, m_state.shownDraw).sortedSheet(m_sheet);
     m_result.endMarker = m_state.pickerDate.addDays(EndMarkerDays);
+    m_result.format = m_input.format;
     if (m_input.draws.empty()) {
         m_result.endedOnEmptyHistory = true;
         m_finished = true;
@@ -86,7 +87,7 @@ bool RepeatAnalysis::nextPass()
     for (size_t row = 0; row < m_sheet.size(); ++row)
         if (!m_input.sheet[row].locked)
             m_sheet[row] = TipRowTexts{};
-    m_sheet[0] = rowFor(pass.rowDraw);
+    m_sheet[0] = rowFor(pass.rowDraw, *m_input.format);
     if (m_passStarted)
         m_passStarted({pass.number, pass.rowDraw, pass.endMarker, m_sheet});
 
@@ -177,7 +178,7 @@ QStringList RepeatReport::chanceLines(
     lines << QString() << m(Msg::RepeatChanceTitle);
     for (const auto &[title, histogram] :
         {std::pair{Msg::RepeatReportEarlier, &result.earlier}, std::pair{Msg::RepeatReportNext, &result.next}}) {
-        const RepeatChance chance = RepeatChance::of(*histogram, Game::MaxMain, Game::MainCount);
+        const RepeatChance chance = RepeatChance::of(*histogram, result.format->mainMax, Game::MainCount);
         lines << m(title);
         lines << QStringList{m(Msg::CommonNumbers), m(Msg::Comparisons), m(Msg::ChanceExpected), m(Msg::Range95),
             m(Msg::Probability)}

@@ -30,6 +30,7 @@ struct RepeatAnalysisInput {
     std::array<SheetRow, TipRows::RowCount> sheet{}; // the tip sheet with its locks
     ShownDrawState shown; // the window's shown draw before; only an empty history keeps it
     QDate pickerMinimum = ShownDraw::PickerMinimum;
+    const Games::GameFormat *format = &Games::classic(); // the draws' format: the fields' ranges and the chance
 };
 
 // Step 5.3 of a pass: row 1 holds the draw, the status bar shows the end marker (panel
@@ -64,6 +65,7 @@ struct RepeatResult {
     std::array<qint64, 6> next{}; // next-draw histogram
     int passes = 0;
     QDate endMarker;
+    const Games::GameFormat *format = &Games::classic();
     // The user answered No at a hit: the analysis ended at once, without a report.
     bool stopped = false;
     std::optional<Draw> stoppedAt; // the draw of that question, ShownDraw from then on

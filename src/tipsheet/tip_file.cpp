@@ -62,7 +62,7 @@ TipRowTexts TipFile::splitLine(QString line, SeventhField seventh)
     return fields;
 }
 
-std::optional<TipFile::Refusal> TipFile::refusal(const QByteArray &bytes)
+std::optional<TipFile::Refusal> TipFile::refusal(const QByteArray &bytes, const Games::GameFormat &format)
 {
     const QStringList lines = TextFile::decodeLines(bytes);
     bool text = false;
@@ -78,7 +78,7 @@ std::optional<TipFile::Refusal> TipFile::refusal(const QByteArray &bytes)
         if (!number) {
             const TipRowTexts fields = splitLine(line, SeventhField::Rest);
             for (int slot = 0; slot < TipRows::FieldsPerRow && !number; ++slot)
-                number = !TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot)).isEmpty();
+                number = !TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot, format)).isEmpty();
         }
     }
     if (text && !number)
@@ -86,7 +86,7 @@ std::optional<TipFile::Refusal> TipFile::refusal(const QByteArray &bytes)
     return std::nullopt;
 }
 
-TipFile::Loaded TipFile::decode(const QByteArray &bytes)
+TipFile::Loaded TipFile::decode(const QByteArray &bytes, const Games::GameFormat &format)
 {
     const QStringList lines = TextFile::decodeLines(bytes);
     Loaded loaded;
@@ -94,7 +94,7 @@ TipFile::Loaded TipFile::decode(const QByteArray &bytes)
         const TipRowTexts fields = splitLine(lines.value(row), SeventhField::Rest);
         TipRowTexts &texts = loaded.sheet[size_t(row)];
         for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
-            texts[size_t(slot)] = TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot));
+            texts[size_t(slot)] = TipRows::normalized(fields[size_t(slot)], TipRows::maximumFor(slot, format));
         if (const auto repeat = TipRows::firstRepeat(texts)) {
             loaded.repeats.push_back({row + 1, repeat->number});
             texts = TipRows::withoutRepeats(texts);
@@ -104,24 +104,26 @@ TipFile::Loaded TipFile::decode(const QByteArray &bytes)
 }
 
 namespace {
-Result<QByteArray> readTipFile(const QString &path, const MessageTable &messages)
+Result<QByteArray> readTipFile(
+    const QString &path, const MessageTable &messages, const Games::GameFormat &format = Games::classic())
 {
     auto bytes = TextFile::read(path, TipFile::MaxBytes, messages);
     if (!bytes)
         return bytes;
-    if (const auto why = TipFile::refusal(*bytes))
+    if (const auto why = TipFile::refusal(*bytes, format))
         return fail(
             messages.text(*why == TipFile::Refusal::Binary ? Msg::TipFileBinary : Msg::TipFileNoNumber).arg(path));
     return bytes;
 }
 } // namespace
 
-Result<TipFile::Loaded> TipFile::load(const QString &path, const MessageTable &messages)
+Result<TipFile::Loaded> TipFile::load(
+    const QString &path, const MessageTable &messages, const Games::GameFormat &format)
 {
-    const auto bytes = readTipFile(path, messages);
+    const auto bytes = readTipFile(path, messages, format);
     if (!bytes)
         return fail(bytes.error());
-    return decode(*bytes);
+    return decode(*bytes, format);
 }
 
 QString TipFile::repeatMessage(const QString &path, const LineRepeat &repeat, const MessageTable &messages)

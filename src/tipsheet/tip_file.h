@@ -78,14 +78,14 @@ constexpr qint64 MaxBytes = 1024 * 1024;
 // and line ends), or text of which not one line holds a number a field could take. No
 // text at all is the empty sheet.
 enum class Refusal { Binary, NoNumber };
-std::optional<Refusal> refusal(const QByteArray &bytes);
+std::optional<Refusal> refusal(const QByteArray &bytes, const Games::GameFormat &format = Games::classic());
 
 // The twelve rows as loading leaves them: line k fills row k through the sheet's
 // validation, rows past the file's last line and lines past the twelfth ignored. A line
 // with a main number twice keeps its first occurrence; `repeats` names those lines (the
 // row number is the line number). Every row is replaced, locked ones too: the window runs
 // "Löschen aller Tipps" first (which spares locked rows their labels and colours) and
-// then writes all twelve rows.
+// then writes all twelve rows. The fields take the numbers of `format`.
 struct LineRepeat {
     int line; // 1 to 12, the row it fills
     int number;
@@ -94,10 +94,11 @@ struct Loaded {
     TipSheetTexts sheet;
     std::vector<LineRepeat> repeats;
 };
-Loaded decode(const QByteArray &bytes);
+Loaded decode(const QByteArray &bytes, const Games::GameFormat &format = Games::classic());
 // Refuses, naming the file, what cannot be read, is larger than MaxBytes or is no tip
 // file; the sheet is then left to the caller as it was.
-Result<Loaded> load(const QString &path, const MessageTable &messages);
+Result<Loaded> load(
+    const QString &path, const MessageTable &messages, const Games::GameFormat &format = Games::classic());
 // "<path>, Zeile 3: die Zahl 12 steht mehrfach in der Reihe."
 QString repeatMessage(const QString &path, const LineRepeat &repeat, const MessageTable &messages);
 // The lines as the click-script builder takes them, refused as load() refuses and also

@@ -61,7 +61,12 @@ QStringList TipRows::storedFieldNames()
 
 int TipRows::maximumFor(int slot)
 {
-    return slot < MainFields ? 75 : 15;
+    return maximumFor(slot, Games::classic());
+}
+
+int TipRows::maximumFor(int slot, const Games::GameFormat &format)
+{
+    return slot < MainFields ? format.mainMax : format.megaballMax;
 }
 
 std::optional<int> TipRows::toInteger(const QString &text)

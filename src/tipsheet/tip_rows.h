@@ -3,6 +3,8 @@
 // extra field.
 #pragma once
 
+#include "draws/game_format.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,8 +37,11 @@ int fieldNumber(int row, int slot);
 QString fieldName(int row, int slot);
 // All 84 stored field names in ascending number order (the settings store's order).
 QStringList storedFieldNames();
-// The highest value a slot holds: 75 for main numbers, 15 for the Megaball and extra.
+// The highest value a slot holds: the largest main number of the format for the main
+// numbers, its largest Megaball for the Megaball and the extra field (75 and 15 in the
+// classic format, which the one-argument form takes).
 int maximumFor(int slot);
+int maximumFor(int slot, const Games::GameFormat &format);
 
 // A field text as the validation leaves it: the number without leading zeros, or
 // empty when the text is no integer or lies outside 1..maximum.

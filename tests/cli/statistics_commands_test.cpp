@@ -52,6 +52,8 @@ private slots:
     void poolReadsStoredSettings();
     void filterVerdicts_data();
     void filterVerdicts();
+    void gameFormats_data();
+    void gameFormats();
 
 private:
     QString configFolder() const { return m_dir->filePath(QStringLiteral("config")); }
@@ -275,4 +277,46 @@ void StatisticsCommandsTest::filterVerdicts()
 }
 
 QTEST_GUILESS_MAIN(StatisticsCommandsTest)
+
+void StatisticsCommandsTest::gameFormats_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("lines"); // stdout lines
+    QTest::addColumn<QString>("lastLine"); // how stdout ends, or stderr begins on a failure
+    const QString today = QStringLiteral("format: mm-2025 (5/70 + 1/24)");
+    QTest::newRow("the newest draw's format") << "stats numbers" << 0 << 72 << today;
+    QTest::newRow("the format before") << "--game mm-2017 stats megaball" << 0 << 27 << "format: mm-2017 (5/70 + 1/25)";
+    QTest::newRow("the classic format as ever")
+        << "--game mm-2013 stats numbers" << 0 << 76 << "title: Zahlenverteilung";
+    QTest::newRow("today's largest numbers") << "--game mm-2025 filter --defaults 1 2 3 4 70 24" << 0 << 2 << today;
+    QTest::newRow("past today's main numbers") << "--game mm-2025 filter --defaults 1 2 3 4 71 5" << 1 << 0
+                                               << "the main numbers must be five different numbers from 1 to 70";
+    QTest::newRow("past the classic Megaball")
+        << "--game mm-2013 filter --defaults 1 2 3 4 5 24" << 1 << 0 << "the Megaball must be 0 to 15";
+    QTest::newRow("unknown") << "--game mm-1999 stats numbers" << 2 << 0
+                             << "unknown game format: mm-1999 (known: mm-2002, mm-2005, mm-2013, mm-2017, mm-2025)";
+}
+
+void StatisticsCommandsTest::gameFormats()
+{
+    QFETCH(QString, args);
+    QFETCH(int, exitCode);
+    QFETCH(int, lines);
+    QFETCH(QString, lastLine);
+    // The bundled draws and a few of the two later formats, the newest of today's.
+    const QString csv = m_dir->filePath(QStringLiteral("later.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("2017-10-31,6,28,31,52,53,12,4\n2020-09-25,20,36,37,48,67,16,2\n"
+               "2025-04-08,10,16,50,60,61,17,0\n2025-04-11,1,8,25,32,70,24,0\n");
+    file.close();
+    QCOMPARE(run(QStringLiteral("import ") + csv).exitCode, 0);
+    const CliRun result = run(args);
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.outLines().size(), lines);
+    const QStringList err = result.err.trimmed().split(QLatin1Char('\n'));
+    QVERIFY2((exitCode == 0 ? result.outLines().last() : err.first()).startsWith(lastLine), qPrintable(result.err));
+}
+
 #include "statistics_commands_test.moc"
