@@ -113,13 +113,6 @@ std::optional<Cli::Problem> Cli::readHistory(
     return std::nullopt;
 }
 
-QString Cli::formatNote(const Games::GameFormat &format)
-{
-    if (&format == &Games::classic())
-        return {};
-    return QStringLiteral(" (%1, %2)").arg(format.id, format.name);
-}
-
 void Cli::printFormatLine(const Context &context, const Games::GameFormat &format)
 {
     if (&format != &Games::classic())

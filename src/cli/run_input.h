@@ -42,10 +42,8 @@ struct RunInput {
 
 // The stored draws of the command's format (Context::formatFor) and that format.
 std::optional<Problem> readHistory(const Context &context, std::vector<Draw> &draws, const Games::GameFormat *&format);
-// " (mm-2025, 5/70 + 1/24)" after a header, empty for the classic format, whose output
-// stays as it always was.
-QString formatNote(const Games::GameFormat &format);
-// "format: mm-2025 (5/70 + 1/24)" as a closing line; none for the classic format.
+// "format: mm-2025 (5/70 + 1/24)" as a line of its own; none for the classic format, whose
+// output stays as it always was.
 void printFormatLine(const Context &context, const Games::GameFormat &format);
 
 // Takes --defaults (the design defaults instead of the stored options) and each

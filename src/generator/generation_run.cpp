@@ -55,6 +55,7 @@ GenerationRun::GenerationRun(
     , m_random(random)
     , m_messages(messages)
     , m_hooks(std::move(hooks))
+    , m_megaballMax(quint32(request.format->megaballMax))
     , m_settings(request.settings)
     , m_attemptLimit(request.attemptLimit)
 { }
@@ -206,7 +207,7 @@ inline int GenerationRun::megaballPick()
     RandomSource random = m_random;
     int b = 0;
     do
-        b = 1 + int(random.below(quint32(m_request.format->megaballMax)));
+        b = 1 + int(random.below(m_megaballMax));
     while (((m_megaballsKept >> b) & 1u) == 0);
     m_random = random;
     return b;

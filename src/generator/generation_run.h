@@ -142,6 +142,7 @@ private:
     const MessageTable &m_messages;
     GenerationHooks m_hooks;
     const RunBasis *m_basis = nullptr; // the request's, when it serves for it
+    const quint32 m_megaballMax; // the format's, at hand for every attempt
 
     GenerationSettings m_settings;
     int m_attemptLimit = 0;
