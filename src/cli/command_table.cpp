@@ -156,6 +156,12 @@ const std::vector<Cli::Command> &Cli::commands()
                     "2.5% and 97.5% points"},
                 From, Defaults, Set, Lock},
             "options exclude each other, a --set is refused, or " + UnreadableStore},
+        {"repeats", &CliCommands::repeats, "--start DATE [--from DATE]", "count how draws repeat earlier draws",
+            {"The repeat analysis of the \"Datenbank\" page, asking nothing: from the start date on, each draw is "
+             "compared with the earlier draws since --from and with the draw after it; prints the counts of draws "
+             "with 0 to 5 numbers in common beside what chance gives, with its 95% range and an exact binomial "
+             "test."},
+            {{"--start DATE", "the first draw compared (required)"}, From}, UnreadableStore},
         {"backtest-grid", &CliCommands::backtestGrid,
             "--start DATE --seed N [--seeds K] --vary NAME=FROM..TO[:STEP] [--vary NAME=FROM..TO[:STEP]] "
             "[--split DATE] [--from DATE] [--defaults] [--set NAME=VALUE]... [--lock R=n1,n2,n3,n4,n5[,MB]]...",
@@ -180,12 +186,6 @@ const std::vector<Cli::Command> &Cli::commands()
             "a combination is refused (a value outside its range beside the other, options that exclude each "
             "other), the split leaves a period without passes, a --set is refused, or "
                 + UnreadableStore},
-        {"repeats", &CliCommands::repeats, "--start DATE [--from DATE]", "count how draws repeat earlier draws",
-            {"The repeat analysis of the \"Datenbank\" page, asking nothing: from the start date on, each draw is "
-             "compared with the earlier draws since --from and with the draw after it; prints the counts of draws "
-             "with 0 to 5 numbers in common beside what chance gives, with its 95% range and an exact binomial "
-             "test."},
-            {{"--start DATE", "the first draw compared (required)"}, From}, UnreadableStore},
         {"wheel", &CliCommands::wheel,
             "--numbers N,N,... --guarantee T/P [--key N,...] [--megaball M,...] [--each-megaball] [--seed S] "
             "[--out FILE.hlt] | --check FILE.hlt --numbers N,N,... --guarantee T/P",

@@ -22,8 +22,7 @@ int CliCommands::backtestGrid(Cli::Context &context, const QStringList &args)
     std::optional<int> seeds;
     if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seed"), INT_MIN, INT_MAX, seed))
         return Cli::report(context, *problem);
-    if (auto problem = Cli::takeBoundedInteger(
-            arguments, QStringLiteral("--seeds"), 1, int(BacktestGrid::MaxBacktests), seeds))
+    if (auto problem = Cli::takeBoundedInteger(arguments, QStringLiteral("--seeds"), 1, 1000000, seeds))
         return Cli::report(context, *problem);
     if (!seed && !arguments.hasError())
         return Cli::usage(context, QStringLiteral("--seed N is required"));
@@ -71,7 +70,8 @@ int CliCommands::backtestGrid(Cli::Context &context, const QStringList &args)
     const int before = BacktestGrid::passesBefore(dates, request.split);
     const QString splitText = request.split.toString(Qt::ISODate);
     if (before == 0)
-        return context.failWith(QStringLiteral("the split %1 leaves no pass in sample to rank the settings on").arg(splitText));
+        return context.failWith(
+            QStringLiteral("the split %1 leaves no pass in sample to rank the settings on").arg(splitText));
     if (before == int(dates.passes().size()))
         return context.failWith(
             QStringLiteral("the split %1 leaves no pass out of sample to test the best setting on").arg(splitText));

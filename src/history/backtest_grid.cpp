@@ -154,7 +154,8 @@ int GridResult::significantAfterAdjustment() const
 
 Result<GridAxis> BacktestGrid::parseAxis(const QString &text)
 {
-    static const QRegularExpression shape(QStringLiteral("^([A-Za-z]+[0-9]+)=(-?[0-9]+)\\.\\.(-?[0-9]+)(?::([0-9]+))?$"));
+    static const QRegularExpression shape(
+        QStringLiteral("^([A-Za-z]+[0-9]+)=(-?[0-9]+)\\.\\.(-?[0-9]+)(?::([0-9]+))?$"));
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch())
         return fail(QStringLiteral("--vary takes NAME=FROM..TO[:STEP], not %1").arg(text));
@@ -216,18 +217,17 @@ Result<std::vector<GridSetting>> BacktestGrid::combinations(const GenerationSett
             for (int value : axis.values()) {
                 GridSetting next = setting;
                 next.values.emplace_back(axis.name, value);
-                if (auto set = next.settings.setByValueName(axis.name, value); !set)
-                    return fail(next.label() + QStringLiteral(": ") + set.error());
                 wider.push_back(std::move(next));
             }
         grid = std::move(wider);
     }
-    for (const GridSetting &setting : grid) {
-        // A value the option accepts alone may be out of range beside another one (UpDown6
-        // follows Chekcbox31): every value is checked again on the finished combination.
-        GenerationSettings check = setting.settings;
+    for (GridSetting &setting : grid) {
+        // A value may be in range only beside the other one (UpDown6 follows Chekcbox31):
+        // the values are set once in any case, then again, and then each must be taken.
         for (const auto &[name, value] : setting.values)
-            if (auto set = check.setByValueName(name, value); !set)
+            (void)setting.settings.setByValueName(name, value);
+        for (const auto &[name, value] : setting.values)
+            if (auto set = setting.settings.setByValueName(name, value); !set)
                 return fail(setting.label() + QStringLiteral(": ") + set.error());
         const QStringList conflicts = OptionConflicts::find(setting.settings, sheet, messages);
         if (!conflicts.isEmpty())
@@ -248,9 +248,9 @@ QDate BacktestGrid::defaultSplit(const BacktestInput &input)
 int BacktestGrid::passesBefore(const BacktestPlan &plan, QDate split)
 {
     const auto &passes = plan.passes();
-    return int(std::find_if(passes.begin(), passes.end(),
-                   [&](const BacktestPlan::Pass &pass) { return pass.evaluated.shownDraw.date >= split; })
-        - passes.begin());
+    return int(std::find_if(passes.begin(), passes.end(), [&](const BacktestPlan::Pass &pass) {
+        return pass.evaluated.shownDraw.date >= split;
+    }) - passes.begin());
 }
 
 std::vector<double> BacktestGrid::holmAdjusted(const std::vector<double> &pValues)
@@ -346,8 +346,8 @@ GridResult BacktestGrid::run(const GridRequest &request, const std::vector<GridS
     const auto splitAt = size_t(passesBefore(*plan, result.split));
     PeriodSums before(splitAt);
     PeriodSums after(passes - splitAt);
-    if (!runSeeds(plan, request, passes, splitAt, before, after, messages, threads,
-            reporter(result.combinations + 1), stop)) {
+    if (!runSeeds(plan, request, passes, splitAt, before, after, messages, threads, reporter(result.combinations + 1),
+            stop)) {
         result.stopped = true;
         return result;
     }

@@ -27,7 +27,10 @@ public:
         : f(format)
     { }
 
-    QString p(double value) const { return value < 0.001 ? QStringLiteral("< ") + f.number(0.001, 3) : f.number(value, 3); }
+    QString p(double value) const
+    {
+        return value < 0.001 ? QStringLiteral("< ") + f.number(0.001, 3) : f.number(value, 3);
+    }
     QString share(const Yardstick &y) const { return f.percent(100.0 * shareOf(y)); }
     QString chanceShare(const Yardstick &y) const
     {
@@ -155,8 +158,8 @@ QStringList BacktestGrid::reportLines(const GridResult &result, const ReportForm
     lines << QStringList{QStringLiteral("Rank"), QStringLiteral("Setting"), QStringLiteral("Return"),
         QStringLiteral("Share")}
                  .join(Tab);
-    std::stable_sort(order.begin(), order.end(),
-        [&](size_t a, size_t b) { return winningsPerRow(in(a)) > winningsPerRow(in(b)); });
+    std::stable_sort(
+        order.begin(), order.end(), [&](size_t a, size_t b) { return winningsPerRow(in(a)) > winningsPerRow(in(b)); });
     for (size_t rank = 0; rank < order.size(); ++rank) {
         const Yardstick &y = in(order[rank]);
         lines << QStringList{QString::number(rank + 1), result.finished[order[rank]].setting.label(),
@@ -164,7 +167,8 @@ QStringList BacktestGrid::reportLines(const GridResult &result, const ReportForm
                      .join(Tab);
     }
     if (!result.finished.empty())
-        lines << QStringList{QStringLiteral("Chance"), QString(), l.chanceReturn(in(0)), l.chanceShare(in(0))}.join(Tab);
+        lines << QStringList{QStringLiteral("Chance"), QString(), l.chanceReturn(in(0)), l.chanceShare(in(0))}.join(
+            Tab);
 
     if (result.best && result.outOfSample) {
         const GridCombination &best = result.finished[*result.best];
@@ -172,9 +176,8 @@ QStringList BacktestGrid::reportLines(const GridResult &result, const ReportForm
         lines << QString()
               << QStringLiteral("Out of sample: only %1, the highest share of winning rows in sample")
                      .arg(best.setting.label());
-        lines << QStringList{QString(), QStringLiteral("Rows"), QStringLiteral("Winning rows"),
-            QStringLiteral("Share"), QStringLiteral("Chance's 95% range"), QStringLiteral("Return"),
-            QStringLiteral("p")}
+        lines << QStringList{QString(), QStringLiteral("Rows"), QStringLiteral("Winning rows"), QStringLiteral("Share"),
+            QStringLiteral("Chance's 95% range"), QStringLiteral("Return"), QStringLiteral("p")}
                      .join(Tab);
         lines << QStringLiteral("Setting") + Tab + l.figures(out) + Tab + l.p(result.outOfSample->pValue);
         lines << QStringList{QStringLiteral("Chance"), format.integer(out.rows), format.number(out.expectedWinning, 2),
