@@ -15,8 +15,8 @@ BacktestInput smallHistory()
     BacktestInput in;
     for (int week = 0; week < 30; ++week) {
         const int base = 1 + (week * 7) % 60;
-        in.draws.push_back(DrawSamples::draw(QDate(2020, 1, 7).addDays(7 * week),
-            {base, base + 3, base + 6, base + 9, base + 14}, 1 + week % 15));
+        in.draws.push_back(DrawSamples::draw(
+            QDate(2020, 1, 7).addDays(7 * week), {base, base + 3, base + 6, base + 9, base + 14}, 1 + week % 15));
     }
     in.statisticsStart = QDate(2020, 1, 7);
     in.chosenDate = QDate(2020, 3, 3);
@@ -114,7 +114,8 @@ private slots:
         request.input.settings.rowsToCompute = 1;
         const QDate split = BacktestGrid::defaultSplit(request.input);
         QCOMPARE(split, QDate(2020, 3, 3).addDays(QDate(2020, 3, 3).daysTo(request.input.draws.back().date) / 2));
-        const auto grid = BacktestGrid::combinations(request.input.settings, request.axes, request.input.sheet, messages);
+        const auto grid
+            = BacktestGrid::combinations(request.input.settings, request.axes, request.input.sheet, messages);
         QVERIFY(grid.ok());
         const GridResult result = BacktestGrid::run(request, *grid, messages, 2);
 
@@ -145,15 +146,17 @@ private slots:
         QCOMPARE(result.bothPeriods->yardstick.settingsWinning, whole.settingsWinning);
         QCOMPARE(result.bothPeriods->yardstick.settingsWinnings, whole.settingsWinnings);
         QCOMPARE(result.bothPeriods->yardstick.rows, whole.rows);
-        QCOMPARE(result.outOfSample->yardstick.rows + result.finished[*result.best].inSample.yardstick.rows, whole.rows);
+        QCOMPARE(
+            result.outOfSample->yardstick.rows + result.finished[*result.best].inSample.yardstick.rows, whole.rows);
 
         // Stopped during the second setting: the first is kept and ranked, and the report says so.
         std::atomic<bool> stop{false};
-        const GridResult stopped = BacktestGrid::run(request, *grid, messages, 1,
-            [&](const GridProgress &p) { stop = stop || p.combination == 2; }, &stop);
+        const GridResult stopped = BacktestGrid::run(
+            request, *grid, messages, 1, [&](const GridProgress &p) { stop = stop || p.combination == 2; }, &stop);
         QVERIFY(stopped.stopped);
         QCOMPARE(int(stopped.finished.size()), 1);
-        QCOMPARE(stopped.finished[0].inSample.yardstick.settingsWinning, result.finished[0].inSample.yardstick.settingsWinning);
+        QCOMPARE(stopped.finished[0].inSample.yardstick.settingsWinning,
+            result.finished[0].inSample.yardstick.settingsWinning);
         QVERIFY(!stopped.outOfSample);
         QVERIFY(BacktestGrid::reportLines(stopped).join(QLatin1Char('\n')).contains(QStringLiteral("Stopped: 1 of 3")));
     }
