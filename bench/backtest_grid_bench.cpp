@@ -49,8 +49,8 @@ void BacktestGridTwoOptionsThreeValuesHundredSeeds(benchmark::State &state)
     const auto iterations = double(state.iterations());
     const int passes = result.inSamplePasses + result.outOfSamplePasses;
     // In-sample passes of every setting, then every pass of the picked one, in whole back-tests.
-    const double backtests = double(request.seeds)
-        * (double(grid->size()) * result.inSamplePasses / std::max(passes, 1) + 1.0);
+    const double backtests
+        = double(request.seeds) * (double(grid->size()) * result.inSamplePasses / std::max(passes, 1) + 1.0);
     state.counters["settings"] = double(grid->size());
     state.counters["backtests"] = backtests;
     state.counters["wall_ms"] = 1000 * wall / iterations;
@@ -60,7 +60,8 @@ void BacktestGridTwoOptionsThreeValuesHundredSeeds(benchmark::State &state)
     BacktestInput input = request.input;
     input.settings = grid->front().settings;
     benchmark::DoNotOptimize(BacktestPlan(input, messages).passes().size());
-    state.counters["plan_ms"] = 1000 * std::chrono::duration<double>(std::chrono::steady_clock::now() - planned).count();
+    state.counters["plan_ms"]
+        = 1000 * std::chrono::duration<double>(std::chrono::steady_clock::now() - planned).count();
 }
 } // namespace
 

@@ -48,7 +48,10 @@ struct PeriodSums {
         f.passes = int(winning.size());
         f.yardstick = Yardstick::of(settings, baseline, ticketPrice);
         const Yardstick &y = f.yardstick;
-        f.pValue = BacktestGrid::passPValue(winning, rows, y.rows > 0 ? y.expectedWinning / double(y.rows) : 0);
+        const BacktestGrid::PassTest test
+            = BacktestGrid::passTest(winning, rows, y.rows > 0 ? y.expectedWinning / double(y.rows) : 0);
+        f.pValue = test.pValue;
+        f.standardError = test.standardError;
         return f;
     }
     static void addTally(HitClassTally &sum, const HitClassTally &tally)
@@ -268,7 +271,7 @@ std::vector<double> BacktestGrid::holmAdjusted(const std::vector<double> &pValue
     return adjusted;
 }
 
-double BacktestGrid::passPValue(
+BacktestGrid::PassTest BacktestGrid::passTest(
     const std::vector<std::int64_t> &winning, const std::vector<std::int64_t> &rows, double chance)
 {
     double sum = 0;
@@ -279,8 +282,8 @@ double BacktestGrid::passPValue(
         squares += excess * excess;
     }
     if (!(squares > 0))
-        return 1;
-    return std::min(1.0, std::erfc(std::abs(sum) / std::sqrt(2.0 * squares)));
+        return {};
+    return {std::min(1.0, std::erfc(std::abs(sum) / std::sqrt(2.0 * squares))), std::sqrt(squares)};
 }
 
 GridResult BacktestGrid::run(const GridRequest &request, const std::vector<GridSetting> &settings,

@@ -51,6 +51,9 @@ struct GridFigures {
     int passes = 0;
     Yardstick yardstick;
     double pValue = 1;
+    // The spread of the winning rows about chance's expectation, counted by pass: the
+    // standard error of the test. 95% of chance's counts lie within 1.96 of it.
+    double standardError = 0;
 };
 
 struct GridCombination {
@@ -117,7 +120,11 @@ int passesBefore(const BacktestPlan &plan, QDate split);
 std::vector<double> holmAdjusted(const std::vector<double> &pValues);
 // The two-sided test of winning rows against chance, counted by pass (see above);
 // `winning[t]` of `rows[t]` rows in pass t, each winning with probability `chance`.
-double passPValue(const std::vector<std::int64_t> &winning, const std::vector<std::int64_t> &rows, double chance);
+struct PassTest {
+    double pValue = 1;
+    double standardError = 0;
+};
+PassTest passTest(const std::vector<std::int64_t> &winning, const std::vector<std::int64_t> &rows, double chance);
 
 // Runs the grid: every combination over the in-sample passes, then the picked one over
 // every pass. `progress` is called from the worker threads, one at a time, after each

@@ -36,10 +36,15 @@ public:
     {
         return f.percent(100.0 * (y.rows > 0 ? y.expectedWinning / double(y.rows) : 0));
     }
-    QString chanceRange(const Yardstick &y) const
+    // Chance's expectation give or take 1.96 standard errors of the pass-counted test.
+    QString chanceRange(const GridFigures &g) const
     {
-        return f.percent(100.0 * Yardstick::share(y.winningRange.low, y.rows)) + QStringLiteral(" – ")
-            + f.percent(100.0 * Yardstick::share(y.winningRange.high, y.rows));
+        const Yardstick &y = g.yardstick;
+        if (y.rows <= 0)
+            return None;
+        const double reach = 1.96 * g.standardError;
+        return f.percent(100.0 * std::max(0.0, y.expectedWinning - reach) / double(y.rows)) + QStringLiteral(" – ")
+            + f.percent(100.0 * (y.expectedWinning + reach) / double(y.rows));
     }
     QString optionalPercent(const std::optional<double> &v) const { return v ? f.percent(*v) : None; }
     QString settingsReturn(const Yardstick &y) const
@@ -47,9 +52,10 @@ public:
         return optionalPercent(y.returnPercent(double(y.settingsWinnings)));
     }
     QString chanceReturn(const Yardstick &y) const { return optionalPercent(y.returnPercent(y.expectedWinnings)); }
-    QString figures(const Yardstick &y) const
+    QString figures(const GridFigures &g) const
     {
-        return QStringList{f.integer(y.rows), f.integer(y.settingsWinning), share(y), chanceRange(y), settingsReturn(y)}
+        const Yardstick &y = g.yardstick;
+        return QStringList{f.integer(y.rows), f.integer(y.settingsWinning), share(y), chanceRange(g), settingsReturn(y)}
             .join(Tab);
     }
     // "above chance" or "below chance", by the winning rows beside their expectation.
@@ -143,7 +149,7 @@ QStringList BacktestGrid::reportLines(const GridResult &result, const ReportForm
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return shareOf(in(a)) > shareOf(in(b)); });
     for (size_t rank = 0; rank < order.size(); ++rank) {
         const GridCombination &c = result.finished[order[rank]];
-        lines << QStringList{QString::number(rank + 1), c.setting.label(), l.figures(c.inSample.yardstick),
+        lines << QStringList{QString::number(rank + 1), c.setting.label(), l.figures(c.inSample),
             l.p(c.inSample.pValue), l.p(c.adjustedPValue)}
                      .join(Tab);
     }
@@ -179,12 +185,13 @@ QStringList BacktestGrid::reportLines(const GridResult &result, const ReportForm
         lines << QStringList{QString(), QStringLiteral("Rows"), QStringLiteral("Winning rows"), QStringLiteral("Share"),
             QStringLiteral("Chance's 95% range"), QStringLiteral("Return"), QStringLiteral("p")}
                      .join(Tab);
-        lines << QStringLiteral("Setting") + Tab + l.figures(out) + Tab + l.p(result.outOfSample->pValue);
+        lines << QStringLiteral("Setting") + Tab + l.figures(*result.outOfSample) + Tab
+                + l.p(result.outOfSample->pValue);
         lines << QStringList{QStringLiteral("Chance"), format.integer(out.rows), format.number(out.expectedWinning, 2),
             l.chanceShare(out), QString(), l.chanceReturn(out)}
                      .join(Tab);
         if (result.bothPeriods)
-            lines << QStringLiteral("Both periods") + Tab + l.figures(result.bothPeriods->yardstick);
+            lines << QStringLiteral("Both periods") + Tab + l.figures(*result.bothPeriods);
     }
     lines << QString();
     if (result.stopped)

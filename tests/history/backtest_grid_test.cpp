@@ -1,7 +1,7 @@
-// The grid of settings: Holm's adjustment on p-values with known answers, the --vary
-// ranges taken and refused, the bound on back-tests, and on a small history the split
-// into in-sample and out-of-sample passes, the picked setting's two periods adding up to
-// its plain back-test, and a stop keeping the finished settings.
+// The grid of settings: Holm's adjustment and the pass-counted test with known answers,
+// the --vary ranges taken and refused, the bound on back-tests, and on a small history
+// the split into in-sample and out-of-sample passes, the picked setting's two periods
+// adding up to its plain back-test, and a stop keeping the finished settings.
 #include "app/message_table.h"
 #include "draw_samples.h"
 #include "history/backtest_grid.h"
@@ -55,6 +55,26 @@ private slots:
             for (size_t j = 0; j < got.size(); ++j)
                 QVERIFY(p[i] > p[j] || got[i] <= got[j]);
         }
+    }
+
+    // Passes, not rows: the excesses over chance divided by the root of their squares.
+    void passTest_data()
+    {
+        QTest::addColumn<std::vector<std::int64_t>>("winning");
+        QTest::addColumn<double>("p");
+        QTest::addColumn<double>("standardError");
+        QTest::newRow("excesses cancel") << std::vector<std::int64_t>{2, 0} << 1.0 << std::sqrt(2.0);
+        QTest::newRow("two above") << std::vector<std::int64_t>{3, 3} << std::erfc(1.0) << std::sqrt(8.0);
+        QTest::newRow("as expected") << std::vector<std::int64_t>{1, 1} << 1.0 << 0.0;
+    }
+    void passTest()
+    {
+        QFETCH(std::vector<std::int64_t>, winning);
+        QFETCH(double, p);
+        QFETCH(double, standardError);
+        const BacktestGrid::PassTest test = BacktestGrid::passTest(winning, {10, 10}, 0.1);
+        QVERIFY2(std::abs(test.pValue - p) < 1e-12, qPrintable(QString::number(test.pValue)));
+        QVERIFY(std::abs(test.standardError - standardError) < 1e-12);
     }
 
     void vary_data()
