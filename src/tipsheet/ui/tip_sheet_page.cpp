@@ -2,6 +2,7 @@
 
 #include "generator/generation_options.h"
 #include "output/web_links.h"
+#include "tipsheet/tip_sheet_model.h"
 #include "ui/form_builder.h"
 
 #include <QEvent>
@@ -37,12 +38,17 @@ const QString webHint = QStringLiteral("Besuchen Sie Morvak im Internet");
 constexpr int WebLabelTag = 8;
 } // namespace
 
-TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
+TipSheetPage::TipSheetPage(FormBuilder &builder, TipSheetModel &model, QWidget *parent)
     : QWidget(parent)
+    , m_model(model)
 {
     buildDrawStrip(builder);
     buildRows(builder);
     buildStrips(builder);
+    for (int number = 1; number <= TipRows::RowCount; ++number)
+        if (m_model.isLocked(number))
+            showLock(number);
+    connect(&m_model, &TipSheetModel::lockChanged, this, &TipSheetPage::showLock);
 }
 
 void TipSheetPage::buildDrawStrip(FormBuilder &builder)
@@ -169,7 +175,9 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     m_generateButton = builder.bitmapButton(QStringLiteral("BitBtn4"), QStringLiteral("Tipps berechnen"),
         QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
     FormWidgets::setHint(m_generateButton, m_generateButton->toolTip(), true);
-    m_rowCountSpin = builder.spin(*GenerationOptions::spin(8));
+    const SpinOption &rowCount = *GenerationOptions::spin(8);
+    m_rowCountSpin = builder.spin(GenerationOptions::spinValueName(rowCount.number), rowCount.minimum, rowCount.maximum,
+        rowCount.defaultValue, QStringLiteral("Edit%1").arg(rowCount.editNumber));
     m_luckyButton = builder.speedButton(QStringLiteral("SpeedButton13"), QStringLiteral("Glückszahl"),
         QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
     FormWidgets::setHint(m_luckyButton, m_luckyButton->toolTip(), true);
@@ -278,14 +286,20 @@ TipSheetTexts TipSheetPage::sheetTexts() const
 
 bool TipSheetPage::isLocked(int number) const
 {
-    return lockLabel(number)->palette().color(QPalette::WindowText) == lockedColour();
+    return m_model.isLocked(number);
 }
 
 void TipSheetPage::setLocked(int number, bool locked)
 {
+    m_model.setLocked(number, locked);
+}
+
+void TipSheetPage::showLock(int number)
+{
     QLabel *label = lockLabel(number);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, locked ? lockedColour() : this->palette().color(QPalette::WindowText));
+    palette.setColor(
+        QPalette::WindowText, m_model.isLocked(number) ? lockedColour() : this->palette().color(QPalette::WindowText));
     label->setPalette(palette);
 }
 

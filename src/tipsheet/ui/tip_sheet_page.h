@@ -17,11 +17,13 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
+class TipSheetModel;
 
 class TipSheetPage : public QWidget {
     Q_OBJECT
 public:
-    TipSheetPage(FormBuilder &builder, QWidget *parent = nullptr);
+    // The page shows the locks of `model`, which outlives it.
+    TipSheetPage(FormBuilder &builder, TipSheetModel &model, QWidget *parent = nullptr);
 
     enum class FieldColour { Window, Hit, MegaballHit };
 
@@ -37,7 +39,7 @@ public:
     bool setRowTexts(int row, const TipRowTexts &texts);
     TipSheetTexts sheetTexts() const;
 
-    // Locked while the lock label's text is pure red.
+    // The model's lock; the lock label's text is pure red while it is on.
     bool isLocked(int row) const;
     void setLocked(int row, bool locked);
     void toggleLock(int row);
@@ -115,4 +117,7 @@ private:
     LinkLabel *m_addressLabel = nullptr;
     QFrame *m_rightStrip = nullptr;
     LinkLabel *m_productLabel = nullptr;
+    void showLock(int row);
+
+    TipSheetModel &m_model;
 };
