@@ -45,7 +45,7 @@ void TipCheckController::komplettcheck()
     for (int row = 1; row <= TipRows::RowCount; ++row) {
         const HitRule::RowEvaluation &evaluation = result.rows[size_t(row - 1)];
         if (!evaluation.evaluated) {
-            sheet.hitLabel(row)->clear();
+            sheet.clearHitLabel(row);
             for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
                 sheet.setFieldColour(row, slot, TipSheetPage::FieldColour::Window);
             continue;

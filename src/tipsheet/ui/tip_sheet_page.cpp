@@ -49,6 +49,8 @@ TipSheetPage::TipSheetPage(FormBuilder &builder, TipSheetModel &model, QWidget *
         if (m_model.isLocked(number))
             showLock(number);
     connect(&m_model, &TipSheetModel::lockChanged, this, &TipSheetPage::showLock);
+    connect(&m_model, &TipSheetModel::fieldMarkChanged, this, &TipSheetPage::showFieldMark);
+    connect(&m_model, &TipSheetModel::hitMarkChanged, this, &TipSheetPage::showHitMark);
 }
 
 void TipSheetPage::buildDrawStrip(FormBuilder &builder)
@@ -310,9 +312,14 @@ void TipSheetPage::toggleLock(int number)
 
 void TipSheetPage::setFieldColour(int number, int slot, FieldColour colour)
 {
+    m_model.setFieldMark(number, slot, colour);
+}
+
+void TipSheetPage::showFieldMark(int number, int slot)
+{
     QLineEdit *edit = field(number, slot);
     QPalette palette = edit->palette();
-    switch (colour) {
+    switch (m_model.fieldMark(number, slot)) {
     case FieldColour::Window:
         palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
         break;
@@ -328,20 +335,29 @@ void TipSheetPage::setFieldColour(int number, int slot, FieldColour colour)
 
 TipSheetPage::FieldColour TipSheetPage::fieldColour(int number, int slot) const
 {
-    const QColor base = field(number, slot)->palette().color(QPalette::Base);
-    if (base == QColor(0, 255, 0))
-        return FieldColour::Hit;
-    if (base == QColor(255, 0, 0))
-        return FieldColour::MegaballHit;
-    return FieldColour::Window;
+    return m_model.fieldMark(number, slot);
 }
 
 void TipSheetPage::setHitLabel(int number, const QString &text, bool highlighted)
 {
+    m_model.setHitMark(number, text, highlighted);
+}
+
+void TipSheetPage::clearHitLabel(int number)
+{
+    m_model.clearHitText(number);
+}
+
+void TipSheetPage::showHitMark(int number)
+{
     QLabel *label = hitLabel(number);
-    label->setText(text);
+    const TipSheetModel::HitMark &mark = m_model.hitMark(number);
+    label->setText(mark.text);
+    // A label never marked keeps the page's own text colour.
+    if (!mark.marked)
+        return;
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, mark.highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
     label->setPalette(palette);
 }
 
@@ -354,7 +370,7 @@ void TipSheetPage::clearUnlocked()
             field(number, slot)->clear();
             setFieldColour(number, slot, FieldColour::Window);
         }
-        hitLabel(number)->clear();
+        clearHitLabel(number);
         sumLabel(number)->clear();
     }
 }

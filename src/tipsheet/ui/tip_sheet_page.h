@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tipsheet/tip_rows.h"
+#include "tipsheet/tip_sheet_model.h"
 
 #include <QColor>
 #include <QWidget>
@@ -17,7 +18,6 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
-class TipSheetModel;
 
 class TipSheetPage : public QWidget {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     // The page shows the locks of `model`, which outlives it.
     TipSheetPage(FormBuilder &builder, TipSheetModel &model, QWidget *parent = nullptr);
 
-    enum class FieldColour { Window, Hit, MegaballHit };
+    using FieldColour = TipSheetModel::FieldMark;
 
     QLineEdit *field(int row, int slot) const;
     QLabel *lockLabel(int row) const;
@@ -48,6 +48,7 @@ public:
     FieldColour fieldColour(int row, int slot) const;
     // A hit label's text colour: red for a notable hit, black otherwise.
     void setHitLabel(int row, const QString &text, bool highlighted);
+    void clearHitLabel(int row);
 
     // "Löschen aller Tipps": empties every row that is not locked.
     void clearUnlocked();
@@ -118,6 +119,8 @@ private:
     QFrame *m_rightStrip = nullptr;
     LinkLabel *m_productLabel = nullptr;
     void showLock(int row);
+    void showFieldMark(int row, int slot);
+    void showHitMark(int row);
 
     TipSheetModel &m_model;
 };
