@@ -9,8 +9,7 @@ ShownDrawState ShownDraw::showAndEvaluate(
     state.displayed = false;
     state.selectedDate = pickerDate;
     const DrawPick::Pick pick = DrawPick::forDate(draws, pickerDate);
-    if (!draws.empty())
-        state.shownDrawIndex = pick.index >= 0 ? pick.index : int(draws.size()) - 1;
+    state.shownDrawIndex = draws.empty() ? -1 : (pick.index >= 0 ? pick.index : int(draws.size()) - 1);
     if (pick.index >= 0) {
         state.shownDraw = draws[size_t(pick.index)];
         state.displayed = true;

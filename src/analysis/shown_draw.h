@@ -28,7 +28,8 @@ inline const QDate PickerMinimum(2000, 5, 17);
 // `ShowAndEvaluate` for the date the picker holds (the evaluation of the sheet is the
 // caller's): the first draw on or after it, else the newest; the picker then shows that
 // draw's date, or its minimum when the date lies before it (the shown draw takes that
-// date too). `before` is the state before the call, kept where the history is empty.
+// date too). `before` is the state before the call: an empty history keeps its draw,
+// and the record number becomes -1 (no record).
 ShownDrawState showAndEvaluate(const std::vector<Draw> &draws, QDate pickerDate, const ShownDrawState &before,
     QDate pickerMinimum = PickerMinimum);
 

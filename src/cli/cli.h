@@ -70,6 +70,7 @@ int generate(Cli::Context &context, const QStringList &args);
 int tiplist(Cli::Context &context, const QStringList &args);
 int script(Cli::Context &context, const QStringList &args);
 int backtest(Cli::Context &context, const QStringList &args);
+int backtestGrid(Cli::Context &context, const QStringList &args);
 int repeats(Cli::Context &context, const QStringList &args);
 int wheel(Cli::Context &context, const QStringList &args);
 } // namespace CliCommands

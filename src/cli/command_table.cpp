@@ -166,6 +166,30 @@ const std::vector<Cli::Command> &Cli::commands()
              "with 0 to 5 numbers in common beside what chance gives, with its 95% range and an exact binomial "
              "test."},
             {{"--start DATE", "the first draw compared (required)"}, From}, UnreadableStore},
+        {"backtest-grid", &CliCommands::backtestGrid,
+            "--start DATE --seed N [--seeds K] --vary NAME=FROM..TO[:STEP] [--vary NAME=FROM..TO[:STEP]] "
+            "[--split DATE] [--from DATE] [--defaults] [--set NAME=VALUE]... [--lock R=n1,n2,n3,n4,n5[,MB]]...",
+            "compare settings by back-tests, in sample and out of sample",
+            {"Back-tests every combination of one or two varied generation options, as \"backtest\" does, over the "
+             "same seeds and passes. The passes evaluated before the split date rank the settings by their share of "
+             "winning rows and by their return, each beside chance, with a p-value per setting and the same "
+             "Holm-adjusted over the settings; the setting with the highest share in sample is then back-tested "
+             "alone over the passes from the split date on. The last sentence says whether anything remains "
+             "significant after the adjustment and out of sample.",
+                "A p-value counts passes, not rows: the rows of one pass, and of every seed, meet the same draw. A "
+                "grid of more than 10000 back-tests (settings times seeds) is refused before any work."},
+            {{"--start DATE", "the date of the first pass (required)"}, {"--seed N", "the first seed (required)"},
+                {"--seeds K", "back-test every setting with the seeds N to N+K-1 (default 1)"},
+                {"--vary NAME=FROM..TO[:STEP]",
+                    "vary a check box (Chekcbox2=0..1) or a spin value (UpDown8=4..12:4) by its stored name, within "
+                    "its range; once or twice"},
+                {"--split DATE",
+                    "the first date of the out-of-sample period (default: the middle between the start date and "
+                    "the newest draw)"},
+                From, Defaults, Set, Lock},
+            "a combination is refused (a value outside its range beside the other, options that exclude each "
+            "other), the split leaves a period without passes, a --set is refused, or "
+                + UnreadableStore},
         {"wheel", &CliCommands::wheel,
             "--numbers N,N,... --guarantee T/P [--key N,...] [--megaball M,...] [--each-megaball] [--seed S] "
             "[--out FILE.hlt] | --check FILE.hlt --numbers N,N,... --guarantee T/P",

@@ -1,6 +1,5 @@
 #include "ui/form_builder.h"
 
-#include "generator/generation_options.h"
 #include "ui/date_field.h"
 
 #include <QDateEdit>
@@ -230,13 +229,12 @@ QLineEdit *FormBuilder::edit(const QString &name, int tag)
     return m_components.add(new QLineEdit, name, ComponentKind::Edit, tag);
 }
 
-QSpinBox *FormBuilder::spin(const SpinOption &option)
+QSpinBox *FormBuilder::spin(const QString &name, int minimum, int maximum, int value, const QString &editName)
 {
-    auto *spin
-        = m_components.add(new QSpinBox, GenerationOptions::spinValueName(option.number), ComponentKind::SpinControl);
-    spin->setRange(option.minimum, option.maximum);
-    spin->setValue(option.defaultValue);
-    spin->setProperty(FormWidgets::EditNameProperty, QStringLiteral("Edit%1").arg(option.editNumber));
+    auto *spin = m_components.add(new QSpinBox, name, ComponentKind::SpinControl);
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    spin->setProperty(FormWidgets::EditNameProperty, editName);
     spin->setAccelerated(true);
     return spin;
 }

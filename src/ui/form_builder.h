@@ -21,7 +21,6 @@ class QRadioButton;
 class QSpinBox;
 class QToolButton;
 class QWidget;
-struct SpinOption;
 
 namespace FormWidgets {
 // Property set on controls whose hint the main window shows in its status bar.
@@ -115,7 +114,7 @@ public:
     QRadioButton *radioButton(const QString &name, const QString &caption);
     QLineEdit *edit(const QString &name, int tag = 0);
     // A spin control named UpDown<n>, remembering the name of its edit field.
-    QSpinBox *spin(const SpinOption &option);
+    QSpinBox *spin(const QString &name, int minimum, int maximum, int value, const QString &editName);
     QDateEdit *datePicker(const QString &name, QDate minimum);
     // A page of a tab widget, registered before anything on it.
     QWidget *tabSheet(const QString &name, QWidget *sheet);

@@ -90,6 +90,57 @@ private slots:
         QCOMPARE(spread.value(7), QStringLiteral("Rückfluss"));
     }
 
+    // One setting over both periods is the plain back-test; a 2 x 2 grid ranks four settings twice; too many
+    // back-tests are refused with their count before any work.
+    void backtestGrid()
+    {
+        const QString common = QStringLiteral(" --start 2016-01-05 --seed 7 --defaults");
+        const QStringList plain = cli(QStringLiteral("backtest") + common + QStringLiteral(" --set UpDown8=5"))
+                                      .out.split(QLatin1Char('\n'));
+        const auto cellsOf = [](const QStringList &lines, const QString &name) {
+            const auto line = std::find_if(
+                lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(name + QLatin1Char('\t')); });
+            return line == lines.end() ? QStringList() : line->split(QLatin1Char('\t'));
+        };
+        const CliRun one = cli(QStringLiteral("backtest-grid") + common + QStringLiteral(" --vary UpDown8=5..5"));
+        QCOMPARE(one.exitCode, 0);
+        const QStringList share = cellsOf(plain, QStringLiteral("Anteil der Gewinnreihen"));
+        // Rows, winning rows, share and return; chance's range is counted by pass in the grid.
+        QStringList both = cellsOf(one.out.split(QLatin1Char('\n')), QStringLiteral("Both periods"));
+        QCOMPARE(both.size(), 6);
+        both.removeAt(4);
+        QCOMPARE(both.mid(1),
+            QStringList({cellsOf(plain, QStringLiteral("Reihen")).value(2),
+                cellsOf(plain, QStringLiteral("Gewinnreihen")).value(2), share.value(2),
+                cellsOf(plain, QStringLiteral("Rückfluss")).value(2)}));
+
+        const CliRun grid = cli(QStringLiteral("backtest-grid") + common
+            + QStringLiteral(" --seeds 2 --vary UpDown8=4..5 --vary Chekcbox2=0..1 --split 2016-09-01"));
+        QCOMPARE(grid.exitCode, 0);
+        const QStringList report = grid.out.trimmed().split(QLatin1Char('\n'));
+        QVERIFY(report.first().startsWith(QStringLiteral("Grid of settings: 4 settings")));
+        QVERIFY(report.value(1).startsWith(QStringLiteral("Split 2016-09-01: ")));
+        for (const QString &title : {QStringLiteral("In sample, by share of winning rows"),
+                 QStringLiteral("In sample, by return (winnings without the jackpot per stake)")}) {
+            const qsizetype at = report.indexOf(title);
+            QVERIFY2(at > 0, qPrintable(title));
+            for (int rank = 1; rank <= 4; ++rank)
+                QVERIFY(report.value(at + 1 + rank).startsWith(QString::number(rank) + QLatin1Char('\t')));
+            QVERIFY(report.value(at + 6).startsWith(QStringLiteral("Chance\t")));
+        }
+        QVERIFY(report.last().startsWith(QStringLiteral("The best of 4 settings looks better than it is: ")));
+        QCOMPARE(cli(QStringLiteral("backtest-grid") + common
+                     + QStringLiteral(" --seeds 2 --vary UpDown8=4..5 --vary Chekcbox2=0..1 --split 2016-09-01"))
+                     .out,
+            grid.out);
+
+        const CliRun tooLarge
+            = cli(QStringLiteral("backtest-grid --start 2016-01-05 --seed 7 --seeds 5000 --vary Chekcbox2=0..1 "
+                                 "--vary Chekcbox3=0..1"));
+        QCOMPARE(tooLarge.exitCode, 2);
+        QVERIFY(tooLarge.err.contains(QStringLiteral("20000 back-tests")));
+    }
+
     void repeatsPrintsTheCoreReport()
     {
         const CliRun run = cli(QStringLiteral("repeats --start 2017-01-03"));
@@ -120,6 +171,11 @@ private slots:
         QTest::newRow("backtest --end") << "backtest --start 2017-01-03 --seed 7 --end 2017-02-01";
         QTest::newRow("backtest stray") << "backtest --start 2017-01-03 --seed 7 foo";
         QTest::newRow("backtest bad lock") << "backtest --start 2017-01-03 --seed 7 --lock 1=1,2,3";
+        QTest::newRow("grid without vary") << "backtest-grid --start 2017-01-03 --seed 7";
+        QTest::newRow("grid bad vary") << "backtest-grid --start 2017-01-03 --seed 7 --vary UpDown8=4-12";
+        QTest::newRow("grid three options")
+            << "backtest-grid --start 2017-01-03 --seed 7 --vary UpDown8=4..5 --vary Chekcbox2=0..1 "
+               "--vary Chekcbox3=0..1";
         QTest::newRow("repeats without start") << "repeats";
         QTest::newRow("repeats with settings") << "repeats --start 2017-01-03 --defaults";
         QTest::newRow("repeats bad from") << "repeats --start 2017-01-03 --from 03.01.2017";

@@ -4,7 +4,7 @@
 //
 //   core      app/ draws/ tipsheet/ analysis/ generator/ history/ output/ wheels/ cli/
 //                                  no widget header
-//   ui base   ui/                  core and ui/ only
+//   ui base   ui/                  widget helpers: ui/ and the core below the generator
 //   pages     <subsystem>/ui/      core, ui/, pages and dialogs; no controller of another
 //                                  subsystem, nothing of app/ui/
 //   root      app/ui/              everything
@@ -111,6 +111,10 @@ public:
             return QStringLiteral("only the main window's folder includes %1").arg(header);
         if (from == QLatin1String("ui") && to != QLatin1String("ui") && !isCore(to))
             return QStringLiteral("ui/ knows no page, but includes %1").arg(header);
+        // The application's contracts and models live in the core, not among the helpers.
+        if (from == QLatin1String("ui") && isCore(to) && to != QLatin1String("analysis")
+            && !coreBelow().at(QStringLiteral("analysis")).contains(to))
+            return QStringLiteral("ui/ holds widget helpers only, but includes %1").arg(header);
         if (from.endsWith(u"/ui") && from != QLatin1String("app/ui") && to.endsWith(u"/ui") && to != from
             && header.endsWith(u"_controller.h"))
             return QStringLiteral("%1/ includes another subsystem's controller %2").arg(from, header);
@@ -271,6 +275,7 @@ private slots:
         row("the command line builds wheels", "cli/wheel_command.cpp", "wheels/wheel.h", true);
         row("ui base knows no page", "ui/form_builder.cpp", "draws/ui/database_page.h", false);
         row("ui base uses the core", "ui/session_state.h", "analysis/hit_rule.h", true);
+        row("ui base stays below the generator", "ui/form_builder.cpp", "generator/generation_options.h", false);
         row("a page uses ui base", "draws/ui/database_page.cpp", "ui/form_builder.h", true);
         row("a controller drives another page", "analysis/ui/tip_check_controller.cpp", "draws/ui/database_page.h",
             true);

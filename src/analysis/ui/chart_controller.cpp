@@ -1,12 +1,13 @@
 #include "analysis/ui/chart_controller.h"
 
+#include "analysis/shown_draw_model.h"
 #include "analysis/ui/chart_page.h"
+#include "app/command_gate.h"
 #include "app/message_table.h"
-#include "draws/draw_store.h"
+#include "draws/draw_history.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/page_switcher.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
 #include "ui/wait_cursor.h"
 #include "ui/window_dates.h"
 
@@ -49,22 +50,22 @@ void ChartController::showOnChartPage(ChartKind kind)
 void ChartController::showChart(ChartKind kind)
 {
     WaitCursor wait;
-    const auto draws = DrawStore(m_wiring.state.drawStorePath()).readAll();
+    const auto draws = m_wiring.history.draws();
     if (!draws) {
         m_wiring.dialogs.showError(draws.error());
         return;
     }
-    showChart(kind, *draws);
+    showChart(kind, **draws);
 }
 
 void ChartController::showChart(ChartKind kind, std::span<const Draw> draws)
 {
-    m_wiring.state.selectedDate = m_wiring.dates.statisticsStart();
+    m_wiring.shown.setSelectedDate(m_wiring.dates.statisticsStart());
     const auto window = m_wiring.dates.statisticsWindow();
     apply(DrawStatistics::chart(kind, draws, window, m_wiring.messages));
     m_redraw = [this, kind, window] {
-        if (const auto draws = DrawStore(m_wiring.state.drawStorePath()).readAll())
-            m_wiring.page.showChart(DrawStatistics::chart(kind, *draws, window, m_wiring.messages));
+        if (const auto draws = m_wiring.history.draws())
+            m_wiring.page.showChart(DrawStatistics::chart(kind, **draws, window, m_wiring.messages));
     };
 }
 
@@ -82,7 +83,8 @@ void ChartController::apply(const DrawStatistics::ChartResult &result)
 {
     m_wiring.page.showChart(result);
     const bool switchPage = result.pageSwitch == DrawStatistics::PageSwitch::Always
-        || (result.pageSwitch == DrawStatistics::PageSwitch::UnlessGenerating && !m_wiring.state.generationRunning);
+        || (result.pageSwitch == DrawStatistics::PageSwitch::UnlessGenerating
+            && !m_wiring.gate.isActive(CommandGate::Activity::Generation));
     if (switchPage)
         m_wiring.pages.show(&m_wiring.page);
 }

@@ -14,19 +14,23 @@
 #include <span>
 
 class ChartPage;
+class CommandGate;
+class DrawHistory;
 class MessageTable;
 class PageSwitcher;
 class QAbstractButton;
+class ShownDrawModel;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
-struct SessionState;
 
 struct ChartWiring {
     ChartPage &page;
     const TipSheetPage &sheet; // for the tip distribution
     WindowDates &dates;
-    SessionState &state;
+    DrawHistory &history;
+    ShownDrawModel &shown; // a chart of the statistics window selects its start
+    const CommandGate &gate; // a generation run draws its charts without a page switch
     UserDialogs &dialogs;
     const MessageTable &messages;
     PageSwitcher &pages;
@@ -43,7 +47,7 @@ public:
     // Switches to the chart page, then shows the chart.
     void showOnChartPage(DrawStatistics::ChartKind kind);
 
-    // Reads the draw store and shows the chart of that kind (not the tip distribution).
+    // Shows the chart of that kind (not the tip distribution).
     void showChart(DrawStatistics::ChartKind kind);
     // The same over draws already read, as the generation run uses it.
     void showChart(DrawStatistics::ChartKind kind, std::span<const Draw> draws);

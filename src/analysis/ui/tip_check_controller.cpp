@@ -2,15 +2,17 @@
 
 #include "analysis/hit_rule.h"
 #include "analysis/sheet_evaluation.h"
+#include "analysis/shown_draw_model.h"
+#include "app/command_gate.h"
 #include "app/message_table.h"
-#include "app/text_formats.h"
-#include "draws/draw_store.h"
+#include "app/program_directory.h"
+#include "draws/draw_history.h"
 #include "draws/ui/draw_view.h"
+#include "generator/settings_source.h"
+#include "history/history_search.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/long_work.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
-#include "ui/settings_source.h"
 #include "ui/window_dates.h"
 
 #include <QDateEdit>
@@ -27,7 +29,7 @@ TipCheckController::TipCheckController(const TipCheckWiring &wiring, QObject *pa
     , m_wiring(wiring)
 {
     connect(&wiring.sheet, &TipSheetPage::fieldLeft, this, [this] {
-        if (m_wiring.state.editChecksEnabled)
+        if (m_wiring.shown.evaluationEnabled())
             komplettcheck();
     });
     connect(wiring.sheet.searchButton(), &QAbstractButton::clicked, this, &TipCheckController::historySearch);
@@ -35,16 +37,15 @@ TipCheckController::TipCheckController(const TipCheckWiring &wiring, QObject *pa
 
 void TipCheckController::komplettcheck()
 {
-    SessionState &state = m_wiring.state;
-    state.tally.clear();
-    if (!state.editChecksEnabled)
-        return;
     TipSheetPage &sheet = m_wiring.sheet;
-    const SheetEvaluation result = SheetEvaluation::of(sheet.sheetTexts(), state.shownDraw);
+    ShownDrawModel &shown = m_wiring.shown;
+    const SheetEvaluation &result = shown.evaluate(sheet.sheetTexts());
+    if (!shown.evaluationEnabled())
+        return;
     for (int row = 1; row <= TipRows::RowCount; ++row) {
         const HitRule::RowEvaluation &evaluation = result.rows[size_t(row - 1)];
         if (!evaluation.evaluated) {
-            sheet.hitLabel(row)->clear();
+            sheet.clearHitLabel(row);
             for (int slot = 0; slot < TipRows::FieldsPerRow; ++slot)
                 sheet.setFieldColour(row, slot, TipSheetPage::FieldColour::Window);
             continue;
@@ -60,58 +61,45 @@ void TipCheckController::komplettcheck()
         sheet.setFieldColour(row, TipRows::MegaballSlot,
             evaluation.hit.megaballHit ? TipSheetPage::FieldColour::MegaballHit : TipSheetPage::FieldColour::Window);
     }
-    state.tally = result.tally;
-    if (result.lastHit)
-        state.lastHit = *result.lastHit;
     // Each notable row restarts the sound; starting it once at the end sounds the same.
     if (result.playSound)
-        m_wiring.sound.play(state.dataFile(HitSoundFile));
+        m_wiring.sound.play(m_wiring.directory.filePath(HitSoundFile));
 }
 
 void TipCheckController::showAndEvaluate()
 {
-    SessionState &state = m_wiring.state;
     WindowDates &dates = m_wiring.dates;
-    const DrawStore store(state.drawStorePath());
+    const DrawStore store = m_wiring.history.store();
     if (!store.exists()) {
         m_wiring.dialogs.showMessage(m_wiring.messages.text(Msg::ReadDrawsFirst));
         if (auto created = store.createIfMissing(); !created)
             m_wiring.dialogs.showError(created.error());
+        else
+            m_wiring.history.reload();
         return;
     }
-    const auto draws = store.readAll();
+    const auto draws = m_wiring.history.draws();
     if (!draws) {
         m_wiring.dialogs.showError(draws.error());
         return;
     }
     dates.startPicker().setMinimumDate(dates.drawDateMinimum());
-    state.selectedDate = dates.drawDate();
-
-    const DrawPick::Pick pick = DrawPick::forDate(*draws, state.selectedDate);
-    state.shownDrawIndex = draws->empty() ? -1 : (pick.index >= 0 ? pick.index : int(draws->size()) - 1);
-    if (pick.index >= 0) {
-        state.shownDraw = (*draws)[size_t(pick.index)];
-        m_wiring.view.show(state.shownDraw, pick.style);
-    } else {
+    const ShownDrawState shown = m_wiring.shown.showForDate(**draws, dates.drawDate(), dates.drawDateMinimum());
+    if (shown.displayed)
+        m_wiring.view.show(shown.shownDraw, shown.style);
+    else
         m_wiring.view.copyToTipSheet();
-    }
-    if (state.shownDraw.date < dates.drawDateMinimum()) {
-        dates.setDrawDate(dates.drawDateMinimum());
-        state.shownDraw.date = dates.drawDateMinimum();
-    } else {
-        dates.setDrawDate(state.shownDraw.date);
-    }
+    dates.setDrawDate(shown.pickerDate);
     komplettcheck();
 }
 
 void TipCheckController::historySearch()
 {
-    SessionState &state = m_wiring.state;
     UserDialogs &dialogs = m_wiring.dialogs;
     const MessageTable &messages = m_wiring.messages;
-    const bool megaballCounts = m_wiring.settings.generationSettings().checkBox(31);
+    const bool megaballCounts = m_wiring.settings.generationSettings().megaballCounts;
     const auto answer = dialogs.inputText(messages.text(Msg::SearchStopLevelCaption),
-        messages.text(Msg::SearchStopLevelPrompt), megaballCounts ? QStringLiteral("7") : QStringLiteral("5"));
+        messages.text(Msg::SearchStopLevelPrompt), HistorySearch::proposedStopLevel(megaballCounts));
     if (!answer)
         return;
     const auto stopLevel = TipRows::toInteger(*answer);
@@ -119,15 +107,19 @@ void TipCheckController::historySearch()
         dialogs.showError(m_wiring.messages.text(Msg::NotAnInteger).arg(*answer));
         return;
     }
-    const auto draws = DrawStore(state.drawStorePath()).readAll();
-    if (!draws) {
-        dialogs.showError(draws.error());
+    const auto history = m_wiring.history.draws();
+    if (!history) {
+        dialogs.showError(history.error());
         return;
     }
-    state.selectedDate = m_wiring.dates.statisticsStart();
+    const std::vector<Draw> &draws = **history;
+    ShownDrawModel &shown = m_wiring.shown;
+    shown.setSelectedDate(m_wiring.dates.statisticsStart());
+    const QDate rangeStart = shown.selectedDate();
     const QDate rangeEnd = m_wiring.dates.drawDate();
     TipSheetPage &sheet = m_wiring.sheet;
     LongWork &work = m_wiring.work;
+    const CommandGate::Scope searching(m_wiring.gate, CommandGate::Activity::HistorySearch);
     work.begin(false);
     // The fields take the colours of the draw the hit labels belong to, when the search
     // stops at it or at the end of the range (the rows keep their order).
@@ -143,31 +135,22 @@ void TipCheckController::historySearch()
     };
     bool visited = false;
     std::array<int, 12> totals{};
-    for (const Draw &draw : *draws) {
-        if (draw.date < state.selectedDate || draw.date > rangeEnd)
+    for (const Draw &draw : draws) {
+        if (!HistorySearch::visits(draw, rangeStart, rangeEnd))
             continue;
-        state.shownDraw = draw;
+        shown.setDraw(draw);
         visited = true;
         m_wiring.view.show(draw, DrawDisplay::Style::Search);
         for (int row = 1; row <= TipRows::RowCount; ++row) {
-            const HitResult hit = HitRule::zettelcheck(sheet.rowTexts(row), draw);
-            state.lastHit = hit;
-            totals[size_t(row - 1)] += hit.hitCount;
-            QString text = QString::number(hit.hitCount);
-            if (hit.megaballHit)
-                text += QStringLiteral(" + MB");
-            sheet.setHitLabel(row, text, hit.hitCount > 2 || hit.megaballHit);
-            const int stopValue = hit.hitCount + (row == 1 && megaballCounts && hit.megaballHit ? 1 : 0);
-            if (stopValue < *stopLevel)
+            const HistorySearch::RowHit found
+                = HistorySearch::rowHit(row, sheet.rowTexts(row), draw, *stopLevel, megaballCounts);
+            shown.setLastHit(found.hit);
+            totals[size_t(row - 1)] += found.hit.hitCount;
+            sheet.setHitLabel(row, found.text, found.highlighted);
+            if (!found.stops)
                 continue;
-            const QString date = TextFormats::shortDate(draw.date);
-            const bool goOn = row == 1
-                ? work.ask(messages.text(Msg::SearchHitFound) + QStringLiteral("  ") + date + QStringLiteral(" . ")
-                        + messages.text(Msg::SearchGoOn),
-                    messages.text(Msg::SearchHitCaption))
-                : work.ask(messages.text(Msg::RepeatHitStart) + date + messages.text(Msg::RepeatHitEnd),
-                    messages.text(Msg::RepeatHitCaption));
-            if (!goOn) {
+            if (!work.ask(
+                    HistorySearch::question(messages, row, draw.date), HistorySearch::questionCaption(messages, row))) {
                 colourAgainst(draw);
                 work.end();
                 return;
@@ -177,7 +160,7 @@ void TipCheckController::historySearch()
         work.yield();
     }
     if (visited)
-        colourAgainst(state.shownDraw);
+        colourAgainst(shown.draw());
     work.end();
     m_searchTotals = totals;
     emit searchFinished(totals);

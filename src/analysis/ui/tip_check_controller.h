@@ -3,28 +3,34 @@
 // hits (`HistorySearch`).
 #pragma once
 
-#include "ui/sheet_checks.h"
+#include "analysis/sheet_checks.h"
 
 #include <QObject>
 
 #include <array>
 
+class CommandGate;
+class DrawHistory;
 class DrawView;
 class LongWork;
 class MessageTable;
+class ProgramDirectory;
 class SettingsSource;
+class ShownDrawModel;
 class SoundPlayer;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
 struct Draw;
-struct SessionState;
 
 struct TipCheckWiring {
     TipSheetPage &sheet;
     DrawView &view;
     WindowDates &dates;
-    SessionState &state;
+    DrawHistory &history;
+    ShownDrawModel &shown;
+    CommandGate &gate;
+    const ProgramDirectory &directory;
     UserDialogs &dialogs;
     SoundPlayer &sound;
     const MessageTable &messages;

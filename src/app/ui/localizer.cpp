@@ -3,9 +3,9 @@
 #include "app/atomic_file.h"
 #include "app/language_files.h"
 #include "app/message_table.h"
+#include "app/program_directory.h"
 #include "ui/component_text.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -29,12 +29,12 @@ const std::array<Localizer::Language, 8> &Localizer::languages()
     return table;
 }
 
-Localizer::Localizer(
-    const WindowRegistry &windows, MessageTable &messages, SessionState &state, UserDialogs &dialogs, QObject *parent)
+Localizer::Localizer(const WindowRegistry &windows, MessageTable &messages, const ProgramDirectory &directory,
+    UserDialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_windows(windows)
     , m_messages(messages)
-    , m_state(state)
+    , m_directory(directory)
     , m_dialogs(dialogs)
 { }
 
@@ -49,21 +49,22 @@ void Localizer::choose(int index)
     if (index < 1 || index > int(languages().size()))
         return;
     const Language &language = languages()[size_t(index - 1)];
-    m_currentFile = m_state.dataFile(LanguageFiles::LanguageFolder + QLatin1Char('\\') + QLatin1String(language.file));
+    m_currentFile
+        = m_directory.filePath(LanguageFiles::LanguageFolder + QLatin1Char('\\') + QLatin1String(language.file));
     for (size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i])
             m_entries[i]->setChecked(int(i) + 1 == index);
     const bool loaded = load();
     installQtTranslations(QString::fromLatin1(language.qtName));
-    m_state.languageIndex = index;
+    m_languageIndex = index;
     // Numbers the program writes follow its texts: without the files they stay German.
-    m_state.localeName = loaded ? QString::fromLatin1(language.qtName) : QString();
+    m_localeName = loaded ? QString::fromLatin1(language.qtName) : QString();
     emit applied();
 }
 
 bool Localizer::load()
 {
-    const QString masterPath = m_state.dataFile(LanguageFiles::MasterListPath);
+    const QString masterPath = m_directory.filePath(LanguageFiles::MasterListPath);
     if (!QFile::exists(masterPath) || m_currentFile.isEmpty() || !QFile::exists(m_currentFile))
         return false;
     // A file that is there but cannot be read (or never ends) is named; the texts stay.
@@ -75,7 +76,7 @@ bool Localizer::load()
     }
     // The message file is found like the others, regardless of case.
     const QString messagePath
-        = m_state.dataFile(m_currentFile.mid(m_state.programDirectory.size()) + LanguageFiles::MessageSuffix);
+        = m_directory.filePath(m_currentFile.mid(m_directory.path().size()) + LanguageFiles::MessageSuffix);
     if (QFile::exists(messagePath)) {
         if (const auto messages = LanguageFiles::readLines(messagePath, m_messages))
             m_messages.replaceAll(*messages);
@@ -104,7 +105,7 @@ bool Localizer::load()
 void Localizer::saveTool()
 {
     FileDialogOptions options;
-    options.folder = m_state.programDirectory;
+    options.folder = m_directory.path();
     options.filter = QStringLiteral("Textdatei|*.txt");
     options.defaultSuffix = QStringLiteral("txt");
     const QString path = m_dialogs.saveFileName(options);

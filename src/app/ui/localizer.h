@@ -16,7 +16,7 @@ class QAction;
 class QTranslator;
 class UserDialogs;
 class WindowRegistry;
-struct SessionState;
+class ProgramDirectory;
 
 class Localizer : public QObject {
     Q_OBJECT
@@ -29,8 +29,8 @@ public:
     };
     static const std::array<Language, 8> &languages();
 
-    Localizer(const WindowRegistry &windows, MessageTable &messages, SessionState &state, UserDialogs &dialogs,
-        QObject *parent = nullptr);
+    Localizer(const WindowRegistry &windows, MessageTable &messages, const ProgramDirectory &directory,
+        UserDialogs &dialogs, QObject *parent = nullptr);
     ~Localizer() override;
 
     // The menu entries 1..8, in the order of `languages()`.
@@ -46,6 +46,13 @@ public:
     void applyDesignLanguage();
 
     QString currentFile() const { return m_currentFile; }
+    // The language entry chosen last (1..8), or the stored one before any was applied; 0
+    // while there is none.
+    int languageIndex() const { return m_languageIndex; }
+    void setStoredLanguage(int index) { m_languageIndex = index; }
+    // The applied language's locale ("en", "pt_BR"); empty before, and while its files
+    // are missing.
+    QString localeName() const { return m_localeName; }
 
 signals:
     // A language was applied: texts set at run time follow at their next use.
@@ -56,9 +63,11 @@ private:
 
     const WindowRegistry &m_windows;
     MessageTable &m_messages;
-    SessionState &m_state;
+    const ProgramDirectory &m_directory;
     UserDialogs &m_dialogs;
     std::array<QAction *, 8> m_entries{};
     QString m_currentFile;
+    int m_languageIndex = 0;
+    QString m_localeName;
     std::unique_ptr<QTranslator> m_qtTranslator;
 };

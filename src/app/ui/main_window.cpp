@@ -1,12 +1,15 @@
 #include "app/ui/main_window.h"
 
+#include "analysis/shown_draw_model.h"
 #include "analysis/ui/chart_controller.h"
 #include "analysis/ui/chart_page.h"
 #include "analysis/ui/tip_check_controller.h"
 #include "app/clock.h"
+#include "app/command_gate.h"
 #include "app/program_directory.h"
 #include "app/settings_store.h"
 #include "app/ui/localizer.h"
+#include "draws/draw_history.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_controller.h"
 #include "draws/ui/draw_entry_dialog.h"
@@ -23,6 +26,7 @@
 #include "output/ui/script_dialog.h"
 #include "output/ui/tip_output_controller.h"
 #include "output/ui/web_link_controller.h"
+#include "tipsheet/tip_sheet_model.h"
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "tipsheet/ui/tip_picker_controller.h"
 #include "tipsheet/ui/tip_sheet_page.h"
@@ -59,10 +63,14 @@
 MainWindow::MainWindow(const QString &programDirectory, Services services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(std::move(services))
+    , m_directory(programDirectory)
 {
     m_components.add(this, QStringLiteral("Form1"), ComponentKind::Window);
     setWindowTitle(QStringLiteral("Morvaks DevuDirurero"));
-    m_state.programDirectory = ProgramDirectory(programDirectory).path();
+    m_history = std::make_unique<DrawHistory>(m_directory.path());
+    m_shown = std::make_unique<ShownDrawModel>();
+    m_gate = std::make_unique<CommandGate>();
+    m_sheetModel = std::make_unique<TipSheetModel>();
     // The core's own texts (file and download errors) follow this window's language.
     m_messages.install();
 
@@ -83,7 +91,7 @@ MainWindow::MainWindow(const QString &programDirectory, Services services, QWidg
     m_windows.add(QStringLiteral("Form6"), m_numberDialog, m_numberDialog->components());
     m_windows.add(QStringLiteral("XRTForm"), m_scriptDialog, m_scriptDialog->components());
 
-    m_localizer = std::make_unique<Localizer>(m_windows, m_messages, m_state, *m_services.dialogs);
+    m_localizer = std::make_unique<Localizer>(m_windows, m_messages, m_directory, *m_services.dialogs);
     m_localizer->setEntries(m_languageEntries);
     // Qt's own buttons speak the language of the design texts until one is chosen.
     m_localizer->applyDesignLanguage();
@@ -166,7 +174,7 @@ void MainWindow::buildPages()
     };
 
     addPage(QStringLiteral("TabSheet1"), QStringLiteral("Tipp-Übersicht"),
-        [&] { return m_tipSheet = new TipSheetPage(builder); });
+        [&] { return m_tipSheet = new TipSheetPage(builder, *m_sheetModel); });
     const int hidden = addPage(
         QStringLiteral("TabSheet2"), QStringLiteral("Zahlen der letzten Ziehung"), [] { return new QWidget; });
     m_pageControl->setTabVisible(hidden, false);
@@ -191,29 +199,32 @@ void MainWindow::buildControllers()
     m_options = std::make_unique<GenerationOptionsForm>(*m_generation, *m_tipSheet->rowCountSpin());
     m_work = std::make_unique<LongWork>(dialogs);
 
-    m_tipCheck = std::make_unique<TipCheckController>(TipCheckWiring{
-        *m_tipSheet, *m_drawView, *m_dates, m_state, dialogs, *m_services.sound, m_messages, *m_options, *m_work});
+    m_tipCheck = std::make_unique<TipCheckController>(TipCheckWiring{*m_tipSheet, *m_drawView, *m_dates, *m_history,
+        *m_shown, *m_gate, m_directory, dialogs, *m_services.sound, m_messages, *m_options, *m_work});
     m_chartControl = std::make_unique<ChartController>(
-        ChartWiring{*m_charts, *m_tipSheet, *m_dates, m_state, dialogs, m_messages, *m_pages});
-    m_drawControl = std::make_unique<DrawController>(
-        *m_database, *m_entryDialog, *m_drawView, *m_dates, m_state, dialogs, m_fileDialogs.save, m_messages);
-    m_drawUpdate = std::make_unique<DrawUpdateController>(DrawUpdateWiring{*m_database, *m_internet, *m_drawView,
-        *m_dates, m_state, *m_status, dialogs, m_messages, *m_services.http, *m_tipCheck});
+        ChartWiring{*m_charts, *m_tipSheet, *m_dates, *m_history, *m_shown, *m_gate, dialogs, m_messages, *m_pages});
+    m_drawControl = std::make_unique<DrawController>(*m_database, *m_entryDialog, *m_drawView, *m_dates, *m_history,
+        *m_shown, *m_gate, dialogs, m_fileDialogs.save, m_messages, m_directory.path());
+    m_drawUpdate
+        = std::make_unique<DrawUpdateController>(DrawUpdateWiring{*m_database, *m_internet, *m_drawView, *m_dates,
+            *m_history, *m_shown, *m_gate, m_directory, *m_status, dialogs, m_messages, *m_services.http, *m_tipCheck});
     m_tipPicker
         = std::make_unique<TipPickerController>(*m_tipSheet, *m_numberDialog, dialogs, *m_services.random, m_messages);
-    m_preferredList
-        = std::make_unique<PreferredListController>(*m_numberDialog, dialogs, *m_status, *m_pages, m_tipSheet, m_state);
-    m_generationControl = std::make_unique<GenerationController>(GenerationWiring{*m_tipSheet, *m_options, *m_dates,
-        m_state, *m_status, dialogs, *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList, *m_work});
-    m_tipOutput = std::make_unique<TipOutputController>(TipOutputWiring{
-        *m_tipSheet, *m_dates, m_state, dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck, *m_status});
+    m_preferredList = std::make_unique<PreferredListController>(
+        *m_numberDialog, dialogs, *m_status, *m_pages, m_tipSheet, m_directory);
+    m_generationControl = std::make_unique<GenerationController>(
+        GenerationWiring{*m_tipSheet, *m_options, *m_dates, *m_history, *m_shown, *m_gate, *m_status, dialogs,
+            *m_services.random, m_messages, *m_pages, *m_tipCheck, *m_preferredList, *m_work});
+    m_tipOutput = std::make_unique<TipOutputController>(TipOutputWiring{*m_tipSheet, *m_dates, *m_shown, m_directory,
+        dialogs, *m_services.shell, m_messages, m_fileDialogs, *m_tipCheck, *m_status});
     m_handoff = std::make_unique<HandoffController>(
-        HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_state, dialogs, *m_services.shell, *m_services.http,
+        HandoffWiring{*m_tipSheet, *m_scriptDialog, *m_dates, m_directory, dialogs, *m_services.shell, *m_services.http,
             *m_options, m_fileDialogs.save, *m_status, m_messages, m_services.openScriptSettings});
     m_webLinks = std::make_unique<WebLinkController>(*m_tipSheet, *m_internet, *m_services.shell);
     m_analysis = std::make_unique<AnalysisController>(AnalysisWiring{*m_tipSheet, *m_database, *m_drawView, *m_dates,
-        *m_charts, *m_internet, m_state, *m_status, dialogs, *m_services.shell, *m_services.random, m_messages,
-        *m_options, *m_options, *m_tipCheck, *m_pages, *m_work});
+        *m_history, *m_shown, *m_gate, *m_charts, m_directory, *m_status, dialogs, *m_services.shell,
+        *m_services.random, m_messages, *m_options, *m_options, *m_tipCheck, *m_pages, *m_work,
+        [this] { return m_localizer->localeName(); }, [this] { return m_stored.einpreis; }});
 }
 
 // What one subsystem does when another has acted, in one place.
@@ -228,28 +239,12 @@ void MainWindow::connectSubsystems()
     connect(m_localizer.get(), &Localizer::applied, m_chartControl.get(), &ChartController::languageApplied);
     connect(m_localizer.get(), &Localizer::applied, this, [this] { m_drawView->languageApplied(); });
 
-    // The draw update starts from three places and switches all three off while it runs.
-    QAction *updateEntry = menuAction(QStringLiteral("Aktualisieren1"));
+    // The draw update starts from three places.
     connect(m_tipSheet->updateButton(), &QAbstractButton::clicked, m_drawUpdate.get(),
         &DrawUpdateController::ziehwerkClick);
-    connect(updateEntry, &QAction::triggered, m_drawUpdate.get(), &DrawUpdateController::ziehwerkClick);
-    connect(m_drawUpdate.get(), &DrawUpdateController::runningChanged, this, [this, updateEntry](bool running) {
-        m_tipSheet->updateButton()->setEnabled(!running);
-        updateEntry->setEnabled(!running);
-        // The analyses read the history once; an update would change it under them.
-        m_database->BitBtn9->setEnabled(!running);
-        m_database->BitBtn19->setEnabled(!running);
-    });
-    // While an analysis walks the history, the commands that would rewrite the sheet or
-    // the history in between wait.
-    connect(m_analysis.get(), &AnalysisController::runningChanged, this, [this, updateEntry](bool running) {
-        for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{m_tipSheet->generateButton(),
-                 m_tipSheet->searchButton(), m_tipSheet->updateButton(), m_database->BitBtn1, m_database->BitBtn2,
-                 m_database->BitBtn6, m_database->BitBtn8})
-            button->setEnabled(!running);
-        updateEntry->setEnabled(!running);
-        menuAction(QStringLiteral("Berechnen1"))->setEnabled(!running);
-    });
+    connect(menuAction(QStringLiteral("Aktualisieren1")), &QAction::triggered, m_drawUpdate.get(),
+        &DrawUpdateController::ziehwerkClick);
+    connectGate();
 
     connect(menuAction(QStringLiteral("Berechnen1")), &QAction::triggered, m_generationControl.get(),
         &GenerationController::startOrStop);
@@ -291,7 +286,7 @@ void MainWindow::connectSubsystems()
     });
 
     connect(m_generation->upDown(7), &QSpinBox::valueChanged, this,
-        [this] { m_state.attemptLimit = generationSettings().attemptLimit(); });
+        [this] { m_generationControl->setAttemptLimit(generationSettings().attemptLimit()); });
 
     // A typed date that a date field does not take is named in the status bar with why.
     for (QDateEdit *picker : {m_database->DateTimePicker1, m_charts->DateTimePicker2}) {
@@ -304,6 +299,33 @@ void MainWindow::connectSubsystems()
                     m_messages, typed, why, field->minimumDate(), field->maximumDate(), field->date()));
         });
     }
+}
+
+// The buttons and menu entries of each command the gate holds back.
+void MainWindow::connectGate()
+{
+    using Command = CommandGate::Command;
+    const auto action = [this](const char *name) { return menuAction(QString::fromLatin1(name)); };
+    const std::pair<Command, std::vector<QObject *>> commands[] = {
+        {Command::Generate, {m_tipSheet->generateButton(), action("Berechnen1")}},
+        {Command::HistorySearch, {m_tipSheet->searchButton()}},
+        {Command::Update, {m_tipSheet->updateButton(), m_database->BitBtn1, action("Aktualisieren1")}},
+        {Command::RebuildStore, {m_database->BitBtn2}},
+        {Command::DeleteDraw, {m_database->BitBtn6}},
+        {Command::EnterDraw, {m_database->BitBtn8}},
+        {Command::Analyses, {m_database->BitBtn9, m_database->BitBtn19}},
+    };
+    connect(m_gate.get(), &CommandGate::changed, this, [this, commands] {
+        for (const auto &[command, objects] : commands) {
+            const bool allowed = m_gate->allows(command);
+            for (QObject *object : objects) {
+                if (auto *widget = qobject_cast<QWidget *>(object))
+                    widget->setEnabled(allowed);
+                else if (auto *entry = qobject_cast<QAction *>(object))
+                    entry->setEnabled(allowed);
+            }
+        }
+    });
 }
 
 void MainWindow::routeStatusHints()
@@ -349,18 +371,18 @@ void MainWindow::applyGenerationSettings(const GenerationSettings &settings)
 
 void MainWindow::formCreate()
 {
-    m_state.designHeight = height();
-    m_state.attemptLimit = 100000;
-    m_state.editChecksEnabled = false;
+    m_designHeight = height();
+    m_generationControl->setAttemptLimit(100000);
+    m_shown->setEvaluationEnabled(false);
 
     if (std::unique_ptr<SettingsStore> store = m_services.openSettings ? m_services.openSettings() : nullptr)
         applySettings(MainWindowSettings::read(*store));
-    m_state.editChecksEnabled = true;
+    m_shown->setEvaluationEnabled(true);
 
-    m_state.attemptLimit = generationSettings().attemptLimit();
+    m_generationControl->setAttemptLimit(generationSettings().attemptLimit());
     if (m_services.random)
         m_services.random->seedFromCounter();
-    m_state.selectedDate = m_dates->statisticsStart();
+    m_shown->setSelectedDate(m_dates->statisticsStart());
     m_dates->setDrawDate(Clock::today());
 }
 
@@ -379,7 +401,7 @@ void MainWindow::applySettings(const StoredMainWindow &stored)
             size = size.boundedTo(screen->availableGeometry().size());
         resize(size);
     }
-    m_state.languageIndex = values.language;
+    m_localizer->setStoredLanguage(values.language);
     QStringList repeats;
     for (int row = 1; row <= TipRows::RowCount; ++row) {
         if (m_tipSheet->setRowTexts(row, values.tips[size_t(row - 1)]))
@@ -390,6 +412,8 @@ void MainWindow::applySettings(const StoredMainWindow &stored)
     if (!repeats.isEmpty())
         m_status->setText(0, m_messages.text(Msg::RepeatsCleared).arg(repeats.join(QStringLiteral(", "))));
     m_internet->Edit81->setText(values.zweipreis);
+    // The ticket price is a stored value only: the hidden field shows it, the back-test
+    // reads it from the stored values.
     m_internet->Edit82->setText(values.einpreis);
     m_internet->CheckBox21->setChecked(values.browser);
     m_internet->URLEdit->setText(values.connection.urlEdit);
@@ -404,12 +428,11 @@ MainWindowValues MainWindow::currentValues() const
     MainWindowValues values = m_stored;
     values.height = height();
     values.width = width();
-    values.language = m_state.languageIndex;
+    values.language = m_localizer->languageIndex();
     values.tips = m_tipSheet->sheetTexts();
     for (int row = 1; row <= TipRows::RowCount; ++row)
         values.locks[size_t(row - 1)] = m_tipSheet->isLocked(row);
     values.zweipreis = m_internet->Edit81->text();
-    values.einpreis = m_internet->Edit82->text();
     values.browser = m_internet->CheckBox21->isChecked();
     values.connection.urlEdit = m_internet->URLEdit->text();
     values.connection.proxyHost = m_internet->ProxyHostEdit->text();
@@ -436,8 +459,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::afterCreation()
 {
-    if (m_state.languageIndex >= 1 && m_state.languageIndex <= int(Localizer::languages().size()))
-        chooseLanguage(m_state.languageIndex);
+    if (const int language = m_localizer->languageIndex();
+        language >= 1 && language <= int(Localizer::languages().size()))
+        chooseLanguage(language);
     m_tipCheck->showAndEvaluate();
     m_chartControl->showChart(DrawStatistics::ChartKind::NumberDistribution);
 }
@@ -451,9 +475,9 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     const int newHeight = event->size().height();
-    if (m_state.designHeight > 0 && newHeight != m_state.designHeight) {
-        scalePages(double(newHeight) / m_state.designHeight);
-        m_state.designHeight = newHeight;
+    if (m_designHeight > 0 && newHeight != m_designHeight) {
+        scalePages(double(newHeight) / m_designHeight);
+        m_designHeight = newHeight;
     }
 }
 

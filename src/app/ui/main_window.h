@@ -6,9 +6,9 @@
 #pragma once
 
 #include "app/message_table.h"
+#include "app/program_directory.h"
 #include "app/ui/main_window_settings.h"
 #include "ui/component_list.h"
-#include "ui/session_state.h"
 #include "ui/shared_file_dialog.h"
 #include "ui/window_registry.h"
 
@@ -21,10 +21,12 @@
 class AnalysisController;
 class ChartController;
 class ChartPage;
+class CommandGate;
 class DatabasePage;
 class DesktopShell;
 class DrawController;
 class DrawEntryDialog;
+class DrawHistory;
 class DrawUpdateController;
 class DrawView;
 class GenerationController;
@@ -43,12 +45,14 @@ class QMenu;
 class QTabWidget;
 class RandomSource;
 class ScriptDialog;
+class ShownDrawModel;
 class SettingsStore;
 class SoundPlayer;
 class StatusPanels;
 class TipCheckController;
 class TipPickerController;
 class TipOutputController;
+class TipSheetModel;
 class TipSheetPage;
 class UserDialogs;
 class WebLinkController;
@@ -81,13 +85,14 @@ public:
     static constexpr int DefaultClientWidth = 1000;
     static constexpr int DesignClientHeight = 456;
 
-    // For the tests and the localization: the window's state, texts and parts.
-    SessionState &state() { return m_state; }
-    const SessionState &state() const { return m_state; }
+    // For the tests and the localization: the window's folder, texts and parts.
+    const ProgramDirectory &programDirectory() const { return m_directory; }
     MessageTable &messages() { return m_messages; }
     ComponentList &components() { return m_components; }
     const WindowRegistry &windows() const { return m_windows; }
     Localizer &localizer() { return *m_localizer; }
+    ShownDrawModel &shownDraw() const { return *m_shown; }
+    CommandGate &gate() const { return *m_gate; }
 
     TipSheetPage *tipSheet() const { return m_tipSheet; }
     DatabasePage *database() const { return m_database; }
@@ -95,21 +100,14 @@ public:
     GenerationPage *generation() const { return m_generation; }
     InternetPage *internet() const { return m_internet; }
     QTabWidget *pageControl() const { return m_pageControl; }
-    DrawEntryDialog *entryDialog() const { return m_entryDialog; }
     NumberChoiceDialog *numberDialog() const { return m_numberDialog; }
     ScriptDialog *scriptDialog() const { return m_scriptDialog; }
     SharedFileDialogs &fileDialogs() { return m_fileDialogs; }
     StatusPanels &status() const { return *m_status; }
-    TipCheckController *tipCheck() const { return m_tipCheck.get(); }
     ChartController *chartControl() const { return m_chartControl.get(); }
-    DrawController *drawControl() const { return m_drawControl.get(); }
     DrawUpdateController *drawUpdate() const { return m_drawUpdate.get(); }
-    TipPickerController *tipPicker() const { return m_tipPicker.get(); }
     GenerationController *generationControl() const { return m_generationControl.get(); }
-    PreferredListController *preferredList() const { return m_preferredList.get(); }
-    TipOutputController *tipOutput() const { return m_tipOutput.get(); }
     HandoffController *handoff() const { return m_handoff.get(); }
-    WebLinkController *webLinks() const { return m_webLinks.get(); }
     AnalysisController *analyses() const { return m_analysis.get(); }
 
     QString statusText(int panel) const;
@@ -130,6 +128,7 @@ private:
     void buildPages();
     void buildControllers();
     void connectSubsystems();
+    void connectGate();
     void routeStatusHints();
     void formCreate();
     void applySettings(const StoredMainWindow &stored);
@@ -137,7 +136,8 @@ private:
     void scalePages(double ratio);
 
     Services m_services;
-    SessionState m_state;
+    ProgramDirectory m_directory;
+    int m_designHeight = 0; // the height the pages were last scaled against
     MessageTable m_messages;
     ComponentList m_components;
     WindowRegistry m_windows;
@@ -162,6 +162,10 @@ private:
     double m_baseFontSize = 0;
 
     // What the controllers share; made after the pages, before the controllers.
+    std::unique_ptr<DrawHistory> m_history;
+    std::unique_ptr<ShownDrawModel> m_shown;
+    std::unique_ptr<CommandGate> m_gate;
+    std::unique_ptr<TipSheetModel> m_sheetModel;
     StatusPanels *m_status = nullptr;
     std::unique_ptr<PageSwitcher> m_pages;
     std::unique_ptr<WindowDates> m_dates;

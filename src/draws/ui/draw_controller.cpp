@@ -1,15 +1,16 @@
 #include "draws/ui/draw_controller.h"
 
+#include "analysis/shown_draw_model.h"
 #include "app/atomic_file.h"
+#include "app/command_gate.h"
 #include "app/message_table.h"
 #include "app/text_formats.h"
-#include "draws/draw_store.h"
+#include "draws/draw_history.h"
 #include "draws/draw_text.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_entry_dialog.h"
 #include "draws/ui/draw_view.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
 #include "ui/shared_file_dialog.h"
 #include "ui/wait_cursor.h"
 #include "ui/window_dates.h"
@@ -20,17 +21,20 @@
 #include <algorithm>
 
 DrawController::DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
-    SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, const MessageTable &messages,
-    QObject *parent)
+    DrawHistory &history, ShownDrawModel &shown, CommandGate &gate, UserDialogs &dialogs, SharedFileDialog &saveDialog,
+    const MessageTable &messages, QString programDirectory, QObject *parent)
     : QObject(parent)
     , m_page(page)
     , m_entryDialog(entryDialog)
     , m_view(view)
     , m_dates(dates)
     , m_messages(messages)
-    , m_state(state)
+    , m_history(history)
+    , m_shown(shown)
+    , m_gate(gate)
     , m_dialogs(dialogs)
     , m_saveDialog(saveDialog)
+    , m_programDirectory(std::move(programDirectory))
 {
     connect(page.SpeedButton6, &QAbstractButton::clicked, this, &DrawController::previousDraw);
     connect(page.SpeedButton7, &QAbstractButton::clicked, this, &DrawController::nextDraw);
@@ -50,32 +54,28 @@ void DrawController::nextDraw()
 
 void DrawController::step(int delta)
 {
-    SessionState &state = m_state;
-    state.selectedDate = m_dates.statisticsStart();
-    const auto draws = DrawStore(state.drawStorePath()).readAll();
-    if (!draws) {
-        m_dialogs.showError(draws.error());
+    m_shown.setSelectedDate(m_dates.statisticsStart());
+    const auto history = m_history.draws();
+    if (!history) {
+        m_dialogs.showError(history.error());
         return;
     }
-    if (draws->empty())
+    const std::vector<Draw> &draws = **history;
+    if (draws.empty())
         return;
-    const int wanted = std::max(state.shownDrawIndex + delta, 0);
+    const int wanted = std::max(m_shown.index() + delta, 0);
     // Reading stops at the wanted record or at the end of the file, whichever comes first.
-    const int reached = std::min(wanted, int(draws->size()) - 1);
-    if (delta > 0)
-        state.shownDrawIndex = reached;
-    else
-        state.shownDrawIndex = wanted;
-    state.shownDraw = (*draws)[size_t(reached)];
-    m_view.show(state.shownDraw, DrawDisplay::Style::Navigation);
-    m_dates.setDrawDate(state.shownDraw.date);
+    const int reached = std::min(wanted, int(draws.size()) - 1);
+    m_shown.setDraw(draws[size_t(reached)], delta > 0 ? reached : wanted);
+    m_view.show(m_shown.draw(), DrawDisplay::Style::Navigation);
+    m_dates.setDrawDate(m_shown.draw().date);
     emit shownDrawChanged();
 }
 
 void DrawController::deleteShownDraw()
 {
     // A draw deleted by a stray click is gone for good: ask first, naming it.
-    const Draw &shown = m_state.shownDraw;
+    const Draw shown = m_shown.draw();
     QStringList numbers;
     for (int number : shown.numbers)
         numbers << QString::number(number);
@@ -86,29 +86,30 @@ void DrawController::deleteShownDraw()
         return;
     {
         WaitCursor wait;
-        const DrawStore store(m_state.drawStorePath());
+        const DrawStore store = m_history.store();
         if (!store.exists()) {
             m_dialogs.showError(m_messages.text(Msg::FileNotFound).arg(store.path()));
             return;
         }
-        const auto removed = store.removeDate(m_state.shownDraw.date);
+        const auto removed = store.removeDate(shown.date);
         if (!removed) {
             m_dialogs.showError(removed.error());
             return;
         }
     }
+    m_history.reload();
     emit storeChanged();
 }
 
 void DrawController::enterDraw()
 {
-    SessionState &state = m_state;
-    const DrawStore store(state.drawStorePath());
-    const auto draws = store.readAll();
-    if (!draws) {
-        m_dialogs.showError(draws.error());
+    const DrawStore store = m_history.store();
+    const auto history = m_history.draws();
+    if (!history) {
+        m_dialogs.showError(history.error());
         return;
     }
+    const DrawHistory::Draws draws = *history;
     Draw proposal;
     proposal.date = m_dates.drawDateMinimum();
     const QDate wanted = m_dates.drawDate();
@@ -117,33 +118,35 @@ void DrawController::enterDraw()
         proposal = *match;
     else if (!draws->empty())
         proposal = draws->back();
-    state.selectedDate = proposal.date;
+    m_shown.setSelectedDate(proposal.date);
 
     m_entryDialog.setDraw(proposal);
+    const CommandGate::Scope entering(m_gate, CommandGate::Activity::DrawEntry);
     if (m_dialogs.exec(m_entryDialog) != QDialog::Accepted)
         return;
     if (const auto stored = store.store(m_entryDialog.draw()); !stored) {
         m_dialogs.showError(stored.error());
         return;
     }
-    m_dates.setDrawDate(state.selectedDate);
+    m_history.reload();
+    m_dates.setDrawDate(m_shown.selectedDate());
     emit storeChanged();
 }
 
 void DrawController::exportAsText()
 {
-    const auto draws = DrawStore(m_state.drawStorePath()).readAll();
+    const auto draws = m_history.draws();
     if (!draws) {
         m_dialogs.showError(draws.error());
         return;
     }
     // The shared dialog's own filter, plain text files: the tip-file commands put it
     // back after borrowing it.
-    m_saveDialog.folder = m_state.programDirectory;
+    m_saveDialog.folder = m_programDirectory;
     m_saveDialog.fileName = QStringLiteral("Zahlen.txt");
     const QString fileName = m_saveDialog.exec(m_dialogs);
     if (fileName.isEmpty())
         return;
-    if (const auto written = AtomicFile::write(fileName, DrawText::exportText(*draws)); !written)
+    if (const auto written = AtomicFile::write(fileName, DrawText::exportText(**draws)); !written)
         m_dialogs.showError(written.error());
 }

@@ -3,22 +3,27 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
+class CommandGate;
 class DatabasePage;
+class DrawHistory;
 class DrawEntryDialog;
 class MessageTable;
 class DrawView;
 class SharedFileDialog;
+class ShownDrawModel;
 class UserDialogs;
 class WindowDates;
-struct SessionState;
 
 class DrawController : public QObject {
     Q_OBJECT
 public:
-    // `saveDialog` is the main window's shared save dialog, which the export shows.
+    // `saveDialog` is the main window's shared save dialog, which the export shows in
+    // the program directory.
     DrawController(DatabasePage &page, DrawEntryDialog &entryDialog, DrawView &view, WindowDates &dates,
-        SessionState &state, UserDialogs &dialogs, SharedFileDialog &saveDialog, const MessageTable &messages,
+        DrawHistory &history, ShownDrawModel &shown, CommandGate &gate, UserDialogs &dialogs,
+        SharedFileDialog &saveDialog, const MessageTable &messages, QString programDirectory,
         QObject *parent = nullptr);
 
     void previousDraw();
@@ -41,7 +46,10 @@ private:
     DrawView &m_view;
     WindowDates &m_dates;
     const MessageTable &m_messages;
-    SessionState &m_state;
+    DrawHistory &m_history;
+    ShownDrawModel &m_shown;
+    CommandGate &m_gate;
     UserDialogs &m_dialogs;
     SharedFileDialog &m_saveDialog;
+    const QString m_programDirectory;
 };

@@ -1,13 +1,16 @@
 #include "draws/ui/draw_update_controller.h"
 
+#include "analysis/sheet_checks.h"
+#include "analysis/shown_draw_model.h"
+#include "app/command_gate.h"
 #include "app/message_table.h"
+#include "app/program_directory.h"
 #include "draws/draw_download.h"
+#include "draws/draw_history.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_view.h"
 #include "draws/ui/internet_page.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
-#include "ui/sheet_checks.h"
 #include "ui/status_panels.h"
 #include "ui/window_dates.h"
 
@@ -81,7 +84,7 @@ void DrawUpdateController::start(const DrawUpdateSettings &settings)
     m_requests = {};
     m_serviceUrl = settings.serviceUrl.toString();
     setRunning(true);
-    m_updater->start(m_wiring.state.drawStorePath(), settings);
+    m_updater->start(m_wiring.history.storePath(), settings);
 }
 
 void DrawUpdateController::stop()
@@ -107,10 +110,11 @@ Result<DrawUpdateSettings> DrawUpdateController::settingsFromPage() const
 
 void DrawUpdateController::setRunning(bool running)
 {
-    DatabasePage &page = m_wiring.page;
-    page.BitBtn1->setEnabled(!running);
-    page.BitBtn2->setEnabled(!running);
-    page.SpeedButton8->setVisible(running);
+    if (running)
+        m_wiring.gate.begin(CommandGate::Activity::Update);
+    else
+        m_wiring.gate.end(CommandGate::Activity::Update);
+    m_wiring.page.SpeedButton8->setVisible(running);
     emit runningChanged(running);
 }
 
@@ -118,7 +122,7 @@ void DrawUpdateController::onDateChanged(QDate date)
 {
     m_wiring.dates.setDrawDate(date);
     if (m_atFirstDate)
-        m_wiring.state.selectedDate = date;
+        m_wiring.shown.setSelectedDate(date);
     m_atFirstDate = false;
 }
 
@@ -140,12 +144,14 @@ void DrawUpdateController::onRequestFinished(QDate, int statusCode, const QStrin
 
 void DrawUpdateController::onDrawStored(const Draw &draw, int index)
 {
-    SessionState &state = m_wiring.state;
+    m_wiring.history.reload();
     // The whole draw: a date of one draw beside the numbers or cross sum of another would
     // be a draw that never was.
-    state.shownDraw = draw;
-    state.shownDrawIndex = index;
-    state.selectedDate = draw.date;
+    ShownDrawState shown;
+    shown.shownDraw = draw;
+    shown.shownDrawIndex = index;
+    shown.selectedDate = draw.date;
+    m_wiring.shown.setState(shown);
     m_wiring.view.show(draw, DrawDisplay::Style::Navigation);
 }
 
@@ -153,6 +159,7 @@ void DrawUpdateController::onFinished(const DrawUpdateSummary &summary)
 {
     using Outcome = DrawUpdateSummary::Outcome;
     m_summary = summary;
+    m_wiring.history.reload();
     setRunning(false);
     reportSummary(summary);
     reportFailure(summary);
@@ -207,12 +214,12 @@ void DrawUpdateController::reportFailure(const DrawUpdateSummary &summary)
 
 QString DrawUpdateController::backupPath() const
 {
-    return m_wiring.state.dataFile(QString::fromLatin1(BackupFileName));
+    return m_wiring.directory.filePath(QString::fromLatin1(BackupFileName));
 }
 
 Result<void> DrawUpdateController::moveStoreAside()
 {
-    QFile store(m_wiring.state.drawStorePath());
+    QFile store(m_wiring.history.storePath());
     m_backupMade = false;
     if (!store.exists())
         return {};
@@ -220,6 +227,7 @@ Result<void> DrawUpdateController::moveStoreAside()
     if (!store.rename(backupPath()))
         return fail(QStringLiteral("%1: %2").arg(store.fileName(), store.errorString()));
     m_backupMade = true;
+    m_wiring.history.reload();
     return {};
 }
 
@@ -231,10 +239,12 @@ void DrawUpdateController::putBackStoreIfNothingCame(const DrawUpdateSummary &su
     if (!backupMade || summary.storedCount > 0)
         return;
     UserDialogs *dialogs = &m_wiring.dialogs;
-    const QString storePath = m_wiring.state.drawStorePath();
+    const QString storePath = m_wiring.history.storePath();
     QFile::remove(storePath);
     QFile backup(backupPath());
-    if (!backup.rename(storePath)) {
+    const bool putBack = backup.rename(storePath);
+    m_wiring.history.reload();
+    if (!putBack) {
         dialogs->showError(QStringLiteral("%1: %2").arg(backup.fileName(), backup.errorString()));
         return;
     }

@@ -9,16 +9,19 @@
 
 #include <QObject>
 
+class CommandGate;
 class DatabasePage;
+class DrawHistory;
 class DrawView;
 class HttpClient;
 class InternetPage;
 class MessageTable;
+class ProgramDirectory;
 class SheetChecks;
+class ShownDrawModel;
 class StatusPanels;
 class UserDialogs;
 class WindowDates;
-struct SessionState;
 
 // What the update controller works with, handed in by the main window.
 struct DrawUpdateWiring {
@@ -26,7 +29,10 @@ struct DrawUpdateWiring {
     InternetPage &internet;
     DrawView &view;
     WindowDates &dates;
-    SessionState &state;
+    DrawHistory &history;
+    ShownDrawModel &shown;
+    CommandGate &gate;
+    const ProgramDirectory &directory;
     StatusPanels &status;
     UserDialogs &dialogs;
     const MessageTable &messages;
@@ -57,8 +63,7 @@ public:
     void setTimeouts(int connectMs, int readMs);
 
 signals:
-    // An update started (true) or ended (false): the commands that start one are off
-    // while it runs.
+    // An update started (true) or ended (false).
     void runningChanged(bool running);
     // The update is over and the window is idle again.
     void finished();

@@ -1,7 +1,10 @@
 #include "generator/ui/generation_controller.h"
 
+#include "analysis/sheet_checks.h"
+#include "analysis/shown_draw_model.h"
+#include "app/command_gate.h"
 #include "app/message_table.h"
-#include "draws/draw_store.h"
+#include "draws/draw_history.h"
 #include "generator/lucky_number.h"
 #include "generator/option_conflicts.h"
 #include "generator/random_source.h"
@@ -11,8 +14,6 @@
 #include "ui/long_work.h"
 #include "ui/page_switcher.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
-#include "ui/sheet_checks.h"
 #include "ui/status_panels.h"
 #include "ui/window_dates.h"
 
@@ -70,7 +71,6 @@ void GenerationController::stopForClose()
 
 void GenerationController::run()
 {
-    SessionState &state = m_wiring.state;
     TipSheetPage &sheet = m_wiring.sheet;
     // Options that exclude each other would use up the budget and empty the rows.
     std::array<SheetRow, TipRows::RowCount> locks{};
@@ -88,21 +88,22 @@ void GenerationController::run()
     m_startCaption = sheet.generateButton()->text();
     m_stopCaption = m_wiring.messages.text(Msg::Stoppen);
     sheet.generateButton()->setText(m_stopCaption);
-    state.editChecksEnabled = false;
+    m_wiring.shown.setEvaluationEnabled(false);
     const GenerationSettings settings = m_wiring.options.generationSettings();
-    state.attemptLimit = settings.attemptLimit();
+    m_attemptLimit = settings.attemptLimit();
     m_remembered = {settings.checkBox(8), settings.upDown(4), settings.upDown(5), settings.upDown(6)};
     m_running = true;
     m_wiring.work.begin();
 
     // After this the draw date and the shown draw are reference 1.
     m_wiring.checks.showAndEvaluate();
-    const auto draws = DrawStore(state.drawStorePath()).readAll();
-    if (!draws) {
-        m_wiring.dialogs.showError(draws.error());
+    const auto history = m_wiring.history.draws();
+    if (!history) {
+        m_wiring.dialogs.showError(history.error());
         finish(nullptr);
         return;
     }
+    const DrawHistory::Draws draws = *history;
     sheet.clearUnlocked();
 
     GenerationRequest request;
@@ -110,12 +111,12 @@ void GenerationController::run()
     request.start = m_wiring.dates.statisticsStart();
     request.end = m_wiring.dates.drawDate();
     request.settings = m_wiring.options.generationSettings();
-    request.attemptLimit = state.attemptLimit;
+    request.attemptLimit = m_attemptLimit;
     for (int row = 1; row <= TipRows::RowCount; ++row)
         request.sheet[size_t(row - 1)] = {sheet.rowTexts(row), sheet.isLocked(row)};
     // Only the Megaball-overdue chart looks at the flag, and the run draws it after the
     // pool, so raising it here is the same as raising it before the first row.
-    state.generationRunning = true;
+    m_wiring.gate.begin(CommandGate::Activity::Generation);
     m_lastOutcome = GenerationRun(request, m_wiring.random, m_wiring.messages, hooks(*draws)).run();
     finish(&m_lastOutcome);
 }
@@ -144,7 +145,7 @@ GenerationHooks GenerationController::hooks(const std::vector<Draw> &draws)
     // next pass through the events on.
     hooks.refresh = [this](GenerationSettings &settings, int &attemptLimit) {
         settings = m_wiring.options.generationSettings();
-        attemptLimit = m_wiring.state.attemptLimit;
+        attemptLimit = m_attemptLimit;
     };
     hooks.stopRequested = [this] { return m_wiring.work.stopRequested(); };
     return hooks;
@@ -161,8 +162,7 @@ void GenerationController::restoreOptions()
 
 void GenerationController::finish(const GenerationOutcome *outcome)
 {
-    SessionState &state = m_wiring.state;
-    state.editChecksEnabled = true;
+    m_wiring.shown.setEvaluationEnabled(true);
     // An aborted list (or an unreadable history) returns to idle without an evaluation.
     if (outcome && !outcome->aborted) {
         m_wiring.checks.komplettcheck();
@@ -176,7 +176,7 @@ void GenerationController::finish(const GenerationOutcome *outcome)
     }
     m_wiring.work.end();
     restoreOptions();
-    state.generationRunning = false;
+    m_wiring.gate.end(CommandGate::Activity::Generation);
     m_running = false;
     m_wiring.sheet.generateButton()->setText(m_startCaption);
     emit runFinished();

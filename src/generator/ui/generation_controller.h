@@ -12,6 +12,8 @@
 
 #include <vector>
 
+class CommandGate;
+class DrawHistory;
 class GenerationOptionsForm;
 class LongWork;
 class MessageTable;
@@ -19,17 +21,19 @@ class PageSwitcher;
 class PreferredListController;
 class RandomSource;
 class SheetChecks;
+class ShownDrawModel;
 class StatusPanels;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
-struct SessionState;
 
 struct GenerationWiring {
     TipSheetPage &sheet;
     GenerationOptionsForm &options;
     WindowDates &dates;
-    SessionState &state;
+    DrawHistory &history;
+    ShownDrawModel &shown; // evaluation is off while rows are written
+    CommandGate &gate; // the generation activity while rows are drawn
     StatusPanels &status;
     UserDialogs &dialogs;
     RandomSource &random;
@@ -59,6 +63,10 @@ public:
     void luckyNumber();
 
     const GenerationOutcome &lastOutcome() const { return m_lastOutcome; }
+    // The attempt budget, as the options set it last (read at the start of a run and
+    // whenever the attempts' spin changes).
+    int attemptLimit() const { return m_attemptLimit; }
+    void setAttemptLimit(int limit) { m_attemptLimit = limit; }
 
 signals:
     // The run computed a statistic: the chart page shows it (its counting engine).
@@ -81,6 +89,7 @@ private:
 
     GenerationWiring m_wiring;
     bool m_running = false;
+    int m_attemptLimit = 100000;
     QString m_startCaption;
     QString m_stopCaption;
     RememberedOptions m_remembered;

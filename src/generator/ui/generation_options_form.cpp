@@ -45,7 +45,9 @@ void GenerationOptionsForm::apply(const OptionChange &change)
         spin(change.number)->setValue(change.value);
 }
 
-void GenerationOptionsForm::setCheckBox(int number, bool checked)
+void GenerationOptionsForm::setShowPreferredList(bool shown)
 {
-    m_page.checkBox(number)->setChecked(checked);
+    for (const CheckBoxOption &option : GenerationOptions::checkBoxes())
+        if (option.field == &GenerationSettings::showPreferredList)
+            m_page.checkBox(option.number)->setChecked(shown);
 }

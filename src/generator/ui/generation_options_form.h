@@ -3,7 +3,7 @@
 // on the tip sheet. Reads them into `GenerationSettings` and writes them back.
 #pragma once
 
-#include "ui/settings_source.h"
+#include "generator/settings_source.h"
 
 class GenerationPage;
 class QSpinBox;
@@ -20,7 +20,7 @@ public:
     void apply(const GenerationSettings &settings);
     // One option the generation run changed on its way.
     void apply(const OptionChange &change);
-    void setCheckBox(int number, bool checked) override;
+    void setShowPreferredList(bool shown) override;
 
 private:
     QSpinBox *spin(int number) const;

@@ -69,7 +69,9 @@ CaptionCheckBox *GenerationPage::makeCheckBox(FormBuilder &builder, int number)
 
 QSpinBox *GenerationPage::makeSpin(FormBuilder &builder, int number)
 {
-    QSpinBox *spin = builder.spin(*GenerationOptions::spin(number));
+    const SpinOption &option = *GenerationOptions::spin(number);
+    QSpinBox *spin = builder.spin(GenerationOptions::spinValueName(number), option.minimum, option.maximum,
+        option.defaultValue, QStringLiteral("Edit%1").arg(option.editNumber));
     // The edits Edit40..42, Edit84..87, Edit91 and Edit92 show their hints in the status bar.
     for (int statusHint : {4, 5, 6, 11, 12, 13, 14, 17, 18})
         if (number == statusHint)

@@ -1,11 +1,11 @@
 #include "generator/ui/preferred_list_controller.h"
 
 #include "app/clock.h"
+#include "app/program_directory.h"
 #include "generator/preferred_numbers.h"
 #include "tipsheet/ui/number_choice_dialog.h"
 #include "ui/page_switcher.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
 #include "ui/status_panels.h"
 
 #include <QGuiApplication>
@@ -17,14 +17,14 @@ constexpr int RebuildNotePanel = 0;
 } // namespace
 
 PreferredListController::PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs, StatusPanels &status,
-    PageSwitcher &pages, QWidget *tipSheet, const SessionState &state, QObject *parent)
+    PageSwitcher &pages, QWidget *tipSheet, const ProgramDirectory &directory, QObject *parent)
     : QObject(parent)
     , m_dialog(dialog)
     , m_dialogs(dialogs)
     , m_status(status)
     , m_pages(pages)
     , m_tipSheet(tipSheet)
-    , m_state(state)
+    , m_directory(directory)
 {
     connect(dialog.SpeedButton1, &QToolButton::clicked, this, &PreferredListController::saveList);
     connect(dialog.SpeedButton2, &QToolButton::clicked, this, &PreferredListController::loadList);
@@ -60,10 +60,10 @@ bool PreferredListController::edit(CandidatePool &pool)
 }
 
 namespace {
-FileDialogOptions listFileOptions(const SessionState &state)
+FileDialogOptions listFileOptions(const ProgramDirectory &directory)
 {
     FileDialogOptions options;
-    options.folder = state.programDirectory;
+    options.folder = directory.path();
     options.fileName = ValueListFile::defaultFileName(Clock::today());
     options.filter = ValueListFile::Filter;
     options.defaultSuffix = ValueListFile::Suffix;
@@ -74,7 +74,7 @@ FileDialogOptions listFileOptions(const SessionState &state)
 void PreferredListController::saveList()
 {
     UserDialogs *dialogs = &m_dialogs;
-    const QString path = dialogs->saveFileName(listFileOptions(m_state));
+    const QString path = dialogs->saveFileName(listFileOptions(m_directory));
     if (path.isEmpty())
         return;
     PreferredNumberList list = m_dialog.preferredList();
@@ -87,7 +87,7 @@ void PreferredListController::saveList()
 void PreferredListController::loadList()
 {
     UserDialogs *dialogs = &m_dialogs;
-    const QString path = dialogs->openFileName(listFileOptions(m_state));
+    const QString path = dialogs->openFileName(listFileOptions(m_directory));
     if (path.isEmpty())
         return;
     const Result<PreferredNumberList> loaded = ValueListFile::load(path);

@@ -8,17 +8,17 @@
 class CandidatePool;
 class NumberChoiceDialog;
 class PageSwitcher;
+class ProgramDirectory;
 class StatusPanels;
 class UserDialogs;
 class QWidget;
-struct SessionState;
 
 class PreferredListController : public QObject {
     Q_OBJECT
 public:
     // `tipSheet` is the page shown while the list is open.
     PreferredListController(NumberChoiceDialog &dialog, UserDialogs &dialogs, StatusPanels &status, PageSwitcher &pages,
-        QWidget *tipSheet, const SessionState &state, QObject *parent = nullptr);
+        QWidget *tipSheet, const ProgramDirectory &directory, QObject *parent = nullptr);
 
     // Shows the list for the pool: OK keeps the pool, "&Rechnen" rebuilds it from the
     // list; false when the user aborts.
@@ -32,5 +32,5 @@ private:
     StatusPanels &m_status;
     PageSwitcher &m_pages;
     QWidget *m_tipSheet;
-    const SessionState &m_state;
+    const ProgramDirectory &m_directory;
 };

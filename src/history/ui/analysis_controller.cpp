@@ -1,16 +1,20 @@
 #include "history/ui/analysis_controller.h"
 
+#include "analysis/sheet_checks.h"
+#include "analysis/shown_draw_model.h"
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
+#include "app/command_gate.h"
 #include "app/message_table.h"
+#include "app/program_directory.h"
 #include "app/text_formats.h"
-#include "draws/draw_store.h"
+#include "draws/draw_history.h"
 #include "draws/ui/database_page.h"
 #include "draws/ui/draw_view.h"
-#include "draws/ui/internet_page.h"
 #include "generator/lucky_number.h"
 #include "generator/option_conflicts.h"
 #include "generator/random_source.h"
+#include "generator/settings_source.h"
 #include "history/analysis_report.h"
 #include "history/backtest.h"
 #include "history/backtest_report.h"
@@ -19,9 +23,6 @@
 #include "ui/long_work.h"
 #include "ui/page_switcher.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
-#include "ui/settings_source.h"
-#include "ui/sheet_checks.h"
 #include "ui/status_panels.h"
 #include "ui/window_dates.h"
 #include "ui/written_file.h"
@@ -31,7 +32,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int PreferredListBox = 20;
 
 std::array<SheetRow, TipRows::RowCount> sheetRows(const TipSheetPage &sheet)
 {
@@ -48,8 +48,8 @@ void writeSheet(TipSheetPage &sheet, const TipSheetTexts &texts)
 }
 } // namespace
 
-// An analysis in progress: the buttons of both are off and the window is told, until
-// the analysis returns by whatever way.
+// An analysis in progress, until it returns by whatever way: the gate holds back the
+// commands that would change the sheet or the history under it.
 class AnalysisController::Running {
 public:
     explicit Running(AnalysisController &controller)
@@ -57,25 +57,20 @@ public:
     {
         m_controller.m_running = true;
         m_controller.m_stopRequested = false;
-        setButtons(false);
+        m_controller.m_wiring.gate.begin(CommandGate::Activity::Analysis);
         emit m_controller.runningChanged(true);
     }
     ~Running()
     {
         m_controller.m_wiring.work.end();
         m_controller.m_running = false;
-        setButtons(true);
+        m_controller.m_wiring.gate.end(CommandGate::Activity::Analysis);
         emit m_controller.runningChanged(false);
     }
     Running(const Running &) = delete;
     Running &operator=(const Running &) = delete;
 
 private:
-    void setButtons(bool enabled)
-    {
-        m_controller.m_wiring.database.BitBtn9->setEnabled(enabled);
-        m_controller.m_wiring.database.BitBtn19->setEnabled(enabled);
-    }
     AnalysisController &m_controller;
 };
 
@@ -85,9 +80,9 @@ class AnalysisController::PreferredListOff {
 public:
     explicit PreferredListOff(AnalysisController &controller)
         : m_controller(controller)
-        , m_wasChecked(controller.m_wiring.settings.generationSettings().checkBox(PreferredListBox))
+        , m_wasChecked(controller.m_wiring.settings.generationSettings().showPreferredList)
     {
-        m_controller.m_wiring.options.setCheckBox(PreferredListBox, false);
+        m_controller.m_wiring.options.setShowPreferredList(false);
         m_controller.m_preferredListOff = this;
     }
     ~PreferredListOff()
@@ -102,7 +97,7 @@ public:
     {
         if (m_restored)
             return;
-        m_controller.m_wiring.options.setCheckBox(PreferredListBox, m_wasChecked);
+        m_controller.m_wiring.options.setShowPreferredList(m_wasChecked);
         m_restored = true;
     }
 
@@ -117,8 +112,6 @@ AnalysisController::AnalysisController(const AnalysisWiring &wiring, QObject *pa
     , m_wiring(wiring)
 {
     DatabasePage &page = wiring.database;
-    page.BitBtn9->setEnabled(true);
-    page.BitBtn19->setEnabled(true);
     connect(page.BitBtn9, &QPushButton::clicked, this, &AnalysisController::settingsBacktest);
     connect(page.BitBtn19, &QPushButton::clicked, this, &AnalysisController::repeatAnalysis);
 }
@@ -168,7 +161,7 @@ void AnalysisController::settingsBacktest()
     PreferredListOff listOff(*this);
 
     w.checks.showAndEvaluate();
-    const ShownDrawState shown = currentState();
+    const ShownDrawState shown = w.shown.state(w.dates.drawDate());
     const std::optional<QString> answer = w.dialogs.inputText(messages.text(Msg::LuckyNumberCaption),
         messages.text(Msg::LuckyNumberPrompt), SettingsBacktest::seedProposal(w.random));
     if (!answer)
@@ -181,13 +174,13 @@ void AnalysisController::settingsBacktest()
     w.random.setSeed(*seed);
     w.status.setComposedText(1, [&messages, seed = *seed] { return LuckyNumber::statusText(messages, seed); });
 
-    auto draws = DrawStore(w.state.drawStorePath()).readAll();
+    const auto draws = w.history.draws();
     if (!draws) {
         w.dialogs.showError(draws.error());
         return;
     }
     BacktestInput input;
-    input.draws = std::move(draws).value();
+    input.draws = **draws;
     input.settings = w.settings.generationSettings();
     input.statisticsStart = w.dates.statisticsStart();
     input.chosenDate = chosenDate;
@@ -196,7 +189,7 @@ void AnalysisController::settingsBacktest()
     input.sheet = sheetRows(w.sheet);
     input.shown = shown;
     input.pickerMinimum = w.dates.drawDateMinimum();
-    input.ticketPrice = w.internet.Edit82->text();
+    input.ticketPrice = w.ticketPrice();
 
     SettingsBacktest backtest(std::move(input), messages);
     backtest.setGenerationHooks([this](int) {
@@ -247,7 +240,7 @@ void AnalysisController::repeatAnalysis()
 
     w.checks.showAndEvaluate();
     w.pages.show(&w.sheet);
-    const ShownDrawState shown = currentState();
+    const ShownDrawState shown = w.shown.state(w.dates.drawDate());
     const std::optional<QString> answer = w.dialogs.inputText(
         messages.text(Msg::RepeatStopLevelCaption), messages.text(Msg::RepeatStopLevelPrompt), QStringLiteral("5"));
     if (!answer)
@@ -257,14 +250,14 @@ void AnalysisController::repeatAnalysis()
         w.dialogs.showError(w.messages.text(Msg::NotAnInteger).arg(*answer));
         return;
     }
-    auto draws = DrawStore(w.state.drawStorePath()).readAll();
+    const auto draws = w.history.draws();
     if (!draws) {
         w.dialogs.showError(draws.error());
         return;
     }
 
-    RepeatAnalysis analysis(RepeatAnalysisInput{std::move(draws).value(), chosenDate, w.dates.statisticsStart(),
-        *stopLevel, sheetRows(w.sheet), shown, w.dates.drawDateMinimum()});
+    RepeatAnalysis analysis(RepeatAnalysisInput{**draws, chosenDate, w.dates.statisticsStart(), *stopLevel,
+        sheetRows(w.sheet), shown, w.dates.drawDateMinimum()});
     analysis.setPassStarted([this](const RepeatPassStart &start) {
         m_wiring.sheet.clearUnlocked();
         writeSheet(m_wiring.sheet, start.sheet);
@@ -274,8 +267,8 @@ void AnalysisController::repeatAnalysis()
     });
     analysis.setQuestion([this](const Draw &record, int) {
         // The scan makes each record ShownDraw (without showing it); a No leaves it so.
-        m_wiring.state.shownDraw = record;
-        m_wiring.state.lastHit = HitRule::zettelcheck(m_wiring.sheet.rowTexts(1), record);
+        m_wiring.shown.setDraw(record);
+        m_wiring.shown.setLastHit(HitRule::zettelcheck(m_wiring.sheet.rowTexts(1), record));
         return m_wiring.work.ask(RepeatAnalysis::questionText(m_wiring.messages, record.date),
             RepeatAnalysis::questionCaption(m_wiring.messages));
     });
@@ -294,23 +287,9 @@ void AnalysisController::repeatAnalysis()
     writeReport(RepeatReport::lines(analysis.result(), messages, reportFormat()));
 }
 
-ShownDrawState AnalysisController::currentState() const
-{
-    ShownDrawState shown;
-    shown.shownDraw = m_wiring.state.shownDraw;
-    shown.shownDrawIndex = m_wiring.state.shownDrawIndex;
-    shown.selectedDate = m_wiring.state.selectedDate;
-    shown.pickerDate = m_wiring.dates.drawDate();
-    shown.displayed = true;
-    return shown;
-}
-
 void AnalysisController::showState(const ShownDrawState &shown)
 {
-    SessionState &state = m_wiring.state;
-    state.shownDraw = shown.shownDraw;
-    state.shownDrawIndex = shown.shownDrawIndex;
-    state.selectedDate = shown.selectedDate;
+    m_wiring.shown.setState(shown);
     m_wiring.dates.setDrawDate(shown.pickerDate);
     if (shown.displayed)
         m_wiring.view.show(shown.shownDraw, shown.style);
@@ -328,12 +307,12 @@ void AnalysisController::repaintNow()
 
 ReportFormat AnalysisController::reportFormat() const
 {
-    return ReportFormat::forLanguage(m_wiring.state.localeName);
+    return ReportFormat::forLanguage(m_wiring.localeName());
 }
 
 void AnalysisController::writeReport(const QStringList &lines)
 {
-    const QString path = m_wiring.state.dataFile(QString::fromLatin1(AnalysisReport::FileName));
+    const QString path = m_wiring.directory.filePath(QString::fromLatin1(AnalysisReport::FileName));
     if (const Result<void> written = AnalysisReport::write(path, lines); !written) {
         m_wiring.dialogs.showError(written.error());
         return;

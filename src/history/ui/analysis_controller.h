@@ -8,34 +8,41 @@
 #include "history/report_format.h"
 
 #include <QObject>
+#include <QString>
+
+#include <functional>
 
 class ChartPage;
+class CommandGate;
 class DatabasePage;
 class DesktopShell;
+class DrawHistory;
 class DrawView;
-class InternetPage;
 class LongWork;
 class MessageTable;
 class OptionSwitch;
 class PageSwitcher;
+class ProgramDirectory;
 class RandomSource;
 class SettingsSource;
 class SheetChecks;
+class ShownDrawModel;
 class StatusPanels;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
 struct ShownDrawState;
-struct SessionState;
 
 struct AnalysisWiring {
     TipSheetPage &sheet;
     DatabasePage &database; // the buttons, and repainted with the draw line
     DrawView &view;
     WindowDates &dates;
+    DrawHistory &history;
+    ShownDrawModel &shown;
+    CommandGate &gate;
     ChartPage &chart;
-    const InternetPage &internet; // the ticket price "EINPREIS" (Edit82)
-    SessionState &state;
+    const ProgramDirectory &directory;
     StatusPanels &status;
     UserDialogs &dialogs;
     DesktopShell &shell;
@@ -46,6 +53,8 @@ struct AnalysisWiring {
     SheetChecks &checks;
     PageSwitcher &pages;
     LongWork &work;
+    std::function<QString()> localeName; // the report's numbers follow the applied language
+    std::function<QString()> ticketPrice; // the stored "EINPREIS"
 };
 
 class AnalysisController : public QObject {
@@ -62,8 +71,7 @@ public:
     void stopForClose();
 
 signals:
-    // An analysis started or ended; the window holds back the commands that would
-    // change the sheet or the history under it.
+    // An analysis started or ended.
     void runningChanged(bool running);
 
 private:
@@ -71,7 +79,6 @@ private:
     class PreferredListOff;
 
     bool mayStart() const;
-    ShownDrawState currentState() const;
     void showState(const ShownDrawState &shown);
     void repaintNow();
     // The numbers of the report's own sections in the chosen language's formats.

@@ -4,14 +4,13 @@
 #include "app/message_table.h"
 #include "app/program_directory.h"
 #include "app/settings_store.h"
+#include "generator/settings_source.h"
 #include "output/automation_locator.h"
 #include "output/click_script.h"
 #include "output/online_tip.h"
 #include "output/ui/script_dialog.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
-#include "ui/settings_source.h"
 #include "ui/shared_file_dialog.h"
 #include "ui/status_panels.h"
 #include "ui/wait_cursor.h"
@@ -36,8 +35,7 @@ void HandoffController::onlineTip()
         m_wiring.dialogs.showError(*refusal);
         return;
     }
-    const auto written
-        = OnlineTip::write(ProgramDirectory(m_wiring.state.programDirectory), m_wiring.dates.drawDate(), sheet);
+    const auto written = OnlineTip::write(m_wiring.directory, m_wiring.dates.drawDate(), sheet);
     if (!written) {
         m_wiring.dialogs.showError(written.error());
         return;
@@ -49,7 +47,7 @@ void HandoffController::onlineTip()
 void HandoffController::scriptstart()
 {
     const QString tipFile = m_wiring.saveDialog.fileName;
-    const AutomationLocator::Location location = AutomationLocator::locate(m_wiring.state.programDirectory);
+    const AutomationLocator::Location location = AutomationLocator::locate(m_wiring.directory.path());
     if (location.pathNotAbsolute) {
         // Installing again would not mend the setting; the user needs to know which it is.
         m_wiring.dialogs.showError(m_wiring.messages.text(Msg::AutomationPathNotAbsolute)
@@ -66,7 +64,7 @@ void HandoffController::scriptstart()
     const std::unique_ptr<SettingsStore> store = m_wiring.openScriptSettings ? m_wiring.openScriptSettings() : nullptr;
     ScriptDialog &dialog = m_wiring.dialog;
     dialog.setParameters(store ? ScriptParameters::read(*store) : ScriptParameters{});
-    dialog.setScriptList(ScriptList::entries(ProgramDirectory(m_wiring.state.programDirectory)));
+    dialog.setScriptList(ScriptList::entries(m_wiring.directory));
     if (m_wiring.dialogs.exec(dialog) != QDialog::Accepted)
         return;
 
@@ -102,7 +100,7 @@ void HandoffController::scriptstart()
 void HandoffController::browse()
 {
     FileDialogOptions options;
-    options.folder = ProgramDirectory(m_wiring.state.programDirectory).filePath(ClickScript::FolderName);
+    options.folder = m_wiring.directory.filePath(ClickScript::FolderName);
     options.filter = ClickScript::BrowseDialog.filter;
     options.defaultSuffix = ClickScript::BrowseDialog.defaultSuffix;
     const QString chosen = m_wiring.dialogs.openFileName(options);

@@ -16,6 +16,7 @@
 class DesktopShell;
 class HttpClient;
 class MessageTable;
+class ProgramDirectory;
 class ScriptDialog;
 class SettingsSource;
 class SettingsStore;
@@ -24,13 +25,12 @@ class StatusPanels;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
-struct SessionState;
 
 struct HandoffWiring {
     TipSheetPage &sheet;
     ScriptDialog &dialog;
     WindowDates &dates;
-    const SessionState &state;
+    const ProgramDirectory &directory;
     UserDialogs &dialogs;
     DesktopShell &shell;
     HttpClient &http;

@@ -1,14 +1,14 @@
 #include "output/ui/tip_output_controller.h"
 
+#include "analysis/sheet_checks.h"
+#include "analysis/shown_draw_model.h"
 #include "app/message_table.h"
 #include "app/program_directory.h"
 #include "output/tip_list.h"
 #include "tipsheet/tip_file.h"
 #include "tipsheet/ui/tip_sheet_page.h"
 #include "ui/platform.h"
-#include "ui/session_state.h"
 #include "ui/shared_file_dialog.h"
-#include "ui/sheet_checks.h"
 #include "ui/status_panels.h"
 #include "ui/window_dates.h"
 #include "ui/written_file.h"
@@ -30,7 +30,7 @@ void TipOutputController::saveTips()
     SharedFileDialog &dialog = m_wiring.fileDialogs.save;
     // The filter goes back when this returns, however the command ends.
     const BorrowedDialogFilter borrowed(dialog.filter, TipFile::Dialog);
-    dialog.folder = m_wiring.state.programDirectory;
+    dialog.folder = m_wiring.directory.path();
     dialog.fileName = TipFile::defaultFileName(m_wiring.dates.drawDate());
     const QString path = dialog.exec(m_wiring.dialogs);
     if (path.isEmpty())
@@ -45,7 +45,7 @@ void TipOutputController::loadTips()
     {
         SharedFileDialog &dialog = m_wiring.fileDialogs.open;
         const BorrowedDialogFilter borrowed(dialog.filter, TipFile::Dialog);
-        dialog.folder = m_wiring.state.programDirectory;
+        dialog.folder = m_wiring.directory.path();
         path = dialog.exec(m_wiring.dialogs);
     }
     if (!path.isEmpty()) {
@@ -74,8 +74,8 @@ void TipOutputController::loadTips()
 
 void TipOutputController::printTips()
 {
-    const QString path = ProgramDirectory(m_wiring.state.programDirectory).filePath(TipList::FileName);
-    const QDate playDate = TipList::playDate(m_wiring.state.shownDraw.date, m_wiring.dates.drawDate());
+    const QString path = m_wiring.directory.filePath(TipList::FileName);
+    const QDate playDate = TipList::playDate(m_wiring.shown.draw().date, m_wiring.dates.drawDate());
     const auto written = TipList::write(path, m_wiring.sheet.sheetTexts(), m_wiring.messages, playDate);
     if (!written) {
         m_wiring.dialogs.showError(written.error());

@@ -6,18 +6,20 @@
 
 class DesktopShell;
 class MessageTable;
+class ProgramDirectory;
 class SheetChecks;
+class ShownDrawModel;
 class StatusPanels;
 class TipSheetPage;
 class UserDialogs;
 class WindowDates;
-struct SessionState;
 struct SharedFileDialogs;
 
 struct TipOutputWiring {
     TipSheetPage &sheet;
     WindowDates &dates;
-    const SessionState &state;
+    const ShownDrawModel &shown; // the list plays the draw after the shown one
+    const ProgramDirectory &directory;
     UserDialogs &dialogs;
     DesktopShell &shell;
     const MessageTable &messages;

@@ -2,6 +2,7 @@
 
 #include "generator/generation_options.h"
 #include "output/web_links.h"
+#include "tipsheet/tip_sheet_model.h"
 #include "ui/form_builder.h"
 
 #include <QEvent>
@@ -37,12 +38,19 @@ const QString webHint = QStringLiteral("Besuchen Sie Morvak im Internet");
 constexpr int WebLabelTag = 8;
 } // namespace
 
-TipSheetPage::TipSheetPage(FormBuilder &builder, QWidget *parent)
+TipSheetPage::TipSheetPage(FormBuilder &builder, TipSheetModel &model, QWidget *parent)
     : QWidget(parent)
+    , m_model(model)
 {
     buildDrawStrip(builder);
     buildRows(builder);
     buildStrips(builder);
+    for (int number = 1; number <= TipRows::RowCount; ++number)
+        if (m_model.isLocked(number))
+            showLock(number);
+    connect(&m_model, &TipSheetModel::lockChanged, this, &TipSheetPage::showLock);
+    connect(&m_model, &TipSheetModel::fieldMarkChanged, this, &TipSheetPage::showFieldMark);
+    connect(&m_model, &TipSheetModel::hitMarkChanged, this, &TipSheetPage::showHitMark);
 }
 
 void TipSheetPage::buildDrawStrip(FormBuilder &builder)
@@ -169,7 +177,9 @@ void TipSheetPage::buildStrips(FormBuilder &builder)
     m_generateButton = builder.bitmapButton(QStringLiteral("BitBtn4"), QStringLiteral("Tipps berechnen"),
         QStringLiteral("Starten Sie hier die Berechnung der Tippreihen."));
     FormWidgets::setHint(m_generateButton, m_generateButton->toolTip(), true);
-    m_rowCountSpin = builder.spin(*GenerationOptions::spin(8));
+    const SpinOption &rowCount = *GenerationOptions::spin(8);
+    m_rowCountSpin = builder.spin(GenerationOptions::spinValueName(rowCount.number), rowCount.minimum, rowCount.maximum,
+        rowCount.defaultValue, QStringLiteral("Edit%1").arg(rowCount.editNumber));
     m_luckyButton = builder.speedButton(QStringLiteral("SpeedButton13"), QStringLiteral("Glückszahl"),
         QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
     FormWidgets::setHint(m_luckyButton, m_luckyButton->toolTip(), true);
@@ -278,14 +288,20 @@ TipSheetTexts TipSheetPage::sheetTexts() const
 
 bool TipSheetPage::isLocked(int number) const
 {
-    return lockLabel(number)->palette().color(QPalette::WindowText) == lockedColour();
+    return m_model.isLocked(number);
 }
 
 void TipSheetPage::setLocked(int number, bool locked)
 {
+    m_model.setLocked(number, locked);
+}
+
+void TipSheetPage::showLock(int number)
+{
     QLabel *label = lockLabel(number);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, locked ? lockedColour() : this->palette().color(QPalette::WindowText));
+    palette.setColor(
+        QPalette::WindowText, m_model.isLocked(number) ? lockedColour() : this->palette().color(QPalette::WindowText));
     label->setPalette(palette);
 }
 
@@ -296,9 +312,14 @@ void TipSheetPage::toggleLock(int number)
 
 void TipSheetPage::setFieldColour(int number, int slot, FieldColour colour)
 {
+    m_model.setFieldMark(number, slot, colour);
+}
+
+void TipSheetPage::showFieldMark(int number, int slot)
+{
     QLineEdit *edit = field(number, slot);
     QPalette palette = edit->palette();
-    switch (colour) {
+    switch (m_model.fieldMark(number, slot)) {
     case FieldColour::Window:
         palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
         break;
@@ -314,20 +335,29 @@ void TipSheetPage::setFieldColour(int number, int slot, FieldColour colour)
 
 TipSheetPage::FieldColour TipSheetPage::fieldColour(int number, int slot) const
 {
-    const QColor base = field(number, slot)->palette().color(QPalette::Base);
-    if (base == QColor(0, 255, 0))
-        return FieldColour::Hit;
-    if (base == QColor(255, 0, 0))
-        return FieldColour::MegaballHit;
-    return FieldColour::Window;
+    return m_model.fieldMark(number, slot);
 }
 
 void TipSheetPage::setHitLabel(int number, const QString &text, bool highlighted)
 {
+    m_model.setHitMark(number, text, highlighted);
+}
+
+void TipSheetPage::clearHitLabel(int number)
+{
+    m_model.clearHitText(number);
+}
+
+void TipSheetPage::showHitMark(int number)
+{
     QLabel *label = hitLabel(number);
-    label->setText(text);
+    const TipSheetModel::HitMark &mark = m_model.hitMark(number);
+    label->setText(mark.text);
+    // A label never marked keeps the page's own text colour.
+    if (!mark.marked)
+        return;
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, mark.highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
     label->setPalette(palette);
 }
 
@@ -340,7 +370,7 @@ void TipSheetPage::clearUnlocked()
             field(number, slot)->clear();
             setFieldColour(number, slot, FieldColour::Window);
         }
-        hitLabel(number)->clear();
+        clearHitLabel(number);
         sumLabel(number)->clear();
     }
 }

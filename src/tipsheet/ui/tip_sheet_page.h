@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tipsheet/tip_rows.h"
+#include "tipsheet/tip_sheet_model.h"
 
 #include <QColor>
 #include <QWidget>
@@ -21,9 +22,10 @@ class QToolButton;
 class TipSheetPage : public QWidget {
     Q_OBJECT
 public:
-    TipSheetPage(FormBuilder &builder, QWidget *parent = nullptr);
+    // The page shows the locks of `model`, which outlives it.
+    TipSheetPage(FormBuilder &builder, TipSheetModel &model, QWidget *parent = nullptr);
 
-    enum class FieldColour { Window, Hit, MegaballHit };
+    using FieldColour = TipSheetModel::FieldMark;
 
     QLineEdit *field(int row, int slot) const;
     QLabel *lockLabel(int row) const;
@@ -37,7 +39,7 @@ public:
     bool setRowTexts(int row, const TipRowTexts &texts);
     TipSheetTexts sheetTexts() const;
 
-    // Locked while the lock label's text is pure red.
+    // The model's lock; the lock label's text is pure red while it is on.
     bool isLocked(int row) const;
     void setLocked(int row, bool locked);
     void toggleLock(int row);
@@ -46,6 +48,7 @@ public:
     FieldColour fieldColour(int row, int slot) const;
     // A hit label's text colour: red for a notable hit, black otherwise.
     void setHitLabel(int row, const QString &text, bool highlighted);
+    void clearHitLabel(int row);
 
     // "Löschen aller Tipps": empties every row that is not locked.
     void clearUnlocked();
@@ -115,4 +118,9 @@ private:
     LinkLabel *m_addressLabel = nullptr;
     QFrame *m_rightStrip = nullptr;
     LinkLabel *m_productLabel = nullptr;
+    void showLock(int row);
+    void showFieldMark(int row, int slot);
+    void showHitMark(int row);
+
+    TipSheetModel &m_model;
 };

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(w.charts()->bottomTitle(), QStringLiteral("Ziehungen: 3   Paare gefunden:7"));
         QCOMPARE(w.charts()->leftAxisMinimum(), 0.0);
         QCOMPARE(w.charts()->leftAxisMaximum(), 2.0);
-        QCOMPARE(w.state().selectedDate, QDate(2015, 3, 1));
+        QCOMPARE(w.shownDraw().selectedDate(), QDate(2015, 3, 1));
     }
 
     void numberDistributionStaysOnThePageAndColoursPrimes()
@@ -137,10 +137,10 @@ private slots:
         WindowFixture f;
         prepare(f);
         MainWindow &w = f.window();
-        w.state().generationRunning = true;
+        w.gate().begin(CommandGate::Activity::Generation);
         click(w.database()->Button8);
         QVERIFY(!onChartPage(w));
-        w.state().generationRunning = false;
+        w.gate().end(CommandGate::Activity::Generation);
         click(w.database()->Button8);
         QVERIFY(onChartPage(w));
         QCOMPARE(w.charts()->points()[5].y, 2); // Megaball 6: two draws since
@@ -185,7 +185,7 @@ private slots:
         w.tipSheet()->setRowTexts(1, {"1", "2", "3", "4", "5", "1", ""});
         w.tipSheet()->setRowTexts(2, {"20", "30", "40", "50", "60", "1", ""});
         f.dialogs.inputs = {QStringLiteral("6")};
-        w.tipCheck()->historySearch();
+        click(w.tipSheet()->searchButton());
         const auto &points = w.charts()->points();
         QCOMPARE(points.size(), size_t(12));
         QCOMPARE(points[0].y, 4 + 3 + 2);

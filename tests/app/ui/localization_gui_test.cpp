@@ -161,7 +161,7 @@ private slots:
         QVERIFY(w.messages().text(Msg::Stoppen) != QStringLiteral("Stoppen"));
         QVERIFY(w.menuAction(QStringLiteral("Englich1"))->isChecked());
         QVERIFY(!w.menuAction(QStringLiteral("Deutsch1"))->isChecked());
-        QCOMPARE(w.state().languageIndex, 2);
+        QCOMPARE(w.localizer().languageIndex(), 2);
         // Qt's own buttons follow: English is Qt's own language.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 
@@ -216,7 +216,7 @@ private slots:
         const Texts before = textsOf(w);
         choose(w, "Italenisch1");
         QVERIFY(w.menuAction(QStringLiteral("Italenisch1"))->isChecked());
-        QCOMPARE(w.state().languageIndex, 5);
+        QCOMPARE(w.localizer().languageIndex(), 5);
         QVERIFY(textsOf(w) == before);
         QCOMPARE(w.messages().text(Msg::Stoppen), QStringLiteral("Stoppen")); // ".meld" alone is not read
     }
@@ -440,7 +440,7 @@ private slots:
 
         MainWindow &w = f.create();
         w.afterCreation();
-        QCOMPARE(w.state().languageIndex, 6);
+        QCOMPARE(w.localizer().languageIndex(), 6);
         QVERIFY(w.menuAction(QStringLiteral("Russisch1"))->isChecked());
         const QStringList russian = lines(shippedLanguage("Mega_ru.txt"));
         QCOMPARE(f.get<QPushButton>(QStringLiteral("BitBtn4"))->text(),

@@ -48,11 +48,11 @@ private slots:
         MainWindow &w = f.create();
         QCOMPARE(w.windowTitle(), QStringLiteral("Morvaks DevuDirurero"));
         QCOMPARE(w.generationSettings(), GenerationSettings::defaults());
-        QCOMPARE(w.state().attemptLimit, 50000);
-        QCOMPARE(w.state().languageIndex, 2);
-        QVERIFY(w.state().editChecksEnabled);
+        QCOMPARE(w.generationControl()->attemptLimit(), 50000);
+        QCOMPARE(w.localizer().languageIndex(), 2);
+        QVERIFY(w.shownDraw().evaluationEnabled());
         QCOMPARE(w.charts()->DateTimePicker2->date(), QDate(2013, 10, 22));
-        QCOMPARE(w.state().selectedDate, QDate(2013, 10, 22));
+        QCOMPARE(w.shownDraw().selectedDate(), QDate(2013, 10, 22));
         QCOMPARE(f.get<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), QDate(2017, 10, 31));
         QCOMPARE(w.internet()->ProxyPortEdit->text(), QStringLiteral("80"));
         QCOMPARE(w.internet()->Edit81->text(), QStringLiteral("0,50"));
@@ -106,8 +106,8 @@ private slots:
         QCOMPARE(w.internet()->ProxyPortEdit->text(), QStringLiteral("3128"));
         QCOMPARE(w.internet()->Edit81->text(), QStringLiteral("0,75"));
         QCOMPARE(w.charts()->DateTimePicker2->date(), QDate(2015, 1, 2));
-        QCOMPARE(w.state().languageIndex, 5);
-        QCOMPARE(w.state().attemptLimit, 70000);
+        QCOMPARE(w.localizer().languageIndex(), 5);
+        QCOMPARE(w.generationControl()->attemptLimit(), 70000);
     }
 
     void lockStatesThatCannotBeReadLeaveTheRowUnlocked()
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(w.generation()->checkBox(1)->isChecked());
         QVERIFY(w.generation()->checkBox(5)->isChecked()); // design value
         QVERIFY(!w.generation()->checkBox(6)->isChecked()); // not read
-        QCOMPARE(w.state().languageIndex, 0); // the group ended before "Sprache"
+        QCOMPARE(w.localizer().languageIndex(), 0); // the group ended before "Sprache"
         QCOMPARE(w.generation()->upDown(1)->value(), 70);
         QCOMPARE(w.generation()->upDown(3)->value(), 2); // after the failure: design value
         QVERIFY(w.tipSheet()->field(1, 0)->text().isEmpty()); // the tip fields belong to that group
@@ -316,7 +316,7 @@ private slots:
         WindowFixture f;
         MainWindow &w = f.create();
         w.generation()->upDown(7)->setValue(123);
-        QCOMPARE(w.state().attemptLimit, 123000);
+        QCOMPARE(w.generationControl()->attemptLimit(), 123000);
     }
 
     void megaballChoicesExcludeEachOther()

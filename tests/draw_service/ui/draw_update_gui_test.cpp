@@ -101,7 +101,7 @@ class DrawUpdateWindowTest : public QObject {
     {
         Snapshot s;
         s.picker = page()->DateTimePicker1->date();
-        s.selected = window().state().selectedDate;
+        s.selected = window().shownDraw().selectedDate();
         s.status0 = window().statusText(0);
         s.commandsEnabled = page()->BitBtn1->isEnabled() || window().tipSheet()->updateButton()->isEnabled()
             || menuEntry()->isEnabled();
@@ -172,7 +172,7 @@ private slots:
         connect(updater, &DrawUpdater::drawStored, this, [&] {
             labels.append(page()->Label29->text() + QLatin1Char('|') + page()->Label13->text());
             QCOMPARE(w.tipSheet()->drawLabel()->text(), page()->Label29->text());
-            shown.append(w.state().shownDraw);
+            shown.append(w.shownDraw().draw());
         });
         connect(updater, &DrawUpdater::requestFinished, this, [&] { disclaimers.append(w.statusText(1)); });
 
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(w.statusText(0), QStringLiteral("Ziehungen geladen: 3"));
         QCOMPARE(controller()->lastSummary().outcome, DrawUpdateSummary::Outcome::Completed);
         // ShowAndEvaluate moved everything to the newest draw; Komplettcheck ran after it.
-        QCOMPARE(w.state().shownDraw, lastFriday());
+        QCOMPARE(w.shownDraw().draw(), lastFriday());
         QCOMPARE(page()->DateTimePicker1->date(), lastFriday().date);
         QCOMPARE(page()->Label29->text(), QStringLiteral("Fr 13.03.15    12  22  32  42  52   MB: 8 MP: 1"));
         QCOMPARE(w.tipSheet()->drawLabel()->text(), page()->Label29->text());
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(m_service->requestedDates(), QList<QDate>{friday().date});
         QCOMPARE(storedDraws(), (std::vector<Draw>{stored(), friday()}));
         expectIdle();
-        QCOMPARE(w.state().shownDraw, friday());
+        QCOMPARE(w.shownDraw().draw(), friday());
         QCOMPARE(w.tipSheet()->drawLabel()->text(), page()->Label29->text());
         QCOMPARE(w.tipSheet()->hitLabel(1)->text(), QStringLiteral("5 + MB"));
         QCOMPARE(m_fixture->sound.played.size(), 2); // ShowAndEvaluate and Komplettcheck
@@ -332,7 +332,7 @@ private slots:
         QCOMPARE(storedDraws(), (std::vector<Draw>{stored(), friday()}));
         expectIdle();
         // ShowAndEvaluate, whose own evaluation is the only one: no Komplettcheck after it.
-        QCOMPARE(w.state().shownDraw, friday());
+        QCOMPARE(w.shownDraw().draw(), friday());
         QCOMPARE(w.tipSheet()->drawLabel()->text(), page()->Label29->text());
         QCOMPARE(w.tipSheet()->hitLabel(1)->text(), QStringLiteral("5 + MB"));
         QCOMPARE(m_fixture->sound.played.size(), 1);
@@ -431,7 +431,7 @@ private slots:
         if (yes)
             QVERIFY(finished.wait(Patience));
         expectIdle();
-        const QString backup = w.state().dataFile(QString::fromLatin1(DrawUpdateController::BackupFileName));
+        const QString backup = w.programDirectory().filePath(QString::fromLatin1(DrawUpdateController::BackupFileName));
         if (rebuilt) {
             QCOMPARE(storedDraws(), served);
             QCOMPARE(fileBytes(backup), before);

@@ -55,21 +55,21 @@ private slots:
         MainWindow &w = f.create();
         w.afterCreation();
         DatabasePage *page = w.database();
-        QCOMPARE(w.state().shownDrawIndex, 2);
+        QCOMPARE(w.shownDraw().index(), 2);
         click(page->SpeedButton7);
-        QCOMPARE(w.state().shownDrawIndex, 2);
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 10));
+        QCOMPARE(w.shownDraw().index(), 2);
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 10));
         click(page->SpeedButton6);
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 6));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 6));
         QCOMPARE(page->DateTimePicker1->date(), QDate(2015, 3, 6));
         QCOMPARE(page->Label29->text(), QStringLiteral("Fr 06.03.15    7  8  9  10  11   MB: 12 MP: 3"));
         QCOMPARE(page->Label13->text(), QStringLiteral("Quersumme: 45"));
         QCOMPARE(w.tipSheet()->drawLabel()->text(), page->Label29->text());
         click(page->SpeedButton6);
         click(page->SpeedButton6);
-        QCOMPARE(w.state().shownDrawIndex, 0);
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 3));
-        QCOMPARE(w.state().selectedDate, w.charts() ? QDate(2013, 10, 22) : QDate());
+        QCOMPARE(w.shownDraw().index(), 0);
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 3));
+        QCOMPARE(w.shownDraw().selectedDate(), w.charts() ? QDate(2013, 10, 22) : QDate());
     }
 
     void navigationEvaluatesTheSheet()
@@ -94,7 +94,7 @@ private slots:
         MainWindow &w = f.create();
         w.afterCreation();
         click(w.database()->SpeedButton6);
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 6));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 6));
 
         // No keeps the draw; the question names it.
         f.dialogs.answers = {false};
@@ -103,7 +103,7 @@ private slots:
             QStringList{QStringLiteral(
                 "Ziehung löschen|Soll die Ziehung vom 06.03.2015 (7 8 9 10 13, MB 12) wirklich gelöscht werden?")});
         QCOMPARE(stored(f), draws);
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 6));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 6));
 
         f.dialogs.answers = {true};
         click(w.database()->BitBtn6);
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(left.size(), size_t(2));
         QCOMPARE(left[0].date, QDate(2015, 3, 3));
         QCOMPARE(left[1].date, QDate(2015, 3, 10));
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 10));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 10));
     }
 
     void manualEntry_data()
@@ -193,7 +193,7 @@ private slots:
         MainWindow &w = f.create();
         const QString target = f.directory.filePath(QStringLiteral("out.txt"));
         f.dialogs.fileNames = {target};
-        w.drawControl()->exportAsText();
+        click(w.database()->BitBtn3);
         QCOMPARE(f.dialogs.fileDialogs.front().fileName, QStringLiteral("Zahlen.txt"));
         QCOMPARE(f.dialogs.fileDialogs.front().filter, QStringLiteral("Textdatei|*.txt"));
         QFile file(target);

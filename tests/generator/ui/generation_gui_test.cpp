@@ -1,7 +1,7 @@
 // "Tipps berechnen" in the main window on the bundled history: repeatable rows (also
 // against the command-line tool), the options the run loosens and puts back, the stop
-// button, options changed during a run, the preferred-number list with its files, the
-// lucky number, a pool too small to draw from and options that exclude each other.
+// button, options changed during a run, the preferred-number list with its files and the
+// lucky number.
 #include "analysis/ui/chart_page.h"
 #include "app/clock.h"
 #include "cli_runner.h"
@@ -117,10 +117,10 @@ private slots:
 
         QCOMPARE(window().statusText(1), Done);
         QCOMPARE(sheet()->generateButton()->text(), StartCaption);
-        QVERIFY(window().state().editChecksEnabled);
-        QVERIFY(!window().state().generationRunning);
+        QVERIFY(window().shownDraw().evaluationEnabled());
+        QVERIFY(!window().gate().isActive(CommandGate::Activity::Generation));
         QCOMPARE(window().database()->DateTimePicker1->date(), QDate(2017, 10, 27));
-        QCOMPARE(window().state().shownDraw.date, QDate(2017, 10, 27));
+        QCOMPARE(window().shownDraw().draw().date, QDate(2017, 10, 27));
         QCOMPARE(window().pageControl()->currentIndex(), 0); // the tip page
         for (int row = 1; row <= 12; ++row) {
             QCOMPARE(rowEmpty(sheet(), row), row > 5);
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(window().statusText(1), QStringLiteral("Berechnung gestoppt: nicht berechnete Reihen bleiben leer"));
         QVERIFY(rowEmpty(sheet(), 1));
         QVERIFY(!window().generationControl()->isRunning());
-        QVERIFY(window().state().editChecksEnabled);
+        QVERIFY(window().shownDraw().evaluationEnabled());
     }
 
     void optionsChangedDuringTheRunCount()
@@ -243,8 +243,8 @@ private slots:
 
         QCOMPARE(shown, (QStringList{"17:-0", "27:-0", "41:-0", "20:-0", "6:-0", "1:+2", "2:+1"}));
         QCOMPARE(sheet()->generateButton()->text(), StartCaption);
-        QVERIFY(window().state().editChecksEnabled);
-        QVERIFY(!window().state().generationRunning);
+        QVERIFY(window().shownDraw().evaluationEnabled());
+        QVERIFY(!window().gate().isActive(CommandGate::Activity::Generation));
         QVERIFY(rowEmpty(sheet(), 7)); // cleared before the list, in every case
         if (button == QLatin1String("BitBtn2")) {
             QVERIFY(window().statusText(1) != Done && window().statusText(1) != BudgetUsedUp);
@@ -338,32 +338,6 @@ private slots:
             QCOMPARE(random.state(), quint32(77));
             QCOMPARE(m_fixture->dialogs.messages.size(), messagesBefore);
         }
-    }
-
-    // Options that exclude each other: named in a message before anything is cleared.
-    void contradictoryOptionsAreNamedBeforeTheRun()
-    {
-        sheet()->setRowTexts(3, {"1", "2", "3", "4", "5", "6", ""});
-        options()->upDown(1)->setValue(279);
-        options()->upDown(2)->setValue(239);
-        generate();
-        const QString named = QStringLiteral("Die Quersumme von 279 liegt über der Quersumme bis 239.");
-        QCOMPARE(m_fixture->dialogs.messages,
-            QStringList{QStringLiteral("Diese Einstellungen widersprechen sich, es wird nichts berechnet:\n") + named});
-        QCOMPARE(window().statusText(1), named);
-        QCOMPARE(sheet()->rowTexts(3), (TipRowTexts{"1", "2", "3", "4", "5", "6", ""}));
-    }
-
-    void poolWithoutNumbersEndsAtOnce()
-    {
-        options()->checkBox(15)->setChecked(true);
-        options()->checkBox(10)->setChecked(false);
-        generate();
-        QCOMPARE(window().statusText(1), BudgetUsedUp);
-        QCOMPARE(window().generationControl()->lastOutcome().attempts, 0);
-        QCOMPARE(sheet()->generateButton()->text(), StartCaption);
-        for (int row = 1; row <= 12; ++row)
-            QVERIFY(rowEmpty(sheet(), row));
     }
 };
 

@@ -74,7 +74,7 @@ private slots:
 
         QCOMPARE(f.dialogs.fileDialogs.size(), size_t(1));
         const FileDialogOptions &shown = f.dialogs.fileDialogs.front();
-        QCOMPARE(shown.folder, w.state().programDirectory);
+        QCOMPARE(shown.folder, w.programDirectory().path());
         QCOMPARE(shown.fileName, proposed);
         QCOMPARE(shown.filter, QStringLiteral("Tippdatei|*.hlt"));
         QCOMPARE(shown.defaultSuffix, QStringLiteral("hlt"));
@@ -162,7 +162,7 @@ private slots:
         click(sheet->loadButton());
 
         const FileDialogOptions &shown = f.dialogs.fileDialogs.back();
-        QCOMPARE(shown.folder, w.state().programDirectory);
+        QCOMPARE(shown.folder, w.programDirectory().path());
         QCOMPARE(shown.filter, QStringLiteral("Tippdatei|*.hlt"));
         QCOMPARE(shown.defaultSuffix, QStringLiteral("hlt"));
         // The locked row 1 took line 1, sorted by the evaluation against the draw of 10.03.2015.
@@ -174,7 +174,7 @@ private slots:
         // The locked row 5 got the empty text of a line the file does not have.
         QCOMPARE(sheet->rowTexts(5), TipRowTexts{});
         QVERIFY(sheet->isLocked(5));
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 10));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 10));
         QVERIFY(f.dialogs.errors.isEmpty());
     }
 
@@ -184,11 +184,11 @@ private slots:
         f.useHistory(twoDraws());
         MainWindow &w = f.create();
         w.afterCreation();
-        QCOMPARE(w.state().shownDraw.date, QDate(2017, 10, 27));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2017, 10, 27));
         w.tipSheet()->setRowTexts(1, {"5", "4", "3", "2", "1", "6", ""});
         w.database()->DateTimePicker1->setDate(QDate(2015, 3, 10));
         click(w.tipSheet()->loadButton());
-        QCOMPARE(w.state().shownDraw.date, QDate(2015, 3, 10));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2015, 3, 10));
         QCOMPARE(w.tipSheet()->rowTexts(1), (TipRowTexts{"1", "2", "3", "4", "5", "6", ""}));
     }
 
@@ -217,7 +217,7 @@ private slots:
         QVERIFY(f.dialogs.errors.first().contains(path));
         QCOMPARE(w.tipSheet()->rowTexts(2), (TipRowTexts{"11", "21", "31", "41", "51", "2", ""}));
         // No evaluation after a failed load: the shown draw stays.
-        QCOMPARE(w.state().shownDraw.date, QDate(2017, 10, 27));
+        QCOMPARE(w.shownDraw().draw().date, QDate(2017, 10, 27));
         QCOMPARE(w.fileDialogs().open.filter, textDialog);
     }
 
@@ -244,7 +244,7 @@ private slots:
         w.afterCreation();
         fillRowsOneAndThree(w.tipSheet());
         click(w.tipSheet()->printButton());
-        const QString list = QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt"));
+        const QString list = QDir(w.programDirectory().path()).filePath(QStringLiteral("Tipp.txt"));
         // The draw of Friday 27.10.2017 is shown: the list is for Tuesday 31.10.2017.
         const QString expected
             = QStringLiteral("Morvaks Lotto-Tipp für  31.10.2017\r\n"
@@ -265,7 +265,7 @@ private slots:
         MainWindow &w = f.create();
         w.afterCreation();
         click(w.tipSheet()->printButton());
-        const QString list = QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt"));
+        const QString list = QDir(w.programDirectory().path()).filePath(QStringLiteral("Tipp.txt"));
         QCOMPARE(readAll(list).split('\n').size(), 4); // three lines and the end of the last
         QCOMPARE(f.shell.opened, QStringList{list});
     }
@@ -280,7 +280,7 @@ private slots:
         f.shell.takes = false;
         f.dialogs.answers.push_back(true);
         click(w.tipSheet()->printButton());
-        const QFileInfo list(QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt")));
+        const QFileInfo list(QDir(w.programDirectory().path()).filePath(QStringLiteral("Tipp.txt")));
         const MessageTable messages;
         QCOMPARE(w.statusText(0),
             messages.text(Msg::WrittenNotOpened).arg(QDir::toNativeSeparators(list.absoluteFilePath())));
@@ -305,7 +305,7 @@ private slots:
         f.useHistory(twoDraws());
         MainWindow &w = f.create();
         w.afterCreation();
-        const QString list = QDir(w.state().programDirectory).filePath(QStringLiteral("Tipp.txt"));
+        const QString list = QDir(w.programDirectory().path()).filePath(QStringLiteral("Tipp.txt"));
         writeFile(list, "vorher");
         fillRowsOneAndThree(w.tipSheet());
         w.tipSheet()->field(3, slot)->clear();

@@ -2,9 +2,13 @@
 // an in-memory settings store, for the window tests.
 #pragma once
 
+#include "analysis/shown_draw_model.h"
+#include "app/command_gate.h"
 #include "app/http_client.h"
+#include "app/ui/localizer.h"
 #include "app/ui/main_window.h"
 #include "generator/random_source.h"
+#include "generator/ui/generation_controller.h"
 #include "ui/fake_platform.h"
 
 #include <QTemporaryDir>

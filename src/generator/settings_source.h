@@ -16,5 +16,5 @@ public:
 class OptionSwitch {
 public:
     virtual ~OptionSwitch() = default;
-    virtual void setCheckBox(int number, bool checked) = 0;
+    virtual void setShowPreferredList(bool shown) = 0;
 };
