@@ -44,10 +44,10 @@ int CliCommands::backtestGrid(Cli::Context &context, const QStringList &args)
     // The size is refused before the history is read.
     if (auto size = BacktestGrid::checkSize(axes, seedCount); !size)
         return Cli::usage(context, size.error());
-    if (auto problem = Cli::takeLocks(arguments, input.sheet))
-        return Cli::report(context, *problem);
     Cli::RunInput run;
     if (auto problem = Cli::prepareHistory(context, arguments, run))
+        return Cli::report(context, *problem);
+    if (auto problem = Cli::takeLocks(arguments, input.sheet, *run.format))
         return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error());
@@ -58,6 +58,7 @@ int CliCommands::backtestGrid(Cli::Context &context, const QStringList &args)
     input.today = Clock::today();
     input.seed = *seed;
     input.ticketPrice = run.ticketPrice;
+    input.format = run.format;
     const MessageTable messages;
     auto grid = BacktestGrid::combinations(input.settings, axes, input.sheet, messages);
     if (!grid)
@@ -78,6 +79,7 @@ int CliCommands::backtestGrid(Cli::Context &context, const QStringList &args)
 
     const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
     const GridResult result = BacktestGrid::run(request, *grid, messages, threads);
+    Cli::printFormatLine(context, *input.format);
     for (const QString &line : BacktestGrid::reportLines(result))
         context.out << line << '\n';
     return Cli::Success;

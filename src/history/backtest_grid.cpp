@@ -42,11 +42,11 @@ struct PeriodSums {
             rows[t] += other.rows[t];
         }
     }
-    GridFigures figures(const QString &ticketPrice) const
+    GridFigures figures(const QString &ticketPrice, const Games::GameFormat &format) const
     {
         GridFigures f;
         f.passes = int(winning.size());
-        f.yardstick = Yardstick::of(settings, baseline, ticketPrice);
+        f.yardstick = Yardstick::of(settings, baseline, ticketPrice, format);
         const Yardstick &y = f.yardstick;
         const BacktestGrid::PassTest test
             = BacktestGrid::passTest(winning, rows, y.rows > 0 ? y.expectedWinning / double(y.rows) : 0);
@@ -323,7 +323,7 @@ GridResult BacktestGrid::run(const GridRequest &request, const std::vector<GridS
             result.stopped = true;
             break;
         }
-        result.finished.push_back({settings[c], before.figures(price), 1});
+        result.finished.push_back({settings[c], before.figures(price, *request.input.format), 1});
     }
     std::vector<double> pValues;
     for (const GridCombination &c : result.finished)
@@ -354,7 +354,7 @@ GridResult BacktestGrid::run(const GridRequest &request, const std::vector<GridS
         result.stopped = true;
         return result;
     }
-    result.outOfSample = after.figures(price);
+    result.outOfSample = after.figures(price, *request.input.format);
     PeriodSums both(passes);
     for (size_t t = 0; t < passes; ++t) {
         both.winning[t] = t < splitAt ? before.winning[t] : after.winning[t - splitAt];
@@ -364,6 +364,6 @@ GridResult BacktestGrid::run(const GridRequest &request, const std::vector<GridS
     PeriodSums::addTally(both.settings, after.settings);
     PeriodSums::addTally(both.baseline, before.baseline);
     PeriodSums::addTally(both.baseline, after.baseline);
-    result.bothPeriods = both.figures(price);
+    result.bothPeriods = both.figures(price, *request.input.format);
     return result;
 }
