@@ -3,7 +3,6 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "app/clock.h"
 #include "app/message_table.h"
 #include "app/text_formats.h"
 #include "draws/draw_store.h"
@@ -65,21 +64,11 @@ int CliCommands::backtest(Cli::Context &context, const QStringList &args)
         return Cli::usage(context, QStringLiteral("--seed N is required"));
     if (seed && seeds && qint64(*seed) + *seeds - 1 > INT_MAX)
         return Cli::usage(context, QStringLiteral("--seed N --seeds K goes past %1").arg(INT_MAX));
-    Cli::RunInput run;
-    if (auto problem = Cli::prepareHistory(context, arguments, run))
-        return Cli::report(context, *problem);
-    if (auto problem = Cli::takeLocks(arguments, input.sheet, *run.format))
+    if (auto problem = Cli::prepareBacktest(context, arguments, input, seed.value_or(0)))
         return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error());
 
-    input.draws = std::move(run.draws);
-    input.settings = run.settings;
-    input.statisticsStart = run.start;
-    input.today = Clock::today();
-    input.seed = *seed;
-    input.ticketPrice = run.ticketPrice;
-    input.format = run.format;
     const MessageTable messages;
     if (auto problem = Cli::contradictions(input.settings, input.sheet, messages))
         return Cli::report(context, *problem);

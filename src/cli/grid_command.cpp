@@ -3,7 +3,6 @@
 #include "cli/cli.h"
 #include "cli/run_input.h"
 
-#include "app/clock.h"
 #include "app/message_table.h"
 #include "history/backtest_grid.h"
 
@@ -44,21 +43,11 @@ int CliCommands::backtestGrid(Cli::Context &context, const QStringList &args)
     // The size is refused before the history is read.
     if (auto size = BacktestGrid::checkSize(axes, seedCount); !size)
         return Cli::usage(context, size.error());
-    Cli::RunInput run;
-    if (auto problem = Cli::prepareHistory(context, arguments, run))
-        return Cli::report(context, *problem);
-    if (auto problem = Cli::takeLocks(arguments, input.sheet, *run.format))
+    if (auto problem = Cli::prepareBacktest(context, arguments, input, seed.value_or(0)))
         return Cli::report(context, *problem);
     if (!arguments.positionals().isEmpty() || arguments.hasError())
         return Cli::usage(context, arguments.error());
 
-    input.draws = std::move(run.draws);
-    input.settings = run.settings;
-    input.statisticsStart = run.start;
-    input.today = Clock::today();
-    input.seed = *seed;
-    input.ticketPrice = run.ticketPrice;
-    input.format = run.format;
     const MessageTable messages;
     auto grid = BacktestGrid::combinations(input.settings, axes, input.sheet, messages);
     if (!grid)

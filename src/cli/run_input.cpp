@@ -220,3 +220,21 @@ std::optional<Cli::Problem> Cli::takeBoundedInteger(
                 .arg(*text)};
     return std::nullopt;
 }
+
+std::optional<Cli::Problem> Cli::prepareBacktest(
+    const Context &context, Arguments &arguments, BacktestInput &input, int seed)
+{
+    RunInput run;
+    if (auto problem = prepareHistory(context, arguments, run))
+        return problem;
+    if (auto problem = takeLocks(arguments, input.sheet, *run.format))
+        return problem;
+    input.draws = std::move(run.draws);
+    input.settings = run.settings;
+    input.statisticsStart = run.start;
+    input.today = Clock::today();
+    input.seed = seed;
+    input.ticketPrice = run.ticketPrice;
+    input.format = run.format;
+    return std::nullopt;
+}

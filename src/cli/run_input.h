@@ -8,6 +8,7 @@
 #include "generator/generation_options.h"
 #include "generator/generation_run.h"
 #include "generator/reference_draws.h"
+#include "history/backtest.h"
 
 #include <QDate>
 
@@ -65,6 +66,9 @@ std::optional<Problem> takeBoundedInteger(
 // empty), in the ranges of `format`.
 std::optional<Problem> takeLocks(Arguments &arguments, std::array<SheetRow, TipRows::RowCount> &sheet,
     const Games::GameFormat &format = Games::classic());
+// What backtest and backtest-grid read alike: the history of the format with --from,
+// --defaults and --set, then every --lock, into `input` with `seed` and today's date.
+std::optional<Problem> prepareBacktest(const Context &context, Arguments &arguments, BacktestInput &input, int seed);
 // A failure naming the options that exclude each other, as the window names them before
 // a run; none when they agree.
 std::optional<Problem> contradictions(const GenerationSettings &settings,
