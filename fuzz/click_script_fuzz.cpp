@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     const ClickScript::Template source = ClickScript::decodeTemplate(split < 0 ? bytes : bytes.left(split));
     const QStringList tipLines = TextFile::decodeLines(split < 0 ? QByteArray() : bytes.mid(split + 1));
     ScriptOptions options;
-    options.checkBox1 = size % 2 == 1;
-    options.checkBox2 = size % 3 == 1;
-    options.checkBox3 = size % 5 == 1;
+    options.frequentPairs = size % 2 == 1;
+    options.frequentNumbers = size % 3 == 1;
+    options.maxOtherRowMatchesOn = size % 5 == 1;
     const ClickScript::Placeholders values
         = ClickScript::placeholders(tipLines, options, QStringLiteral("/home/user/Tipps/20150313.hlt"));
     for (const auto &[name, value] : values)
